@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configures and builds: the native unit tests, the shipped 32-bit program
+# and the 64-bit build that the Wine tests run. Deliverables go to dist/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+configure() {   # build-folder [cmake options...]
+  local dir=$1; shift
+  [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+configure build/native -DCMAKE_BUILD_TYPE=Debug
+configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+
+cmake --build build/native
+cmake --build build/win32 --target Tombolix2
+cmake --build build/win64
+
+mkdir -p dist
+cp build/win32/src/Tombolix2.scr dist/
+echo "build: dist/ holds $(cd dist && ls | tr '\n' ' ')"

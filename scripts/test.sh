@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: native, the shipped
+# program's file checks, and the Windows tests and scenarios under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+scripts/build.sh
+
+echo "== native unit tests"
+ctest --test-dir build/native --output-on-failure
+
+echo "== shipped program"
+tests/check-dist.sh dist/Tombolix2.scr
+
+echo "== Windows tests under Wine"
+tests/run-wine-tests.sh

@@ -1,0 +1,21 @@
+# Sourced by the scripts that run Windows programs: a private 64-bit Wine
+# prefix under build/, quiet and without the Mono and Gecko prompts.
+export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix}
+export WINELOADER=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE=$WINELOADER
+
+# Creates the prefix once; starts a persistent server with no inherited
+# output, so that nothing keeps a test's pipes open.
+wine_start() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
+    wineserver -w </dev/null >/dev/null 2>&1
+    "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+  fi
+  wineserver -p </dev/null >/dev/null 2>&1
+  "$WINE" wineboot.exe </dev/null >/dev/null 2>&1
+}
+
+wine_stop() { wineserver -k </dev/null >/dev/null 2>&1 || true; }

@@ -1,0 +1,220 @@
+#include "app/App.h"
+
+#include "app/CommandLine.h"
+#include "app/SystemServices.h"
+#include "app/Trace.h"
+#include "collections/Settings.h"
+#include "collections/TextPieces.h"
+#include "config/ConfigProp.h"
+#include "os/PrivateProfileFile.h"
+#include "os/RegistrySettingsStore.h"
+#include "res/resource.h"
+#include "session/Launcher.h"
+#include "session/MainWnd.h"
+#include "tray/AutoStart.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+std::string g_appTitle;
+
+namespace {
+
+const char* const trayMutexName = "BrackwenTombolix";
+const char* const screenSaverMutexName = "BrackwenTombolixScreensaver";
+const char* const desktopKey = "Control Panel\\Desktop";
+
+std::vector<std::string> CommandLineArguments()
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+    return arguments;
+}
+
+void TraceSeed(int lineNumber, int32_t seed)
+{
+    char text[1024];
+    snprintf(text, sizeof text, ".\\App line %d : rand.seed() = %d", lineNumber, seed);
+    TraceWrite(text);
+}
+
+struct TitleCount {
+    const std::string& title;
+    int count;
+};
+
+BOOL CALLBACK CountIfTitled(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<TitleCount*>(lp);
+    char text[2048];
+    if (GetWindowTextA(hwnd, text, sizeof text) > 0 && search->title == text) ++search->count;
+    return TRUE;
+}
+
+// Top-level windows whose text is exactly the title (letter case counts).
+int CountWindowsTitled(const std::string& title)
+{
+    TitleCount search{title, 0};
+    EnumWindows(&CountIfTitled, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+}  // namespace
+
+CApp& GetApp() { return static_cast<CApp&>(*AfxGetApp()); }
+
+CApp::CApp()
+    : rand(static_cast<int32_t>(time(nullptr))), startTime(_time64(nullptr))
+{
+    uninstallRequested = false;
+    traceEnabled = getenv("PO") && getenv("BRACTEMP");
+    if (auto seed = ReadSeedArgument(CommandLineArguments())) {
+        rand.SetSeed(*seed);
+        if (traceEnabled) TraceSeed(62, rand.seed());
+    } else if (traceEnabled) {
+        TraceSeed(66, rand.seed());
+    }
+}
+
+CApp::~CApp()
+{
+    frame.reset();
+    settings.reset();
+}
+
+bool CApp::InitInstance()
+{
+    trayMutexExisted = false;
+    SetRegistryKey("Brackwen");
+    g_appTitle = AfxLoadString(IDS_APP_TITLE);
+    settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
+    collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini");
+    settings = std::make_unique<CSettings>(*settingsStore, *collectionsFile);
+
+    switch (ReadStartRequest(CommandLineArguments())) {
+    case StartRequest::Tray:
+        return StartTrayMode();
+    case StartRequest::Configure:
+        return StartConfigurationMode();
+    case StartRequest::ChangePassword:
+        mode = ModeChangePassword;
+        ShowChangePasswordNote();
+        return false;
+    case StartRequest::Preview:
+        // Nothing to draw: without a main window the process ends at once.
+        mode = ModePreview;
+        return true;
+    case StartRequest::ScreenSaver:
+        return StartScreenSaverMode();
+    case StartRequest::ConfigureUnlessTrayStarted:
+        if (EnsureTrayInstance()) return false;
+        return StartConfigurationMode();
+    }
+    return false;
+}
+
+void CApp::ShowChangePasswordNote()
+{
+    ShowNote("Tombolix lets the running screensaver handle the password protection.\n\n"
+             "So if passwords are being used, Tombolix will just select a screensaver to run based on "
+             "your frequencies, and not interrupt it. "
+             "i.e. the duration is ignored.");
+}
+
+bool CApp::StartTrayMode()
+{
+    mode = ModeTray;
+    // The handle stays open for the life of the process: it marks the instance.
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
+    trayMutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    if (trayMutexExisted) return false;
+
+    frame = std::make_unique<CMainWnd>();
+    m_pMainWnd = frame.get();
+    return frame->CreateFullScreen();
+}
+
+bool CApp::StartConfigurationMode()
+{
+    mode = ModeConfigure;
+    CWnd parent = CWnd::FromHandle(GetForegroundWindow());
+    RunConfiguration(&parent);
+    return false;
+}
+
+bool CApp::StartScreenSaverMode()
+{
+    CreateMutexA(nullptr, FALSE, screenSaverMutexName);
+    if (EnsureTrayInstance()) return false;
+    mode = ModeScreenSaver;
+
+    // The resident instance's window counts as one when the settings keep one.
+    int expected = settings->GetUseTray() ? 2 : 1;
+    if (CountWindowsTitled(g_appTitle) >= expected) return false;
+
+    std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
+    if (usePassword.empty()) usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaverIsSecure");
+    if (!usePassword.empty()) passwordInUse = ReadDecimal(usePassword) != 0;
+
+    BOOL previous = FALSE;
+    SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &previous, 0);
+    announcedScreenSaverRunning = true;
+
+    frame = std::make_unique<CMainWnd>();
+    m_pMainWnd = frame.get();
+    if (!frame->CreateFullScreen()) return false;
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->UpdateWindow();
+    return frame->LaunchNext(false);
+}
+
+int CApp::ExitInstance()
+{
+    if (announcedScreenSaverRunning) {
+        BOOL previous = FALSE;
+        SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
+    }
+    return CWinApp::ExitInstance();
+}
+
+bool CApp::StartTrayInstance()
+{
+    return LaunchScreenSaver(g_appTitle, "/tray", NORMAL_PRIORITY_CLASS);
+}
+
+bool CApp::EnsureTrayInstance()
+{
+    if (!settings->GetAutoStart() || !settings->GetUseTray()) return false;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
+    // A mutex that cannot be created counts as one that did not exist.
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
+    if (mutex) CloseHandle(mutex);
+    StartTrayInstance();
+    return true;
+}
+
+bool CApp::RunConfiguration(CWnd* parent)
+{
+    auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0);
+    g_pConfigSheet = sheet.get();
+    bool ok = sheet->DoModal() == IDOK;
+    if (ok) {
+        HWND trayWindow = FindWindowA(nullptr, g_appTitle.c_str());
+        if (settings->GetUseTray()) {
+            if (!trayWindow) StartTrayInstance();
+        } else if (trayWindow) {
+            PostMessageA(trayWindow, WM_CLOSE, 0, 0);
+        }
+        ApplyAutoStart(*settings);
+    }
+    if (uninstallRequested) settings->RemoveAllStoredSettings();
+    g_pConfigSheet = nullptr;
+    return ok;
+}
+
+bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
+                             HANDLE* process, DWORD* processId)
+{
+    return ::LaunchScreenSaver(settings->GetFolders(), name, arguments, creationFlags, process, processId);
+}

@@ -1,0 +1,72 @@
+// The application object: seeds the generator, chooses the run mode, applies
+// the rules by which instances of the program coexist, and owns everything
+// that lives as long as the process.
+#pragma once
+#include "app/Random.h"
+#include "app/RunMode.h"
+#include "framework/WinApp.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CMainWnd;
+class CSettings;
+class CWnd;
+class IProfileFile;
+class ISettingsStore;
+
+extern std::string g_appTitle;   // "Tombolix2": the window title by which instances find each other
+
+class CApp : public CWinApp {
+public:
+    CApp();
+    ~CApp() override;
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+    RunMode GetMode() const { return mode; }
+    CSettings& GetSettings() { return *settings; }
+    ISettingsStore& GetSettingsStore() { return *settingsStore; }
+    IProfileFile& GetCollectionsFile() { return *collectionsFile; }
+    bool IsPasswordInUse() const { return passwordInUse; }
+    int64_t GetStartTime() const { return startTime; }
+    bool IsTraceEnabled() const { return traceEnabled; }
+    void SetUninstallRequested(bool requested) { uninstallRequested = requested; }
+    bool IsUninstallRequested() const { return uninstallRequested; }
+
+    // Starts the resident instance when the settings want one and none runs;
+    // true when it did.
+    bool EnsureTrayInstance();
+    // Shows the settings sheet and applies its outcome; true after OK.
+    bool RunConfiguration(CWnd* parent);
+    // Finds <name>.scr in the system folder, the Windows folder or an extra
+    // folder and starts it with the arguments; true when a process started.
+    bool LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
+                           HANDLE* process = nullptr, DWORD* processId = nullptr);
+
+    CRandom rand;
+
+private:
+    bool StartTrayMode();
+    bool StartConfigurationMode();
+    bool StartScreenSaverMode();
+    bool StartTrayInstance();
+    void ShowChangePasswordNote();
+
+    std::unique_ptr<ISettingsStore> settingsStore;
+    std::unique_ptr<IProfileFile> collectionsFile;
+    std::unique_ptr<CSettings> settings;
+    std::unique_ptr<CMainWnd> frame;
+    bool trayMutexExisted = false;
+    RunMode mode = ModeNone;
+    bool traceEnabled = false;
+    bool passwordInUse = false;
+    int64_t startTime = 0;
+    bool uninstallRequested = false;
+    // Only what this process switched on is switched off at exit.
+    bool announcedScreenSaverRunning = false;
+};
+
+CApp& GetApp();

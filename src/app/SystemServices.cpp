@@ -1,0 +1,112 @@
+#include "app/SystemServices.h"
+
+#include "collections/Settings.h"
+#include "framework/WinApp.h"
+
+#include <io.h>
+#include <shellapi.h>
+#include <cstdio>
+
+DWORD GetPlatformId()
+{
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    static_assert(sizeof info == 148, "OSVERSIONINFOA layout");
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExA(&info);
+#pragma GCC diagnostic pop
+    return info.dwPlatformId;
+}
+
+std::string GetProductVersion()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0) return "";
+
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    void* data = memory ? GlobalLock(memory) : nullptr;
+    std::string version;
+    if (data) {
+        char* value = nullptr;
+        UINT length = 0;
+        if (GetFileVersionInfoA(path, handle, size, data) &&
+            VerQueryValueA(data, "\\StringFileInfo\\040904b0\\ProductVersion",
+                           reinterpret_cast<void**>(&value), &length) && value) {
+            // "2, 0, 4, 1" reads 2.0.4.1
+            for (const char* c = value; *c; ++c) {
+                if (*c == ',') version += '.';
+                else if (*c != ' ') version += *c;
+            }
+        }
+        GlobalUnlock(memory);
+    }
+    if (memory) GlobalFree(memory);
+    return version;
+}
+
+std::string ReadRegistryString(HKEY root, const char* subkey, const char* valueName)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyA(root, subkey, &key) != ERROR_SUCCESS) return "";
+    BYTE buffer[1024];
+    DWORD type = 0, size = sizeof buffer;
+    std::string result;
+    if (RegQueryValueExA(key, valueName, nullptr, &type, buffer, &size) == ERROR_SUCCESS) {
+        if (type == REG_SZ) {
+            result.assign(reinterpret_cast<const char*>(buffer), strnlen(reinterpret_cast<const char*>(buffer), size));
+        } else if (type == REG_DWORD) {
+            char number[16];
+            snprintf(number, sizeof number, "%d", *reinterpret_cast<const int32_t*>(buffer));
+            result = number;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+LONG DeleteRegistryValue(HKEY root, const char* subkey, const char* valueName)
+{
+    HKEY key = nullptr;
+    LONG result = RegOpenKeyA(root, subkey, &key);
+    if (result != ERROR_SUCCESS) return result;
+    RegDeleteValueA(key, valueName);
+    return RegCloseKey(key);
+}
+
+LONG DeleteRegistryKey(HKEY root, const char* subkey)
+{
+    return RegDeleteKeyA(root, subkey);
+}
+
+void ShowError(HWND owner, const std::string& text)
+{
+    MessageBoxA(owner, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+}
+
+void ShowNote(const std::string& text)
+{
+    MessageBoxA(GetForegroundWindow(), text.c_str(), "Note", MB_OK | MB_ICONINFORMATION);
+}
+
+bool FileExists(const std::string& path)
+{
+    return _access(path.c_str(), 0) == 0;
+}
+
+void ShowHelp(const CSettings& settings)
+{
+    // The install folder is stored with its trailing backslash.
+    std::string path = settings.GetInstallFolder() + "Tombolix.htm";
+    if (!FileExists(path)) {
+        ShowError(GetForegroundWindow(),
+                  "Sorry, could not find help file " + path + ". It may be installed in another folder.");
+        return;
+    }
+    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", path.c_str(), "", "", SW_SHOWNORMAL));
+    if (result <= 32)
+        ShowError(GetForegroundWindow(), "Sorry, could not launch browser to view help file " + path);
+}

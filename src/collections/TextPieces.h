@@ -1,0 +1,16 @@
+// Splitting stored texts into pieces and reading numbers out of them.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The pieces between separators, in order. An empty piece between two
+// separators is kept; the piece after the last separator only if it is not
+// empty; an empty text gives no pieces.
+std::vector<std::string> SplitText(const std::string& text, char separator);
+
+// Reads a decimal number as atol does: leading blanks, an optional sign and
+// the digits up to the first other character; 0 without digits. The value
+// wraps around modulo 2^32 instead of overflowing.
+int32_t ReadDecimal(const char* text);
+inline int32_t ReadDecimal(const std::string& text) { return ReadDecimal(text.c_str()); }

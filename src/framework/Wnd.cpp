@@ -1,0 +1,107 @@
+#include "framework/Wnd.h"
+
+#include "framework/WinApp.h"
+
+#include <cstdio>
+#include <vector>
+
+std::string CWnd::GetWindowText() const
+{
+    int length = GetWindowTextLengthA(m_hWnd);
+    std::vector<char> text(length + 1);
+    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+    return std::string(text.data(), copied > 0 ? copied : 0);
+}
+
+std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    HINSTANCE instance = AfxGetInstanceHandle();
+    char name[96];
+    snprintf(name, sizeof name, "Afx:%p:%x:%p:%p:%p", static_cast<void*>(instance), classStyle,
+             static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
+    WNDCLASSA existing;
+    if (GetClassInfoA(instance, name, &existing)) return name;
+
+    WNDCLASSA wc{};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CFrameWnd::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+    return name;
+}
+
+CFrameWnd::~CFrameWnd()
+{
+    if (::IsWindow(m_hWnd)) {
+        SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+        ::DestroyWindow(m_hWnd);
+    }
+}
+
+bool CFrameWnd::CreateEx(DWORD exStyle, const std::string& className, const std::string& title,
+                         DWORD style, const RECT& rect, HWND parent)
+{
+    CREATESTRUCTA cs{};
+    cs.dwExStyle = exStyle;
+    cs.lpszClass = className.c_str();
+    cs.lpszName = title.c_str();
+    cs.style = static_cast<LONG>(style);
+    cs.x = rect.left;
+    cs.y = rect.top;
+    cs.cx = rect.right - rect.left;
+    cs.cy = rect.bottom - rect.top;
+    cs.hwndParent = parent;
+    cs.hInstance = AfxGetInstanceHandle();
+    if (!PreCreateWindow(cs)) return false;
+    HWND hwnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
+                                cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, nullptr, cs.hInstance, this);
+    return hwnd != nullptr;
+}
+
+LRESULT CALLBACK CFrameWnd::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto* self = reinterpret_cast<CFrameWnd*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self && msg == WM_NCCREATE) {
+        self = static_cast<CFrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        self->m_hWnd = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->Dispatch(msg, wp, lp);
+    } catch (...) {
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+}
+
+LRESULT CFrameWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto saved = current;
+    current = {msg, wp, lp};
+    LRESULT result = OnMessage(msg, wp, lp);
+    current = saved;
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+        m_hWnd = nullptr;
+        PostNcDestroy();
+    }
+    return result;
+}
+
+LRESULT CFrameWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_CREATE:     return OnCreate(reinterpret_cast<CREATESTRUCTA*>(lp));
+    case WM_PAINT:      OnPaint(); return 0;
+    case WM_TIMER:      OnTimer(wp); return 0;
+    case WM_SYSCOMMAND: OnSysCommand(static_cast<UINT>(wp), lp); return 0;
+    case WM_COMMAND:    return OnCommand(LOWORD(wp)) ? 0 : Default();
+    case WM_CLOSE:      OnClose(); return 0;
+    case WM_DESTROY:    OnDestroy(); return 0;
+    default:            return Default();
+    }
+}

@@ -1,0 +1,34 @@
+#include "os/RegistrySettingsStore.h"
+
+#include "app/SystemServices.h"
+#include "framework/WinApp.h"
+
+int CRegistrySettingsStore::ReadInt(const std::string& section, const std::string& entry, int defaultValue)
+{
+    return app.GetProfileInt(section.c_str(), entry.c_str(), defaultValue);
+}
+
+std::string CRegistrySettingsStore::ReadString(const std::string& section, const std::string& entry,
+                                               const std::string& defaultValue)
+{
+    return app.GetProfileString(section.c_str(), entry.c_str(), defaultValue.c_str());
+}
+
+void CRegistrySettingsStore::WriteInt(const std::string& section, const std::string& entry, int value)
+{
+    app.WriteProfileInt(section.c_str(), entry.c_str(), value);
+}
+
+void CRegistrySettingsStore::WriteString(const std::string& section, const std::string& entry,
+                                         const std::string& value)
+{
+    app.WriteProfileString(section.c_str(), entry.c_str(), value.c_str());
+}
+
+void CRegistrySettingsStore::RemoveAll()
+{
+    // The NT family deletes only keys without subkeys: innermost first.
+    std::string appKey = app.GetAppRegistryPath();
+    DeleteRegistryKey(HKEY_CURRENT_USER, (appKey + "\\Config").c_str());
+    DeleteRegistryKey(HKEY_CURRENT_USER, appKey.c_str());
+}

@@ -1,0 +1,52 @@
+#include "session/Launcher.h"
+
+namespace {
+constexpr DWORD readyTimeoutMs = 5000;
+
+std::string SystemFolder()
+{
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string WindowsFolder()
+{
+    char folder[MAX_PATH] = "";
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+}  // namespace
+
+bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
+                  HANDLE* process, DWORD* processId)
+{
+    std::string commandLine = "\"" + path + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    bool created = CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags,
+                                  nullptr, nullptr, &startup, &info) != FALSE;
+    if (created) {
+        // A child that never becomes idle still counts as started.
+        WaitForInputIdle(info.hProcess, readyTimeoutMs);
+        CloseHandle(info.hThread);
+        if (!process) CloseHandle(info.hProcess);
+    }
+    if (process) *process = created ? info.hProcess : nullptr;
+    if (processId) *processId = created ? info.dwProcessId : 0;
+    return created;
+}
+
+bool LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
+                       const std::string& arguments, DWORD creationFlags, HANDLE* process, DWORD* processId)
+{
+    std::string fileName = name + ".scr";
+    std::vector<std::string> folders{SystemFolder(), WindowsFolder()};
+    folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
+    for (const std::string& folder : folders) {
+        // The separator is always added, as the folders are stored.
+        if (StartProcess(folder + "\\" + fileName, arguments, creationFlags, process, processId)) return true;
+    }
+    return false;
+}

@@ -1,0 +1,19 @@
+// The one frame window class of the program: the session window plus the
+// system-command filter, the paint rule and the tray commands.
+#pragma once
+#include "session/SessionWnd.h"
+
+class CMainWnd : public CSessionWnd {
+public:
+    CMainWnd() : CSessionWnd(false) {}
+
+protected:
+    void OnPaint() override;
+    void OnSysCommand(UINT command, LPARAM lp) override;
+    void OnDestroy() override;
+
+private:
+    bool hideAtFirstPaint = true;
+    bool screenSaverDisabled = false;
+    bool settingsOpen = false;
+};

@@ -1,0 +1,13 @@
+# The portable logic: no <windows.h>, built natively for the unit tests and
+# with mingw for the program.
+set(TOMBOLIX_PORTABLE_SOURCES
+  src/app/CommandLine.cpp
+  src/app/Random.cpp
+  src/collections/Settings.cpp
+  src/collections/TextPieces.cpp
+  src/session/Stopwatch.cpp
+)
+list(TRANSFORM TOMBOLIX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+
+add_library(tombolix_portable STATIC ${TOMBOLIX_PORTABLE_SOURCES})
+target_include_directories(tombolix_portable PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,106 @@
+// How the real program starts in each mode and how its instances coexist.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+
+struct StartUp : ::testing::Test {
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetScreenSaverRunning(false);
+    }
+    void TearDown() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetScreenSaverRunning(false);
+    }
+};
+
+TEST_F(StartUp, ChangePasswordShowsTheNoteAndEnds)
+{
+    Child program("/a");
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ("Tombolix lets the running screensaver handle the password protection.\n\n"
+              "So if passwords are being used, Tombolix will just select a screensaver to run based on your "
+              "frequencies, and not interrupt it. i.e. the duration is ignored.",
+              wintest::AnswerMessageBox(program.Id(), "Note", 10s));
+    EXPECT_TRUE(program.WaitForExit(10s));
+}
+
+TEST_F(StartUp, PreviewEndsAtOnceWithoutAWindow)
+{
+    Child program("/p 1234");
+    ASSERT_TRUE(program.Started());
+    bool sawWindow = false;
+    bool ended = wintest::WaitUntil([&] {
+        sawWindow = sawWindow || !wintest::WindowsOfProcess(program.Id()).empty();
+        return !program.Running();
+    }, 10s);
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(sawWindow);
+    EXPECT_EQ(0u, program.ExitCode());
+}
+
+TEST_F(StartUp, ASecondTrayInstanceEndsAndLeavesTheFirstRunning)
+{
+    Child first("/tray");
+    ASSERT_TRUE(wintest::WaitUntil([&] {
+        return wintest::FindWindowOfProcess(first.Id(), nullptr, "Tombolix2") != nullptr;
+    }, 10s));
+    HWND firstWindow = wintest::FindWindowOfProcess(first.Id(), nullptr, "Tombolix2");
+    // The tray window hides itself at its first paint.
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindowVisible(firstWindow); }, 5s));
+
+    Child second("-TRAY");
+    EXPECT_TRUE(second.WaitForExit(10s));
+    EXPECT_TRUE(wintest::FindWindowOfProcess(second.Id(), nullptr, "Tombolix2") == nullptr);
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(IsWindow(firstWindow));
+
+    PostMessageA(firstWindow, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.WaitForExit(10s));
+}
+
+TEST_F(StartUp, AScreenSaverStartEndsWhenItsTitleIsAlreadyShownAndLeavesTheRunningStateAlone)
+{
+    wintest::SetConfigInt("UseTray", 0);
+    // Another session shows the title and has told Windows that it runs.
+    HWND other = CreateWindowA("STATIC", "Tombolix2", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(other);
+    wintest::SetScreenSaverRunning(true);
+
+    Child program("/s");
+    EXPECT_TRUE(program.WaitForExit(10s));
+    EXPECT_TRUE(wintest::ScreenSaverRunning());
+    DestroyWindow(other);
+}
+
+TEST_F(StartUp, ASessionThatCannotStartAnythingClearsTheRunningStateItSet)
+{
+    wintest::SetConfigInt("UseTray", 0);
+    Child program("/s");
+    EXPECT_TRUE(program.WaitForExit(15s));
+    EXPECT_FALSE(wintest::ScreenSaverRunning());
+}
+
+TEST_F(StartUp, ConfigurationShowsTheSheetAndCancelEndsTheProcess)
+{
+    Child program("/c:1234");
+    HWND sheet = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil([&] {
+        return (sheet = wintest::FindWindowOfProcess(program.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+    }, 10s));
+    PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(program.WaitForExit(10s));
+    // No tray instance was started on the way.
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, "Tombolix2"));
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+#include "WinTestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace wintest {
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+std::string ProgramFolder()
+{
+    const char* folder = getenv("TOMBOLIX_BIN");
+    return folder ? folder : ".";
+}
+
+std::string ProgramPath() { return ProgramFolder() + "\\Tombolix2.scr"; }
+
+std::string SystemFolder()
+{
+    char folder[MAX_PATH];
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string WindowsFolder()
+{
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+Child::Child(const std::string& arguments)
+{
+    std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(ProgramPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        info = {};
+}
+
+Child::~Child()
+{
+    if (info.hProcess) {
+        if (Running()) TerminateProcess(info.hProcess, 1);
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+}
+
+bool Child::Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool Child::WaitForExit(std::chrono::milliseconds timeout) const
+{
+    return info.hProcess && WaitForSingleObject(info.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+DWORD Child::ExitCode() const
+{
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    return code;
+}
+
+namespace {
+struct ProcessWindows {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectIfOwned(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<ProcessWindows*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId) search->windows.push_back(hwnd);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> WindowsOfProcess(DWORD processId)
+{
+    ProcessWindows search{processId, {}};
+    EnumWindows(&CollectIfOwned, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char text[4096] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+HWND FindWindowOfProcess(DWORD processId, const char* className, const char* title)
+{
+    for (HWND hwnd : WindowsOfProcess(processId)) {
+        char cls[256] = "";
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if ((!className || lstrcmpiA(cls, className) == 0) && (!title || WindowText(hwnd) == title)) return hwnd;
+    }
+    return nullptr;
+}
+
+std::string AnswerMessageBox(DWORD processId, const char* caption, std::chrono::milliseconds timeout)
+{
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindWindowOfProcess(processId, "#32770", caption)) != nullptr; }, timeout);
+    if (!box) return "";
+    constexpr int messageTextId = 0xFFFF;   // the static control of a message box
+    std::string text = WindowText(GetDlgItem(box, messageTextId));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
+namespace {
+void SetConfigValue(const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", 0, nullptr, 0, KEY_WRITE, nullptr,
+                    &key, nullptr);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+}  // namespace
+
+void SetConfigInt(const char* name, DWORD value) { SetConfigValue(name, REG_DWORD, &value, sizeof value); }
+
+void SetConfigString(const char* name, const std::string& value)
+{
+    SetConfigValue(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void ClearStoredSettings()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2");
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
+    DeleteFileA((WindowsFolder() + "\\Tombolix2.ini").c_str());
+}
+
+bool KeyExists(HKEY root, const char* path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool ScreenSaverRunning()
+{
+    BOOL running = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    return running != FALSE;
+}
+
+void SetScreenSaverRunning(bool running)
+{
+    BOOL previous;
+    SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, running, &previous, 0);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace wintest

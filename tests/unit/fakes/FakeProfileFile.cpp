@@ -1,0 +1,136 @@
+#include "fakes/FakeProfileFile.h"
+
+#include "collections/TextPieces.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+bool SameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::string Trim(const std::string& text)
+{
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+}  // namespace
+
+FakeProfileFile::Section* FakeProfileFile::FindSection(const std::string& name)
+{
+    for (Section& section : sections)
+        if (SameName(section.name, name)) return &section;
+    return nullptr;
+}
+
+std::string FakeProfileFile::ReadString(const std::string& section, const std::string& key,
+                                        const std::string& defaultValue, size_t bufferSize)
+{
+    std::string value = defaultValue;
+    if (Section* found = FindSection(section)) {
+        for (auto& entry : found->keys)
+            if (SameName(entry.first, key)) { value = entry.second; break; }
+    }
+    value = Trim(value);
+    if (bufferSize == 0) return "";
+    if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
+    return value;
+}
+
+int FakeProfileFile::ReadInt(const std::string& section, const std::string& key, int defaultValue)
+{
+    std::string value = ReadString(section, key, "", 1024);
+    if (value.empty()) return defaultValue;
+    return ReadDecimal(value);
+}
+
+std::vector<std::string> FakeProfileFile::CutNameList(const std::vector<std::string>& names,
+                                                      size_t bufferSize) const
+{
+    // Whole names only while they and the closing zero fit.
+    std::vector<std::string> kept;
+    size_t used = 0;
+    for (const std::string& name : names) {
+        if (used + name.size() + 2 > bufferSize) break;
+        kept.push_back(name);
+        used += name.size() + 1;
+    }
+    return kept;
+}
+
+std::vector<std::string> FakeProfileFile::ReadSectionNames(size_t bufferSize)
+{
+    std::vector<std::string> names;
+    for (const Section& section : sections) names.push_back(section.name);
+    return CutNameList(names, bufferSize);
+}
+
+std::vector<std::string> FakeProfileFile::ReadKeyNames(const std::string& section, size_t bufferSize)
+{
+    std::vector<std::string> names;
+    if (Section* found = FindSection(section))
+        for (auto& entry : found->keys) names.push_back(entry.first);
+    return CutNameList(names, bufferSize);
+}
+
+void FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+{
+    exists = true;
+    Section* found = FindSection(section);
+    if (!found) {
+        sections.push_back({section, {}});
+        found = &sections.back();
+    }
+    for (auto& entry : found->keys) {
+        if (SameName(entry.first, key)) { entry.second = value; return; }
+    }
+    found->keys.emplace_back(key, value);
+}
+
+void FakeProfileFile::DeleteKey(const std::string& section, const std::string& key)
+{
+    if (Section* found = FindSection(section)) {
+        auto& keys = found->keys;
+        keys.erase(std::remove_if(keys.begin(), keys.end(), [&](auto& entry) { return SameName(entry.first, key); }),
+                   keys.end());
+    }
+}
+
+void FakeProfileFile::DeleteSection(const std::string& section)
+{
+    sections.erase(std::remove_if(sections.begin(), sections.end(),
+                                  [&](const Section& s) { return SameName(s.name, section); }),
+                   sections.end());
+}
+
+std::string FakeProfileFile::Text() const
+{
+    std::string text;
+    for (const Section& section : sections) {
+        text += "[" + section.name + "]\r\n";
+        for (auto& entry : section.keys) text += entry.first + "=" + entry.second + "\r\n";
+    }
+    return text;
+}
+
+void FakeProfileFile::SetText(const std::string& text)
+{
+    sections.clear();
+    exists = true;
+    for (std::string line : SplitText(text, '\n')) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            sections.push_back({line.substr(1, line.find(']') - 1), {}});
+        } else if (!sections.empty() && !line.empty()) {
+            size_t equals = line.find('=');
+            if (equals == std::string::npos) sections.back().keys.emplace_back(Trim(line), "");
+            else sections.back().keys.emplace_back(Trim(line.substr(0, equals)), line.substr(equals + 1));
+        }
+    }
+}

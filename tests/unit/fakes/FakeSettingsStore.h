@@ -1,0 +1,45 @@
+// An in-memory settings store that records what the program read and wrote.
+#pragma once
+#include "os/SettingsStore.h"
+
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+class FakeSettingsStore : public ISettingsStore {
+public:
+    using Value = std::variant<int, std::string>;
+
+    int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override
+    {
+        reads.push_back(entry);
+        auto found = values.find(section + "\\" + entry);
+        if (found == values.end() || !std::holds_alternative<int>(found->second)) return defaultValue;
+        return std::get<int>(found->second);
+    }
+    std::string ReadString(const std::string& section, const std::string& entry,
+                           const std::string& defaultValue) override
+    {
+        reads.push_back(entry);
+        auto found = values.find(section + "\\" + entry);
+        if (found == values.end() || !std::holds_alternative<std::string>(found->second)) return defaultValue;
+        return std::get<std::string>(found->second);
+    }
+    void WriteInt(const std::string& section, const std::string& entry, int value) override
+    {
+        writes.push_back(entry + "=" + std::to_string(value));
+        values[section + "\\" + entry] = value;
+    }
+    void WriteString(const std::string& section, const std::string& entry, const std::string& value) override
+    {
+        writes.push_back(entry + "=" + value);
+        values[section + "\\" + entry] = value;
+    }
+    void RemoveAll() override { values.clear(); ++removals; }
+
+    std::map<std::string, Value> values;   // "Section\Entry"
+    std::vector<std::string> reads;        // entry names in order
+    std::vector<std::string> writes;       // "Entry=value" in order
+    int removals = 0;
+};

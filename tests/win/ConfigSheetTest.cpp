@@ -1,0 +1,69 @@
+#include "config/ConfigProp.h"
+
+#include "framework/WinApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Reads the sheet's tabs and buttons once it is up, then cancels it.
+struct SheetInspection {
+    std::vector<std::string> tabs;
+    bool applyVisible = true;
+    bool okPresent = false;
+    std::string caption;
+};
+
+SheetInspection* inspection = nullptr;
+
+VOID CALLBACK InspectSheet(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND sheet = g_pConfigSheet ? g_pConfigSheet->m_hWnd : nullptr;
+    if (!sheet || !IsWindowVisible(sheet)) return;
+    KillTimer(nullptr, timer);
+
+    char caption[256] = "";
+    GetWindowTextA(sheet, caption, sizeof caption);
+    inspection->caption = caption;
+    HWND tabControl = PropSheet_GetTabControl(sheet);
+    int count = TabCtrl_GetItemCount(tabControl);
+    for (int i = 0; i < count; ++i) {
+        char text[64] = "";
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabControl, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        inspection->tabs.push_back(text);
+    }
+    constexpr int applyButtonId = 0x3021;
+    HWND apply = GetDlgItem(sheet, applyButtonId);
+    inspection->applyVisible = apply && IsWindowVisible(apply);
+    inspection->okPresent = GetDlgItem(sheet, IDOK) != nullptr;
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+}
+
+TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
+{
+    CWinApp app;
+    SheetInspection seen;
+    inspection = &seen;
+    CConfigProp sheet("Tombolix Screensaver", nullptr, 0);
+    g_pConfigSheet = &sheet;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, &InspectSheet);
+    INT_PTR result = sheet.DoModal();
+    KillTimer(nullptr, timer);
+    g_pConfigSheet = nullptr;
+
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("Tombolix Screensaver", seen.caption);
+    EXPECT_EQ((std::vector<std::string>{"Collections", "Tray", "Options", "Folders", "Information", "Uninstall"}),
+              seen.tabs);
+    EXPECT_FALSE(seen.applyVisible);
+    EXPECT_TRUE(seen.okPresent);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+#include "collections/Settings.h"
+
+#include "WinTestSupport.h"
+#include "framework/WinApp.h"
+#include "os/PrivateProfileFile.h"
+#include "os/RegistrySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The stored value's type and its text.
+std::pair<DWORD, std::string> StoredValue(const char* name)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", 0, KEY_READ, &key)) return {};
+    BYTE data[256] = {};
+    DWORD type = 0, size = sizeof data;
+    RegQueryValueExA(key, name, nullptr, &type, data, &size);
+    RegCloseKey(key);
+    if (type == REG_DWORD) return {type, std::to_string(*reinterpret_cast<int32_t*>(data))};
+    return {type, reinterpret_cast<char*>(data)};
+}
+
+struct SettingsInRegistry : ::testing::Test {
+    CWinApp app;
+    CRegistrySettingsStore store{app};
+    CPrivateProfileFile collectionsFile{"Tombolix2.ini"};
+
+    void SetUp() override
+    {
+        app.m_appName = "Tombolix2";
+        app.SetRegistryKey("Brackwen");
+        wintest::ClearStoredSettings();
+    }
+    void TearDown() override { wintest::ClearStoredSettings(); }
+};
+
+TEST_F(SettingsInRegistry, AFreshUserReadsEveryDefault)
+{
+    CSettings settings(store, collectionsFile);
+    EXPECT_TRUE(settings.GetUseTray());
+    EXPECT_TRUE(settings.GetAutoStart());
+    EXPECT_TRUE(settings.GetShowToolTips());
+    EXPECT_FALSE(settings.GetUseBlanker());
+    EXPECT_FALSE(settings.GetPasswordOverride());
+    EXPECT_EQ(120, settings.GetBlankerMinutes());
+    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
+    EXPECT_EQ("", settings.GetInstallFolder());
+    EXPECT_TRUE(settings.GetFolders().empty());
+    EXPECT_EQ("Default", ReadCurrentName(store));
+}
+
+TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
+{
+    {
+        CSettings settings(store, collectionsFile);
+        settings.SetUseTray(false);
+        settings.SetAutoStart(false);
+        settings.SetBlankerName("Starfield");
+        settings.SetBlankerMinutes(-3);
+        settings.SetUseBlanker(true);
+        settings.AddFolder("D:\\Savers");
+        settings.WriteTraySettings();
+        settings.WriteOptions();
+        settings.WriteFolders();
+        WriteCurrentName(store, "Night");
+    }
+    using Stored = std::pair<DWORD, std::string>;
+    EXPECT_EQ(Stored(REG_DWORD, "0"), StoredValue("UseTray"));
+    EXPECT_EQ(Stored(REG_DWORD, "0"), StoredValue("AutoStart"));
+    EXPECT_EQ(Stored(REG_DWORD, "-3"), StoredValue("BlankerMinutes"));
+    EXPECT_EQ(Stored(REG_SZ, "Starfield"), StoredValue("BlankerName"));
+    EXPECT_EQ(Stored(REG_SZ, "Night"), StoredValue("Current"));
+
+    CSettings again(store, collectionsFile);
+    EXPECT_FALSE(again.GetUseTray());
+    EXPECT_TRUE(again.GetAutoStart());   // stored 0, never read
+    EXPECT_TRUE(again.GetUseBlanker());
+    EXPECT_EQ(-3, again.GetBlankerMinutes());
+    EXPECT_EQ("Starfield", again.GetBlankerName());
+    EXPECT_EQ(std::vector<std::string>{"D:\\Savers"}, again.GetFolders());
+    EXPECT_EQ("Night", ReadCurrentName(store));
+    EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
+              wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
+}
+
+TEST_F(SettingsInRegistry, ValuesOfAnotherTypeReadAsTheirDefaults)
+{
+    wintest::SetConfigString("UseTray", "0");
+    wintest::SetConfigInt("BlankerName", 5);
+    CSettings settings(store, collectionsFile);
+    EXPECT_TRUE(settings.GetUseTray());
+    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
+}
+
+TEST_F(SettingsInRegistry, RemovingEverythingLeavesOnlyTheCompanyKey)
+{
+    CSettings settings(store, collectionsFile);
+    settings.WriteTraySettings();
+    settings.AddFolder("D:\\Savers");
+    settings.WriteFolders();
+    ASSERT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config"));
+
+    settings.RemoveAllStoredSettings();
+    EXPECT_FALSE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2"));
+    EXPECT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((wintest::WindowsFolder() + "\\Tombolix2.ini").c_str()));
+
+    CSettings fresh(store, collectionsFile);
+    EXPECT_TRUE(fresh.GetFolders().empty());
+    EXPECT_TRUE(fresh.GetUseTray());
+}
+
+}  // namespace

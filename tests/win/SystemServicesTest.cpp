@@ -1,0 +1,107 @@
+#include "app/SystemServices.h"
+
+#include "WinTestSupport.h"
+#include "collections/Settings.h"
+#include "framework/WinApp.h"
+#include "os/PrivateProfileFile.h"
+#include "os/RegistrySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace {
+
+const char* const testKey = "Software\\TombolixTests";
+
+struct RegistryValues : ::testing::Test {
+    HKEY key = nullptr;
+    void SetUp() override { RegCreateKeyA(HKEY_CURRENT_USER, testKey, &key); }
+    void TearDown() override
+    {
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_CURRENT_USER, testKey);
+    }
+    void Set(const char* name, DWORD type, const void* data, DWORD size)
+    {
+        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    }
+};
+
+TEST_F(RegistryValues, AreReadAsTextOrNumberAndAnythingElseIsEmpty)
+{
+    DWORD one = 1, minusTwo = static_cast<DWORD>(-2);
+    Set("dword", REG_DWORD, &one, sizeof one);
+    Set("negative", REG_DWORD, &minusTwo, sizeof minusTwo);
+    Set("text", REG_SZ, "0", 2);
+    Set("binary", REG_BINARY, "\x01\x00\x00\x00", 4);
+    Set("expand", REG_EXPAND_SZ, "%TEMP%", 7);
+    std::string tooLong(1500, 'x');
+    Set("long", REG_SZ, tooLong.c_str(), static_cast<DWORD>(tooLong.size() + 1));
+
+    EXPECT_EQ("1", ReadRegistryString(HKEY_CURRENT_USER, testKey, "dword"));
+    EXPECT_EQ("-2", ReadRegistryString(HKEY_CURRENT_USER, testKey, "negative"));
+    EXPECT_EQ("0", ReadRegistryString(HKEY_CURRENT_USER, testKey, "text"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "binary"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "expand"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "long"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "missing"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, "Software\\TombolixNoSuchKey", "dword"));
+}
+
+TEST_F(RegistryValues, AreDeletedOneByOne)
+{
+    DWORD one = 1;
+    Set("gone", REG_DWORD, &one, sizeof one);
+    EXPECT_EQ(ERROR_SUCCESS, DeleteRegistryValue(HKEY_CURRENT_USER, testKey, "gone"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "gone"));
+    EXPECT_NE(ERROR_SUCCESS, DeleteRegistryValue(HKEY_CURRENT_USER, "Software\\TombolixNoSuchKey", "gone"));
+}
+
+TEST(ProductVersion, ComesFromTheVersionResource)
+{
+    EXPECT_EQ("2.0.4.1", GetProductVersion());
+}
+
+TEST(PlatformId, IsTheNtFamily)
+{
+    EXPECT_EQ(static_cast<DWORD>(VER_PLATFORM_WIN32_NT), GetPlatformId());
+}
+
+TEST(Help, AMissingFileIsReportedWithItsPath)
+{
+    CWinApp app;
+    app.m_appName = "Tombolix2";
+    app.SetRegistryKey("Brackwen");
+    wintest::ClearStoredSettings();
+    wintest::SetConfigString("InstallFolder", "C:\\Nowhere\\");
+    CRegistrySettingsStore store(app);
+    CPrivateProfileFile file("Tombolix2.ini");
+    CSettings settings(store, file);
+
+    auto answer = std::async(std::launch::async, [] {
+        return wintest::AnswerMessageBox(GetCurrentProcessId(), "Error", std::chrono::seconds(10));
+    });
+    ShowHelp(settings);
+    EXPECT_EQ("Sorry, could not find help file C:\\Nowhere\\Tombolix.htm. It may be installed in another folder.",
+              answer.get());
+    wintest::ClearStoredSettings();
+}
+
+TEST(Note, IsAnInformationBoxCaptionedNote)
+{
+    auto answer = std::async(std::launch::async, [] {
+        return wintest::AnswerMessageBox(GetCurrentProcessId(), "Note", std::chrono::seconds(10));
+    });
+    ShowNote("Hello");
+    EXPECT_EQ("Hello", answer.get());
+}
+
+TEST(Files, ExistOrNot)
+{
+    EXPECT_TRUE(FileExists(wintest::WindowsFolder()));
+    EXPECT_TRUE(FileExists(wintest::SystemFolder() + "\\kernel32.dll"));
+    EXPECT_FALSE(FileExists(wintest::WindowsFolder() + "\\no-such-file.htm"));
+}
+
+}  // namespace
