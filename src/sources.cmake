@@ -3,6 +3,10 @@
 set(TOMBOLIX_PORTABLE_SOURCES
   src/app/CommandLine.cpp
   src/app/Random.cpp
+  src/collections/Collection.cpp
+  src/collections/FileFinder.cpp
+  src/collections/OlderFileImport.cpp
+  src/collections/SaverEntry.cpp
   src/collections/Settings.cpp
   src/collections/TextPieces.cpp
   src/session/Stopwatch.cpp

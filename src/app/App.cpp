@@ -3,11 +3,13 @@
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "app/Trace.h"
+#include "collections/OlderFileImport.h"
 #include "collections/Settings.h"
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"
 #include "os/PrivateProfileFile.h"
 #include "os/RegistrySettingsStore.h"
+#include "os/Win32FileSystem.h"
 #include "res/resource.h"
 #include "session/Launcher.h"
 #include "session/MainWnd.h"
@@ -91,6 +93,7 @@ bool CApp::InitInstance()
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini");
     settings = std::make_unique<CSettings>(*settingsStore, *collectionsFile);
+    ImportOlderFileOnFirstStart();
 
     switch (ReadStartRequest(CommandLineArguments())) {
     case StartRequest::Tray:
@@ -112,6 +115,17 @@ bool CApp::InitInstance()
         return StartConfigurationMode();
     }
     return false;
+}
+
+void CApp::ImportOlderFileOnFirstStart()
+{
+    // Recorded beside the options, so that removing them all makes the next
+    // start a first start again.
+    if (settingsStore->ReadInt("Config", "OlderFileImported", 0) != 0) return;
+    CPrivateProfileFile olderFile("Tombolix.ini");
+    CWin32FileSystem fileSystem;
+    ImportOlderFile(olderFile, *collectionsFile, fileSystem);
+    settingsStore->WriteInt("Config", "OlderFileImported", 1);
 }
 
 void CApp::ShowChangePasswordNote()

@@ -54,6 +54,7 @@ private:
     bool StartScreenSaverMode();
     bool StartTrayInstance();
     void ShowChangePasswordNote();
+    void ImportOlderFileOnFirstStart();
 
     std::unique_ptr<ISettingsStore> settingsStore;
     std::unique_ptr<IProfileFile> collectionsFile;

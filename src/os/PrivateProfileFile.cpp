@@ -1,5 +1,7 @@
 #include "os/PrivateProfileFile.h"
 
+#include "os/Win32FileSystem.h"
+
 #include <windows.h>
 
 std::string CPrivateProfileFile::ReadString(const std::string& section, const std::string& key,
@@ -61,9 +63,7 @@ void CPrivateProfileFile::DeleteSection(const std::string& section)
 
 std::string CPrivateProfileFile::GetPath() const
 {
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\" + fileName;
+    return GetWindowsFolder() + "\\" + fileName;
 }
 
 void CPrivateProfileFile::Remove()

@@ -1,21 +1,10 @@
 #include "session/Launcher.h"
 
+#include "os/Win32FileSystem.h"
+
 namespace {
 constexpr DWORD readyTimeoutMs = 5000;
 
-std::string SystemFolder()
-{
-    char folder[MAX_PATH] = "";
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-std::string WindowsFolder()
-{
-    char folder[MAX_PATH] = "";
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
 }  // namespace
 
 bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
@@ -42,7 +31,7 @@ bool LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::
                        const std::string& arguments, DWORD creationFlags, HANDLE* process, DWORD* processId)
 {
     std::string fileName = name + ".scr";
-    std::vector<std::string> folders{SystemFolder(), WindowsFolder()};
+    std::vector<std::string> folders{GetSystemFolder(), GetWindowsFolder()};
     folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
     for (const std::string& folder : folders) {
         // The separator is always added, as the folders are stored.

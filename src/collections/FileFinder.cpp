@@ -1,0 +1,70 @@
+#include "collections/FileFinder.h"
+
+#include "collections/TextPieces.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+}  // namespace
+
+CFileFinder::CFileFinder(IFileSystem& fileSystem, const std::string& folder) : fileSystem(fileSystem)
+{
+    SetFolder(folder);
+}
+
+void CFileFinder::SetFolder(const std::string& text)
+{
+    folder = text;
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+}
+
+int CFileFinder::Find(const std::string& patterns)
+{
+    int appended = 0;
+    for (const std::string& pattern : SplitText(patterns, ' ')) {
+        std::string path = folder;
+        if (path.empty() || path.back() != '\\') path += '\\';
+        for (std::string& name : fileSystem.FindNames(path + pattern)) {
+            found.push_back(std::move(name));
+            ++appended;
+        }
+    }
+    return appended;
+}
+
+std::string CFileFinder::DisplayName(const std::string& fileName)
+{
+    return fileName.size() < 4 ? fileName : fileName.substr(0, fileName.size() - 4);
+}
+
+int CFileFinder::FillList(INameList& list) const
+{
+    for (const std::string& name : found) {
+        std::string display = DisplayName(name);
+        if (list.FindExact(display) < 0) list.Add(display);
+    }
+    return static_cast<int>(found.size());
+}
+
+void CFileFinder::RemoveFromList(INameList& list) const
+{
+    for (const std::string& name : found) {
+        int index = list.FindExact(DisplayName(name));
+        if (index >= 0) list.Delete(index);
+    }
+}
+
+std::string CFileFinder::MatchName(const std::string& fileName) const
+{
+    std::string wanted = Lower(fileName);
+    for (const std::string& name : found)
+        if (Lower(name) == wanted) return name;
+    return fileName;
+}

@@ -1,0 +1,41 @@
+#include "collections/OlderFileImport.h"
+
+#include "collections/FileFinder.h"
+#include "collections/SaverEntry.h"
+#include "collections/TextPieces.h"
+
+namespace {
+constexpr size_t nameListSize = 16384;
+constexpr size_t valueSize = 512;
+}
+
+void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFileSystem& fileSystem)
+{
+    CFileFinder windowsFinder(fileSystem, fileSystem.WindowsFolder());
+    CFileFinder systemFinder(fileSystem, fileSystem.SystemFolder());
+    windowsFinder.Find("*.scr");
+    systemFinder.Find("*.scr");
+
+    for (const std::string& section : olderFile.ReadSectionNames(nameListSize)) {
+        int32_t counter = 0;
+        for (const std::string& key : olderFile.ReadKeyNames(section, nameListSize)) {
+            std::string value = olderFile.ReadString(section, key, "", valueSize);
+            if (value.empty() || key.empty()) continue;
+            std::vector<std::string> pieces = SplitText(value, '\\');
+            if (pieces.size() < 4) continue;
+
+            std::string fileName = key + ".scr";
+            std::string inSystem = systemFinder.MatchName(fileName);
+            fileName = inSystem != fileName ? inSystem : windowsFinder.MatchName(fileName);
+            // Only a lower-case extension is cut off.
+            std::string name = fileName.substr(0, fileName.find(".scr"));
+
+            CSaverEntry entry(name);
+            entry.SetLevel(ReadDecimal(pieces[1]));
+            entry.SetDuration(ReadDecimal(pieces[2]));
+            entry.SetSelected(ReadDecimal(pieces[3]) != 0);
+            entry.SetOrder(counter++);
+            collectionsFile.WriteString(section, name, entry.EncodeEntry());
+        }
+    }
+}

@@ -1,0 +1,64 @@
+#include "app/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// First draws worked out step by step from the generator's definition
+// (subtractive, modulus 10^9, seed constant 161803398, |s| wrapping).
+std::vector<int32_t> FirstDraws(int32_t seed)
+{
+    CRandom random(0);
+    random.SetSeed(seed);
+    std::vector<int32_t> draws;
+    for (int i = 0; i < 5; ++i) draws.push_back(random.Next());
+    return draws;
+}
+
+TEST(Random, FirstDrawsMatchTheDefinition)
+{
+    using Draws = std::vector<int32_t>;
+    EXPECT_EQ((Draws{533923850, 323008803, 401103978, 459259507, 390269598}), FirstDraws(0));
+    EXPECT_EQ((Draws{634670766, 791644133, 941623396, 894891413, 435112290}), FirstDraws(42));
+    EXPECT_EQ((Draws{598124554, 371820323, 819710570, 904070771, 766514846}), FirstDraws(INT32_MIN));
+    // A clock-sized seed is larger than the seed constant: the difference
+    // stays negative until the remainder's correction.
+    EXPECT_EQ((Draws{503923850, 548008803, 86103978, 604259507, 280269598}), FirstDraws(1765000000));
+}
+
+TEST(Random, ASeedAndItsNegationGiveOneSequenceButKeepTheirSign)
+{
+    CRandom negative(-42);
+    EXPECT_EQ(-42, negative.seed());
+    EXPECT_EQ(FirstDraws(42), FirstDraws(-42));
+}
+
+TEST(Random, ReseedingRestartsTheSequence)
+{
+    CRandom random(7);
+    int32_t first = random.Next();
+    for (int i = 0; i < 100; ++i) random.Next();
+    random.SetSeed(7);
+    EXPECT_EQ(first, random.Next());
+    EXPECT_EQ(7, random.seed());
+}
+
+TEST(Random, OnlyThe29LargestDrawsRoundToOne)
+{
+    // Uniform is the draw times 1e-9, rounded to single precision.
+    auto uniformOf = [](int32_t draw) { return static_cast<float>(draw * 1e-9); };
+    EXPECT_EQ(1.0f, uniformOf(999999999));
+    EXPECT_EQ(1.0f, uniformOf(999999971));   // the 29th largest
+    EXPECT_LT(uniformOf(999999970), 1.0f);   // the 30th largest
+
+    CRandom random(12345);
+    for (int i = 0; i < 100000; ++i) {
+        float r = random.Uniform();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LE(r, 1.0f);
+    }
+}
+
+}  // namespace
