@@ -38,6 +38,8 @@ std::string FakeProfileFile::ReadString(const std::string& section, const std::s
             if (SameName(entry.first, key)) { value = entry.second; break; }
     }
     value = Trim(value);
+    // A value quoted at both ends is read without its quotes.
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
     if (bufferSize == 0) return "";
     if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
     return value;
@@ -79,8 +81,10 @@ std::vector<std::string> FakeProfileFile::ReadKeyNames(const std::string& sectio
     return CutNameList(names, bufferSize);
 }
 
-void FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+void FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& text)
 {
+    // Values are stored without surrounding blanks.
+    std::string value = Trim(text);
     exists = true;
     Section* found = FindSection(section);
     if (!found) {
