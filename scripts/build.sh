@@ -14,9 +14,9 @@ configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUIL
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 
 cmake --build build/native
-cmake --build build/win32 --target Tombolix2
+cmake --build build/win32 --target Tombolix2 BlankScreen
 cmake --build build/win64
 
 mkdir -p dist
-cp build/win32/src/Tombolix2.scr dist/
+cp build/win32/bin/Tombolix2.scr "build/win32/bin/Blank Screen.scr" dist/
 echo "build: dist/ holds $(cd dist && ls | tr '\n' ' ')"

@@ -9,6 +9,7 @@ set(TOMBOLIX_PORTABLE_SOURCES
   src/collections/SaverEntry.cpp
   src/collections/Settings.cpp
   src/collections/TextPieces.cpp
+  src/session/Session.cpp
   src/session/Stopwatch.cpp
 )
 list(TRANSFORM TOMBOLIX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

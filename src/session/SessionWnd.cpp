@@ -1,6 +1,9 @@
 #include "session/SessionWnd.h"
 
 #include "app/App.h"
+#include "collections/Settings.h"
+
+CSessionWnd::~CSessionWnd() = default;
 
 bool CSessionWnd::CreateAt(DWORD exStyle, DWORD style, const RECT& rect, CWnd* parent)
 {
@@ -19,17 +22,25 @@ void CSessionWnd::PostNcDestroy()
     if (autoDelete) delete this;
 }
 
-int CSessionWnd::OnCreate(CREATESTRUCTA*)
+int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
 {
+    if (CFrameWnd::OnCreate(cs) == -1) return -1;
+    CApp& app = GetApp();
+    const CSettings& settings = app.GetSettings();
+
+    auto collection = std::make_unique<CCollection>(ReadCurrentName(app.GetSettingsStore()), app.GetCollectionsFile(),
+                                                    [&app] { return app.IsUninstallRequested(); });
+    collection->Load(false);
+
+    SessionRules rules;
+    rules.useBlanker = settings.GetUseBlanker();
+    rules.blankerMinutes = settings.GetBlankerMinutes();
+    rules.blankerName = settings.GetBlankerName();
+    rules.passwordOverride = settings.GetPasswordOverride();
+    rules.passwordInUse = app.IsPasswordInUse();
+    rules.startTime = app.GetStartTime();
+
+    host = std::make_unique<CWin32SessionHost>(m_hWnd, settings.GetFolders());
+    session = std::make_unique<CSession>(*host, app.rand, std::move(rules), std::move(collection));
     return 0;
-}
-
-bool CSessionWnd::LaunchNext(bool)
-{
-    // Sessions arrive with the collections: until then nothing can be chosen.
-    return false;
-}
-
-void CSessionWnd::OnTimer(UINT_PTR)
-{
 }

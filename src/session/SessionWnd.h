@@ -1,26 +1,32 @@
 // The main window of the screen-saver and tray modes. In screen-saver mode it
-// is the session that starts, watches and replaces the child screen savers;
-// in tray mode it stays hidden and idle.
+// carries the session that starts, watches and replaces the child screen
+// savers; in tray mode the session stays idle.
 #pragma once
 #include "framework/Wnd.h"
+#include "session/Session.h"
+#include "session/Win32SessionHost.h"
+
+#include <memory>
 
 class CSessionWnd : public CFrameWnd {
 public:
     explicit CSessionWnd(bool autoDelete = false) : autoDelete(autoDelete) {}
-    ~CSessionWnd() override = default;
+    ~CSessionWnd() override;
 
     virtual bool CreateAt(DWORD exStyle, DWORD style, const RECT& rect, CWnd* parent);
     // Visible, over the primary screen; the first paint hides it again.
     bool CreateFullScreen();
     // Starts the next child: the blanker, or the collection's next choice.
-    bool LaunchNext(bool useBlanker);
+    bool LaunchNext(bool useBlanker) { return session && session->LaunchNext(useBlanker); }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override { return CFrameWnd::PreCreateWindow(cs); }
     void PostNcDestroy() override;
     int OnCreate(CREATESTRUCTA* cs) override;
-    void OnTimer(UINT_PTR id) override;
+    void OnTimer(UINT_PTR) override { if (session) session->Tick(); }
 
 private:
     bool autoDelete;
+    std::unique_ptr<CWin32SessionHost> host;
+    std::unique_ptr<CSession> session;
 };

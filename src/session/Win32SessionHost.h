@@ -1,0 +1,37 @@
+// The session's view of Windows: real processes, windows, time and timer.
+#pragma once
+#include "session/SessionHost.h"
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+class CWin32SessionHost : public ISessionHost {
+public:
+    // sessionWindow: the window that owns timer 1 and is closed at the end.
+    CWin32SessionHost(HWND sessionWindow, const std::vector<std::string>& extraFolders)
+        : sessionWindow(sessionWindow), extraFolders(extraFolders) {}
+
+    int64_t Now() override;
+    void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+    bool Launch(const std::string& name, ChildProcess& process, uint32_t& processId) override;
+    bool IsStillActive(ChildProcess process) override;
+    void CloseProcess(ChildProcess process) override { CloseHandle(process); }
+    ChildWindow FindChildWindow(uint32_t processId) override;
+    bool IsWindow(ChildWindow window) override { return ::IsWindow(Handle(window)) != FALSE; }
+    void PostClose(ChildWindow window) override { PostMessageA(Handle(window), WM_CLOSE, 0, 0); }
+    void PostHomeKey(ChildWindow window, bool down) override
+    {
+        PostMessageA(Handle(window), down ? WM_KEYDOWN : WM_KEYUP, VK_HOME, 0);
+    }
+    void StartTimer() override { SetTimer(sessionWindow, sessionTimerId, 1000, nullptr); }
+    void StopTimer() override { KillTimer(sessionWindow, sessionTimerId); }
+    void EndSession() override { PostMessageA(sessionWindow, WM_CLOSE, 0, 0); }
+
+private:
+    static HWND Handle(ChildWindow window) { return reinterpret_cast<HWND>(window); }
+    static constexpr UINT_PTR sessionTimerId = 1;
+
+    HWND sessionWindow;
+    const std::vector<std::string>& extraFolders;
+};

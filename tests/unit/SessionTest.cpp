@@ -1,0 +1,226 @@
+#include "session/Session.h"
+
+#include "app/Random.h"
+#include "fakes/FakeProfileFile.h"
+#include "fakes/FakeSessionHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const ChildScript closesAtOnce{{}, 0, {}, true};
+
+struct SessionTest : ::testing::Test {
+    FakeProfileFile file;
+    FakeSessionHost host;
+    CRandom random{1};
+    SessionRules rules;
+
+    // A cycling collection of the given "name=duration" entries, in order.
+    std::unique_ptr<CSession> Start(const std::vector<std::pair<std::string, int>>& entries)
+    {
+        std::string text = "[Default]\r\n";
+        for (size_t i = 0; i < entries.size(); ++i)
+            text += entries[i].first + "=2\\" + std::to_string(entries[i].second) + "\\1\\" + std::to_string(i) + "\\\r\n";
+        file.SetText(text + "TombolixCycle=1\r\n");
+        auto collection = std::make_unique<CCollection>("Default", file);
+        collection->Load(false);
+        return std::make_unique<CSession>(host, random, rules, std::move(collection));
+    }
+};
+
+TEST_F(SessionTest, AChildThatEndsByItselfEndsTheSessionAtTheNextTick)
+{
+    host.scripts["Aquarium"] = {2500, 0, {}, true};
+    host.scripts["Bubbles"] = closesAtOnce;
+    auto session = Start({{"Aquarium", 15}, {"Bubbles", 15}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 2);
+    EXPECT_FALSE(host.ended);
+    host.PassSeconds(*session, 1);
+    EXPECT_TRUE(host.ended);
+    EXPECT_FALSE(host.timerRunning);
+    EXPECT_TRUE(host.Last().handleClosed);
+    EXPECT_FALSE(session->IsChildRunning());
+    EXPECT_EQ(Texts{"Aquarium"}, host.launches);
+}
+
+TEST_F(SessionTest, ADurationOfZeroIsInterruptedAtTheFirstTickAndTheRotationGoesOn)
+{
+    for (const char* name : {"A", "B", "C"}) host.scripts[name] = closesAtOnce;
+    auto session = Start({{"A", 0}, {"B", 0}, {"C", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ((Texts{"A", "B"}), host.launches);
+    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    EXPECT_TRUE(host.children[0].handleClosed);
+    host.PassSeconds(*session, 2);
+    EXPECT_EQ((Texts{"A", "B", "C", "A"}), host.launches);
+    EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", "", 16));
+}
+
+TEST_F(SessionTest, TheDurationIsReachedAtExactlyItsMinutes)
+{
+    host.scripts["A"] = closesAtOnce;
+    host.scripts["B"] = closesAtOnce;
+    auto session = Start({{"A", 1}, {"B", 1}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 59);
+    EXPECT_TRUE(host.children[0].received.empty());
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    EXPECT_EQ((Texts{"A", "B"}), host.launches);
+}
+
+struct PasswordRules : SessionTest {
+    // Three hours past the duration and the blanker period, nothing is interrupted.
+    void ExpectNeverInterrupted()
+    {
+        host.scripts["A"] = closesAtOnce;
+        rules.useBlanker = true;
+        rules.blankerMinutes = 1;
+        rules.blankerName = "A";
+        auto session = Start({{"A", 0}});
+        ASSERT_TRUE(session->LaunchNext(false));
+        host.PassSeconds(*session, 3 * 60 * 60);
+        EXPECT_TRUE(host.Last().received.empty());
+        EXPECT_EQ(Texts{"A"}, host.launches);
+        EXPECT_TRUE(host.timerRunning);
+    }
+};
+
+TEST_F(PasswordRules, TheDesktopPasswordNeverInterrupts)
+{
+    rules.passwordInUse = true;
+    ExpectNeverInterrupted();
+}
+
+TEST_F(PasswordRules, TheOverrideNeverInterrupts)
+{
+    rules.passwordOverride = true;
+    ExpectNeverInterrupted();
+}
+
+TEST_F(SessionTest, TheBlankerTakesOverStrictlyAfterItsPeriodAndIsNeverInterrupted)
+{
+    host.scripts["Late"] = closesAtOnce;
+    host.scripts["Blank Screen"] = closesAtOnce;
+    rules.useBlanker = true;
+    rules.blankerMinutes = 120;
+    rules.blankerName = "Blank Screen";
+    rules.startTime = 0;
+    host.nowMs = 119 * 60 * 1000;   // the entry starts at minute 119
+    auto session = Start({{"Late", 15}});
+    ASSERT_TRUE(session->LaunchNext(false));
+
+    host.PassSeconds(*session, 60);   // now exactly 120 minutes: not yet
+    EXPECT_TRUE(host.Last().received.empty());
+    EXPECT_FALSE(session->IsBlankerRunning());
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    EXPECT_EQ((Texts{"Late", "Blank Screen"}), host.launches);
+    EXPECT_TRUE(session->IsBlankerRunning());
+
+    host.PassSeconds(*session, 24 * 60 * 60);
+    EXPECT_TRUE(host.Last().received.empty());
+    EXPECT_EQ(2u, host.launches.size());
+}
+
+TEST_F(SessionTest, WithoutABlankerNameTheRotationIsNotCutShort)
+{
+    host.scripts["A"] = closesAtOnce;
+    rules.useBlanker = true;
+    rules.blankerMinutes = 0;
+    rules.blankerName = "";
+    auto session = Start({{"A", 15}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 14 * 60);
+    EXPECT_TRUE(host.Last().received.empty());
+    EXPECT_EQ(Texts{"A"}, host.launches);
+}
+
+TEST_F(SessionTest, AChildClosingLateIsFollowedAfterItsSleeps)
+{
+    host.scripts["Slow"] = {{}, 2500, {}, true};
+    host.scripts["Next"] = closesAtOnce;
+    auto session = Start({{"Slow", 0}, {"Next", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ(3, host.sleeps);
+    EXPECT_EQ((Texts{"Slow", "Next"}), host.launches);
+    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+}
+
+TEST_F(SessionTest, AChildIgnoringCloseGetsTheHomeKeyAfterTwelveSleeps)
+{
+    host.scripts["Stubborn"] = {{}, {}, 500, true};
+    host.scripts["Deaf"] = {{}, {}, {}, true};
+    host.scripts["Next"] = closesAtOnce;
+    auto session = Start({{"Deaf", 0}, {"Next", 0}, {"Stubborn", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    // Abandoned after two full waits, still running, its handle closed.
+    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps", "home up after 12 sleeps"}),
+              host.children[0].received);
+    EXPECT_EQ(24, host.sleeps);
+    EXPECT_TRUE(host.children[0].Alive(host.nowMs));
+    EXPECT_TRUE(host.children[0].handleClosed);
+    EXPECT_EQ((Texts{"Deaf", "Next"}), host.launches);
+
+    host.PassSeconds(*session, 1);   // Next closes at once
+    EXPECT_EQ((Texts{"Deaf", "Next", "Stubborn"}), host.launches);
+    host.sleeps = 0;
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps", "home up after 12 sleeps"}),
+              host.children[2].received);
+    EXPECT_EQ(13, host.sleeps);   // ended half a second after the key
+}
+
+TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
+{
+    host.scripts["A"] = closesAtOnce;
+    auto session = Start({{"A", 0}, {"Gone", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ((Texts{"A", "Gone"}), host.launches);
+    EXPECT_TRUE(host.ended);
+    EXPECT_EQ(Texts({"A", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default", 16384));
+
+    FakeSessionHost other;
+    FakeProfileFile otherFile;
+    otherFile.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\n");
+    auto collection = std::make_unique<CCollection>("Default", otherFile);
+    collection->Load(false);
+    CSession first(other, random, rules, std::move(collection));
+    EXPECT_FALSE(first.LaunchNext(false));
+    EXPECT_FALSE(other.timerRunning);
+    EXPECT_TRUE(otherFile.ReadKeyNames("Default", 16384).empty());
+}
+
+TEST_F(SessionTest, AChildWithoutAWindowIsWatchedUntilItEnds)
+{
+    host.scripts["Hidden"] = {4200, {}, {}, false};
+    host.scripts["B"] = closesAtOnce;
+    auto session = Start({{"Hidden", 0}, {"B", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 4);
+    EXPECT_TRUE(host.timerRunning);
+    EXPECT_FALSE(host.ended);
+    host.PassSeconds(*session, 1);
+    EXPECT_TRUE(host.ended);
+    EXPECT_EQ(Texts{"Hidden"}, host.launches);
+}
+
+TEST_F(SessionTest, AnIdleSessionIgnoresTicks)
+{
+    auto session = Start({{"A", 0}});
+    session->Tick();
+    session->Tick();
+    EXPECT_TRUE(host.launches.empty());
+    EXPECT_FALSE(host.ended);
+    EXPECT_EQ(0, host.sleeps);
+}
+
+}  // namespace

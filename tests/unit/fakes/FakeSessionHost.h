@@ -1,0 +1,114 @@
+// Children with scripted behaviour on a clock in milliseconds that only
+// moves when the session sleeps or the test lets a tick pass.
+#pragma once
+#include "session/Session.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ChildScript {
+    std::optional<int64_t> lifetimeMs;   // ends by itself after this long
+    std::optional<int64_t> closeDelayMs; // ends this long after WM_CLOSE; none: ignores it
+    std::optional<int64_t> homeDelayMs;  // ends this long after the Home key; none: ignores it
+    bool hasWindow = true;
+};
+
+struct FakeChild {
+    std::string name;
+    uint32_t id;
+    ChildScript script;
+    int64_t startMs;
+    std::optional<int64_t> endMs;
+    bool handleClosed = false;
+    std::vector<std::string> received;
+
+    bool Alive(int64_t nowMs) const { return !endMs || nowMs < *endMs; }
+    void EndAt(int64_t ms) { if (!endMs || ms < *endMs) endMs = ms; }
+};
+
+class FakeSessionHost : public ISessionHost {
+public:
+    int64_t Now() override { return nowMs / 1000; }
+    void Sleep(int milliseconds) override
+    {
+        nowMs += milliseconds;
+        ++sleeps;
+    }
+    bool Launch(const std::string& name, ChildProcess& process, uint32_t& processId) override
+    {
+        launches.push_back(name);
+        auto script = scripts.find(name);
+        if (script == scripts.end()) {
+            process = nullptr;
+            processId = 0;
+            return false;
+        }
+        children.push_back({name, nextId++, script->second, nowMs, {}, false, {}});
+        FakeChild& child = children.back();
+        if (child.script.lifetimeMs) child.EndAt(nowMs + *child.script.lifetimeMs);
+        process = &child;
+        processId = child.id;
+        return true;
+    }
+    bool IsStillActive(ChildProcess process) override { return Child(process).Alive(nowMs); }
+    void CloseProcess(ChildProcess process) override { Child(process).handleClosed = true; }
+    ChildWindow FindChildWindow(uint32_t processId) override
+    {
+        for (FakeChild& child : children)
+            if (child.id == processId && child.script.hasWindow && child.Alive(nowMs)) return child.id;
+        return 0;
+    }
+    bool IsWindow(ChildWindow window) override
+    {
+        FakeChild* child = ById(window);
+        return child && child->script.hasWindow && child->Alive(nowMs);
+    }
+    void PostClose(ChildWindow window) override
+    {
+        FakeChild& child = *ById(window);
+        child.received.push_back("close after " + std::to_string(sleeps) + " sleeps");
+        if (child.script.closeDelayMs) child.EndAt(nowMs + *child.script.closeDelayMs);
+    }
+    void PostHomeKey(ChildWindow window, bool down) override
+    {
+        FakeChild& child = *ById(window);
+        child.received.push_back(std::string(down ? "home down" : "home up") + " after " + std::to_string(sleeps) +
+                                 " sleeps");
+        if (down && child.script.homeDelayMs) child.EndAt(nowMs + *child.script.homeDelayMs);
+    }
+    void StartTimer() override { timerRunning = true; }
+    void StopTimer() override { timerRunning = false; }
+    void EndSession() override { ended = true; }
+
+    // Lets whole seconds pass, ticking while the timer runs and the session lasts.
+    void PassSeconds(CSession& session, int seconds)
+    {
+        for (int i = 0; i < seconds && !ended; ++i) {
+            nowMs += 1000;
+            if (timerRunning) session.Tick();
+        }
+    }
+
+    FakeChild& Last() { return children.back(); }
+
+    std::map<std::string, ChildScript> scripts;   // names that can be started
+    std::deque<FakeChild> children;
+    std::vector<std::string> launches;
+    int64_t nowMs = 0;
+    int sleeps = 0;
+    bool timerRunning = false;
+    bool ended = false;
+
+private:
+    static FakeChild& Child(ChildProcess process) { return *static_cast<FakeChild*>(process); }
+    FakeChild* ById(ChildWindow id)
+    {
+        for (FakeChild& child : children)
+            if (child.id == id) return &child;
+        return nullptr;
+    }
+    uint32_t nextId = 100;
+};
