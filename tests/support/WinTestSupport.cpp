@@ -170,6 +170,83 @@ void SetScreenSaverRunning(bool running)
     SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, running, &previous, 0);
 }
 
+Fixtures::Fixtures()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    logPath = std::string(folder) + "TombolixFixtures.log";
+    ClearLog();
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", logPath.c_str());
+}
+
+Fixtures::~Fixtures()
+{
+    CloseAllWindows();
+    WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) == nullptr; }, std::chrono::seconds(5));
+    for (const std::string& path : installed) DeleteFileA(path.c_str());
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", nullptr);
+}
+
+void Fixtures::Install(const std::string& folder, const std::string& name)
+{
+    std::string path = folder + "\\" + name + ".scr";
+    CopyFileA((ProgramFolder() + "\\FixtureSaver.scr").c_str(), path.c_str(), FALSE);
+    installed.push_back(path);
+}
+
+void Fixtures::Uninstall(const std::string& folder, const std::string& name)
+{
+    DeleteFileA((folder + "\\" + name + ".scr").c_str());
+}
+
+std::vector<std::string> Fixtures::Log() const
+{
+    std::vector<std::string> lines;
+    std::istringstream text(ReadFileBytes(logPath));
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Fixtures::WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const
+{
+    return WaitUntil([&] {
+        for (const std::string& seen : Log())
+            if (seen == line) return true;
+        return false;
+    }, timeout);
+}
+
+void Fixtures::CloseAllWindows()
+{
+    for (HWND window = FindWindowA("TombolixFixture", nullptr); window;
+         window = FindWindowExA(nullptr, window, "TombolixFixture", nullptr)) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        // Some fixtures ignore every request: end them outright.
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
+    }
+}
+
+void WriteCollectionsFile(const std::string& bytes)
+{
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
+    WriteFileBytes(WindowsFolder() + "\\Tombolix2.ini", bytes);
+}
+
+std::string ReadProfileString(const char* file, const char* section, const char* key)
+{
+    char value[512] = "";
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+    GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, file);
+    return value;
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -56,6 +56,34 @@ bool KeyExists(HKEY root, const char* path);
 bool ScreenSaverRunning();
 void SetScreenSaverRunning(bool running);
 
+// Copies of the test screen saver under the names that pick their behaviour;
+// the copies and every fixture window still open go at the end.
+class Fixtures {
+public:
+    Fixtures();
+    ~Fixtures();
+    Fixtures(const Fixtures&) = delete;
+    Fixtures& operator=(const Fixtures&) = delete;
+
+    // Installs <folder>\<name>.scr.
+    void Install(const std::string& folder, const std::string& name);
+    void Uninstall(const std::string& folder, const std::string& name);
+    // The fixtures' log lines so far, "<name> <event>".
+    std::vector<std::string> Log() const;
+    void ClearLog() const { DeleteFileA(logPath.c_str()); }
+    // Waits until the log holds the line; true when it does.
+    bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout) const;
+    static void CloseAllWindows();
+
+private:
+    std::string logPath;
+    std::vector<std::string> installed;
+};
+
+// Replaces the collections file with these bytes.
+void WriteCollectionsFile(const std::string& bytes);
+std::string ReadProfileString(const char* file, const char* section, const char* key);
+
 // Writes a file byte for byte, and reads one back.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);

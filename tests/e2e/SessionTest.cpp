@@ -1,0 +1,191 @@
+// The real program running sessions with the test screen savers.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+using Lines = std::vector<std::string>;
+
+struct Session : ::testing::Test {
+    wintest::Fixtures fixtures;
+    std::string system = wintest::SystemFolder();
+    std::string windows = wintest::WindowsFolder();
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetConfigInt("UseTray", 0);
+    }
+    void TearDown() override
+    {
+        if (HWND session = FindWindowA(nullptr, "Tombolix2")) PostMessageA(session, WM_CLOSE, 0, 0);
+        wintest::ClearStoredSettings();
+        wintest::SetScreenSaverRunning(false);
+    }
+
+    // The log lines that mark a fixture's start, without its command line.
+    Lines Starts() const
+    {
+        Lines starts;
+        for (const std::string& line : fixtures.Log()) {
+            size_t at = line.find(" start ");
+            if (at != std::string::npos) starts.push_back(line.substr(0, at));
+        }
+        return starts;
+    }
+    bool WaitForStarts(size_t count, std::chrono::milliseconds timeout)
+    {
+        return wintest::WaitUntil([&] { return Starts().size() >= count; }, timeout);
+    }
+    // The command line that the fixture was started with.
+    std::string StartedAs(const std::string& name) const
+    {
+        for (const std::string& line : fixtures.Log())
+            if (line.compare(0, name.size() + 7, name + " start ") == 0) return line.substr(name.size() + 7);
+        return "";
+    }
+};
+
+TEST_F(Session, ACycleRunsItsScreenSaversInOrder)
+{
+    for (const char* name : {"CycleA", "CycleB", "CycleC"}) fixtures.Install(system, name);
+    wintest::WriteCollectionsFile("[Default]\r\nCycleA=2\\0\\1\\0\\\r\nCycleB=2\\0\\1\\1\\\r\nCycleC=2\\0\\1\\2\\\r\n"
+                                  "TombolixCycle=1\r\nTombolixNextToUse=0\r\n");
+    Child program("/s");
+    ASSERT_TRUE(WaitForStarts(4, 30s)) << Starts().size();
+    Lines starts = Starts();
+    EXPECT_EQ((Lines{"CycleA", "CycleB", "CycleC", "CycleA"}), Lines(starts.begin(), starts.begin() + 4));
+    EXPECT_TRUE(fixtures.WaitForLine("CycleC close", 1s));
+    EXPECT_EQ("1", wintest::ReadProfileString("Tombolix2.ini", "Default", "TombolixNextToUse"));
+    EXPECT_EQ("\"" + system + "\\CycleA.scr\" /s", StartedAs("CycleA"));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(Session, AScreenSaverThatCannotBeStartedLeavesTheCollection)
+{
+    wintest::WriteCollectionsFile("[Default]\r\nNoSuchSaver=2\\15\\1\\0\\\r\nOther=2\\15\\0\\1\\\r\n");
+    Child program("/s");
+    EXPECT_TRUE(program.WaitForExit(10s));
+    EXPECT_EQ("(missing)", wintest::ReadProfileString("Tombolix2.ini", "Default", "NoSuchSaver"));
+    EXPECT_EQ("2\\15\\0\\1\\", wintest::ReadProfileString("Tombolix2.ini", "Default", "Other"));
+}
+
+TEST_F(Session, EndsWhenItsScreenSaverEndsByItself)
+{
+    fixtures.Install(system, "EndsItself");
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", "1500");
+    wintest::WriteCollectionsFile("[Default]\r\nEndsItself=2\\15\\1\\0\\\r\n");
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("EndsItself end", 15s));
+    auto childEnd = std::chrono::steady_clock::now();
+    EXPECT_TRUE(program.WaitForExit(5s));
+    EXPECT_LT(std::chrono::steady_clock::now() - childEnd, 2500ms);
+    EXPECT_EQ(Lines{"EndsItself"}, Starts());
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", nullptr);
+}
+
+TEST_F(Session, WithTheDesktopPasswordTheFirstScreenSaverRunsOn)
+{
+    HKEY desktop;
+    RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop);
+    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
+    fixtures.Install(system, "Guarded");
+    fixtures.Install(system, "Other");
+    wintest::WriteCollectionsFile("[Default]\r\nGuarded=2\\0\\1\\0\\\r\nOther=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n");
+
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("Guarded start \"" + system + "\\Guarded.scr\" /s", 10s));
+    std::this_thread::sleep_for(4s);
+    EXPECT_EQ(Lines{"Guarded"}, Starts());
+    EXPECT_FALSE(fixtures.WaitForLine("Guarded close", 0ms));
+    EXPECT_TRUE(program.Running());
+
+    RegDeleteValueA(desktop, "ScreenSaveUsePassword");
+    RegCloseKey(desktop);
+}
+
+TEST_F(Session, TheBlankerReplacesTheRotationForGood)
+{
+    fixtures.Install(system, "Rotating");
+    fixtures.Install(windows, "MyBlanker");
+    wintest::SetConfigInt("UseBlanker", 1);
+    wintest::SetConfigInt("BlankerMinutes", 0);
+    wintest::SetConfigString("BlankerName", "MyBlanker");
+    wintest::WriteCollectionsFile("[Default]\r\nRotating=2\\0\\1\\0\\\r\n");
+
+    Child program("/s");
+    ASSERT_TRUE(WaitForStarts(2, 20s));
+    EXPECT_EQ((Lines{"Rotating", "MyBlanker"}), Starts());
+    EXPECT_TRUE(fixtures.WaitForLine("Rotating close", 0ms));
+    std::this_thread::sleep_for(4s);
+    EXPECT_EQ((Lines{"Rotating", "MyBlanker"}), Starts());
+    EXPECT_FALSE(fixtures.WaitForLine("MyBlanker close", 0ms));
+}
+
+TEST_F(Session, LooksInTheSystemFolderThenTheWindowsFolderThenTheExtraFolders)
+{
+    const std::string extra = "C:\\TombolixExtra";
+    CreateDirectoryA(extra.c_str(), nullptr);
+    fixtures.Install(system, "Where");
+    fixtures.Install(windows, "Where");
+    fixtures.Install(extra, "Where");
+    auto startedFrom = [&] {
+        fixtures.ClearLog();
+        wintest::WriteCollectionsFile("[Default]\r\nWhere=2\\15\\1\\0\\\r\n"
+                                      "[TombolixInternal]\r\nFolders=C:\\Nowhere*" + extra + "\\*\r\n");
+        Child program("/s");
+        wintest::WaitUntil([&] { return !StartedAs("Where").empty(); }, 15s);
+        std::string commandLine = StartedAs("Where");
+        PostMessageA(FindWindowA(nullptr, "Tombolix2"), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(10s));
+        wintest::Fixtures::CloseAllWindows();
+        wintest::WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) == nullptr; }, 5s);
+        return commandLine;
+    };
+
+    EXPECT_EQ("\"" + system + "\\Where.scr\" /s", startedFrom());
+    fixtures.Uninstall(system, "Where");
+    EXPECT_EQ("\"" + windows + "\\Where.scr\" /s", startedFrom());
+    fixtures.Uninstall(windows, "Where");
+    // The extra folder as stored, trailing backslash and all.
+    EXPECT_EQ("\"" + extra + "\\\\Where.scr\" /s", startedFrom());
+    fixtures.Uninstall(extra, "Where");
+    RemoveDirectoryA(extra.c_str());
+}
+
+TEST_F(Session, TracingWritesTheSeedLine)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "TombolixTrace";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string traceFile = folder + "\\trace.txt";
+    wintest::WriteFileBytes(traceFile, "earlier line\r\n");
+    SetEnvironmentVariableA("PO", "1");
+    SetEnvironmentVariableA("BRACTEMP", folder.c_str());
+
+    Child program("/s /r42");
+    EXPECT_TRUE(program.WaitForExit(10s));
+    SetEnvironmentVariableA("PO", nullptr);
+    Child untraced("/s /r43");
+    EXPECT_TRUE(untraced.WaitForExit(10s));
+    SetEnvironmentVariableA("BRACTEMP", nullptr);
+
+    std::string text = wintest::ReadFileBytes(traceFile);
+    const std::string earlier = "earlier line\r\n";
+    const std::string message = ": .\\App line 62 : rand.seed() = 42\r\n";
+    ASSERT_EQ(earlier.size() + 10 + message.size(), text.size()) << text;
+    EXPECT_EQ(earlier, text.substr(0, earlier.size()));
+    std::string milliseconds = text.substr(earlier.size(), 10);
+    EXPECT_EQ("         0", milliseconds);
+    EXPECT_EQ(message, text.substr(earlier.size() + 10));
+    DeleteFileA(traceFile.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
