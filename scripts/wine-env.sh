@@ -14,7 +14,8 @@ wine_start() {
     wineserver -w </dev/null >/dev/null 2>&1
     "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
   fi
-  wineserver -p </dev/null >/dev/null 2>&1
+  # Fails harmlessly when a server already runs.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   "$WINE" wineboot.exe </dev/null >/dev/null 2>&1
 }
 
