@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -179,11 +181,38 @@ Fixtures::Fixtures()
     SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", logPath.c_str());
 }
 
+namespace {
+// Ends every process started from one of the files, window or not.
+void TerminateProcessesOf(const std::vector<std::string>& paths)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        for (const std::string& path : paths) {
+            std::string fileName = path.substr(path.find_last_of('\\') + 1);
+            if (lstrcmpiA(fileName.c_str(), entry.szExeFile) != 0) continue;
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+                TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
+                CloseHandle(process);
+            }
+        }
+    }
+    CloseHandle(snapshot);
+}
+}  // namespace
+
 Fixtures::~Fixtures()
 {
     CloseAllWindows();
+    TerminateProcessesOf(installed);
     WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) == nullptr; }, std::chrono::seconds(5));
-    for (const std::string& path : installed) DeleteFileA(path.c_str());
+    // A fixture without a window may still hold its file open.
+    for (const std::string& path : installed)
+        WaitUntil([&] { return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; },
+                  std::chrono::seconds(10));
     SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", nullptr);
 }
 

@@ -165,8 +165,13 @@ TEST_F(SaverFiles, AreListedOnceUnderTheFirstSpelling)
     for (int i = 0; i < listBox.GetCount(); ++i) items.push_back(listBox.GetText(i));
     DestroyWindow(box);
 
-    std::sort(items.begin(), items.end());
-    EXPECT_EQ((Names{"Aurora", "Clock", "Folder", "scr"}), items);
+    // Other screen savers of the folders may be listed too.
+    auto count = [&](const char* name) { return std::count(items.begin(), items.end(), name); };
+    EXPECT_EQ(1, count("Clock"));
+    EXPECT_EQ(0, count("CLOCK"));
+    EXPECT_EQ(1, count("Aurora"));
+    EXPECT_EQ(1, count("Folder"));
+    EXPECT_EQ(1, count("scr"));
 }
 
 TEST_F(SaverFiles, TheFirstStartImportsTheOlderFileOnce)
