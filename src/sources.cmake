@@ -11,6 +11,8 @@ set(TOMBOLIX_PORTABLE_SOURCES
   src/collections/TextPieces.cpp
   src/session/Session.cpp
   src/session/Stopwatch.cpp
+  src/tray/StartupShortcut.cpp
+  src/tray/TrayIconModel.cpp
 )
 list(TRANSFORM TOMBOLIX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
 

@@ -1,6 +1,10 @@
 #include "session/MainWnd.h"
 
 #include "app/App.h"
+#include "collections/Settings.h"
+#include "session/SystemCommands.h"
+#include "tray/AutoStart.h"
+#include "tray/TrayCommands.h"
 
 void CMainWnd::OnPaint()
 {
@@ -19,11 +23,67 @@ void CMainWnd::OnPaint()
 
 void CMainWnd::OnSysCommand(UINT command, LPARAM lp)
 {
-    // Compared exactly: the low four bits are not masked.
-    bool swallow = GetApp().GetMode() == ModeTray
-        ? command == SC_SCREENSAVE && screenSaverDisabled
-        : command == SC_SCREENSAVE || command == SC_CLOSE;
-    if (!swallow) CSessionWnd::OnSysCommand(command, lp);
+    if (!SwallowsSystemCommand(GetApp().GetMode(), command, screenSaverDisabled))
+        CSessionWnd::OnSysCommand(command, lp);
+}
+
+bool CMainWnd::OnCommand(UINT id)
+{
+    switch (id) {
+    case CommandRunScreenSaver:
+        // Straight to the default processing, past this window's own filter.
+        DefWindowProcA(m_hWnd, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+        return true;
+    case CommandConfigureScreenSaver:
+        ConfigureSystemScreenSaver();
+        return true;
+    case CommandRunTombolix:
+        GetApp().LaunchScreenSaver(g_appTitle, "/s", IDLE_PRIORITY_CLASS);
+        return true;
+    case CommandTombolixSettings:
+        OpenSettings();
+        return true;
+    case CommandDisplayProperties:
+        OpenDisplayProperties();
+        return true;
+    case CommandDisableScreenSaver:
+        SetScreenSaverEnabled(false);
+        return true;
+    case CommandEnableScreenSaver:
+        SetScreenSaverEnabled(true);
+        return true;
+    case CommandExit:
+        Exit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainWnd::SetScreenSaverEnabled(bool enabled)
+{
+    screenSaverDisabled = !enabled;
+    SetSystemScreenSaverActive(enabled);
+    // The icon's id also picks the tooltip and the popup menu.
+    trayIcon.ShowIcon(enabled ? IDI_TRAY_ENABLED : IDI_TRAY_DISABLED);
+}
+
+void CMainWnd::OpenSettings()
+{
+    if (settingsOpen) return;
+    settingsOpen = true;
+    CApp& app = GetApp();
+    if (app.RunConfiguration(nullptr) && !app.GetSettings().GetUseTray()) PostMessage(WM_CLOSE);
+    settingsOpen = false;
+}
+
+void CMainWnd::Exit()
+{
+    CSettings& settings = GetApp().GetSettings();
+    settings.SetAutoStart(false);
+    settings.WriteTraySettings();
+    RemoveAutoStart();
+    PostMessage(WM_CLOSE);
 }
 
 void CMainWnd::OnDestroy()

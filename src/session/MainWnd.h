@@ -10,9 +10,14 @@ public:
 protected:
     void OnPaint() override;
     void OnSysCommand(UINT command, LPARAM lp) override;
+    bool OnCommand(UINT id) override;
     void OnDestroy() override;
 
 private:
+    void SetScreenSaverEnabled(bool enabled);
+    void OpenSettings();
+    void Exit();
+
     bool hideAtFirstPaint = true;
     bool screenSaverDisabled = false;
     bool settingsOpen = false;

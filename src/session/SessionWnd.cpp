@@ -42,5 +42,16 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
 
     host = std::make_unique<CWin32SessionHost>(m_hWnd, settings.GetFolders());
     session = std::make_unique<CSession>(*host, app.rand, std::move(rules), std::move(collection));
+
+    if (app.GetMode() == ModeTray) {
+        trayIcon.BindWindow(m_hWnd, WM_USER);
+        trayIcon.ShowIcon(IDI_TRAY_ENABLED);
+    }
     return 0;
+}
+
+LRESULT CSessionWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_USER) return trayIcon.HandleNotify(wp, lp);
+    return CFrameWnd::OnMessage(msg, wp, lp);
 }

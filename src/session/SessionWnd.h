@@ -3,8 +3,10 @@
 // savers; in tray mode the session stays idle.
 #pragma once
 #include "framework/Wnd.h"
+#include "res/resource.h"
 #include "session/Session.h"
 #include "session/Win32SessionHost.h"
+#include "tray/TrayIcon.h"
 
 #include <memory>
 
@@ -24,6 +26,9 @@ protected:
     void PostNcDestroy() override;
     int OnCreate(CREATESTRUCTA* cs) override;
     void OnTimer(UINT_PTR) override { if (session) session->Tick(); }
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    CTrayIcon trayIcon{IDI_TRAY_ENABLED};
 
 private:
     bool autoDelete;

@@ -1,6 +1,82 @@
 #include "tray/AutoStart.h"
 
-void ApplyAutoStart(const CSettings&)
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "collections/Settings.h"
+#include "framework/WinApp.h"
+#include "tray/StartupShortcut.h"
+
+#include <io.h>
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+namespace {
+const char* const runKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::optional<std::string> ShortcutPath()
 {
-    // The start-up shortcut arrives with the notification-area instance.
+    std::optional<std::string> folder = GetStartupFolder();
+    if (!folder) return std::nullopt;
+    return StartupShortcutPath(*folder, g_appTitle);
+}
+}  // namespace
+
+std::optional<std::string> GetStartupFolder()
+{
+    HKEY key = nullptr;
+    for (const std::string& path : ShellFolderKeys(GetPlatformId()))
+        if (RegOpenKeyA(HKEY_CURRENT_USER, path.c_str(), &key) == ERROR_SUCCESS) break;
+    if (!key) return std::nullopt;
+
+    char folder[260];
+    DWORD type = 0, size = sizeof folder;
+    LONG result = RegQueryValueExA(key, "StartUp", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    return std::string(folder, strnlen(folder, size));
+}
+
+void ApplyAutoStart(const CSettings& settings)
+{
+    std::optional<std::string> link = ShortcutPath();
+    if (!link) return;
+    if (settings.GetAutoStart() && settings.GetUseTray()) {
+        char program[MAX_PATH];
+        GetModuleFileNameA(AfxGetInstanceHandle(), program, MAX_PATH);
+        CreateShortcut(program, *link, "Shortcut to Tombolix2.scr", "/tray");
+    } else {
+        RemoveAutoStart();
+    }
+}
+
+HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,
+                       const char* arguments)
+{
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(result)) {
+        result = link->SetPath(target.c_str());
+        if (arguments) result = link->SetArguments(arguments);
+        if (description) result = link->SetDescription(description);
+        IPersistFile* file = nullptr;
+        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        if (SUCCEEDED(result)) {
+            WCHAR widePath[MAX_PATH] = {};
+            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+            result = file->Save(widePath, TRUE);
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return result;
+}
+
+void RemoveAutoStart()
+{
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, runKey, g_appTitle.c_str());
+    if (std::optional<std::string> link = ShortcutPath()) _unlink(link->c_str());
 }

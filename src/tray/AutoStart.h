@@ -1,8 +1,19 @@
-// Starting the resident instance with Windows through a start-up shortcut.
+// Starting the resident instance with Windows: a shortcut "<title>.lnk" to
+// this program with "/tray" in the user's start-up folder.
 #pragma once
+#include <windows.h>
+#include <optional>
+#include <string>
 
 class CSettings;
 
+// The user's start-up folder from the shell-folders key, if it can be read.
+std::optional<std::string> GetStartupFolder();
 // Installs the shortcut when AutoStart and UseTray are both on, removes it
-// otherwise.
+// otherwise; does nothing when the start-up folder cannot be read.
 void ApplyAutoStart(const CSettings& settings);
+// Writes a shell link; returns the result of the last step that ran.
+HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,
+                       const char* arguments);
+// Removes the shortcut and the program's machine-wide run value.
+void RemoveAutoStart();

@@ -159,11 +159,76 @@ bool KeyExists(HKEY root, const char* path)
     return true;
 }
 
-bool ScreenSaverRunning()
+namespace {
+bool ProbeSystemState(const char* which)
 {
-    BOOL running = FALSE;
-    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
-    return running != FALSE;
+    std::string probe = ProgramFolder() + "\\SystemStateProbe.exe";
+    std::string commandLine = "\"" + probe + "\" " + which;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(probe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    WaitForSingleObject(info.hProcess, 10000);
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return code == 1;
+}
+
+const char* const shellFolderKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                                       "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Explorer\\Shell Folders"};
+}  // namespace
+
+bool ScreenSaverRunning() { return ProbeSystemState("running"); }
+bool ScreenSaverActive() { return ProbeSystemState("active"); }
+
+StartupFolderOverride::StartupFolderOverride(const std::string& folder)
+{
+    for (int i = 0; i < 2; ++i) {
+        HKEY key;
+        saved[i].keyExisted = RegOpenKeyExA(HKEY_CURRENT_USER, shellFolderKeys[i], 0, KEY_READ, &key) == ERROR_SUCCESS;
+        saved[i].valueExisted = false;
+        if (saved[i].keyExisted) {
+            char value[1024] = "";
+            DWORD size = sizeof value;
+            saved[i].valueExisted =
+                RegQueryValueExA(key, "StartUp", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+            saved[i].value = value;
+            RegCloseKey(key);
+        }
+    }
+    Set(folder);
+}
+
+void StartupFolderOverride::Set(const std::string& folder) const
+{
+    for (const char* path : shellFolderKeys) {
+        HKEY key;
+        RegCreateKeyA(HKEY_CURRENT_USER, path, &key);
+        RegSetValueExA(key, "StartUp", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>(folder.size() + 1));
+        RegCloseKey(key);
+    }
+}
+
+StartupFolderOverride::~StartupFolderOverride()
+{
+    for (int i = 0; i < 2; ++i) {
+        if (!saved[i].keyExisted) {
+            RegDeleteKeyA(HKEY_CURRENT_USER, shellFolderKeys[i]);
+            continue;
+        }
+        HKEY key;
+        RegOpenKeyA(HKEY_CURRENT_USER, shellFolderKeys[i], &key);
+        if (saved[i].valueExisted)
+            RegSetValueExA(key, "StartUp", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved[i].value.c_str()),
+                           static_cast<DWORD>(saved[i].value.size() + 1));
+        else
+            RegDeleteValueA(key, "StartUp");
+        RegCloseKey(key);
+    }
 }
 
 void SetScreenSaverRunning(bool running)

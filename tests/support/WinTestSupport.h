@@ -53,8 +53,28 @@ void SetConfigString(const char* name, const std::string& value);
 void ClearStoredSettings();
 bool KeyExists(HKEY root, const char* path);
 
+// The system screen saver's state as a fresh process reads it.
 bool ScreenSaverRunning();
+bool ScreenSaverActive();
 void SetScreenSaverRunning(bool running);
+
+// Points the user's start-up folder somewhere else until the object goes.
+class StartupFolderOverride {
+public:
+    explicit StartupFolderOverride(const std::string& folder);
+    ~StartupFolderOverride();
+    StartupFolderOverride(const StartupFolderOverride&) = delete;
+    StartupFolderOverride& operator=(const StartupFolderOverride&) = delete;
+    void Set(const std::string& folder) const;
+
+private:
+    struct Saved {
+        bool keyExisted;
+        bool valueExisted;
+        std::string value;
+    };
+    Saved saved[2];
+};
 
 // Copies of the test screen saver under the names that pick their behaviour;
 // the copies and every fixture window still open go at the end.

@@ -1,0 +1,98 @@
+#include "tray/TrayIcon.h"
+
+#include "framework/WinApp.h"
+
+#include <ctime>
+
+namespace {
+// The layout with the 128-character tooltip.
+constexpr DWORD notifyDataSize = NOTIFYICONDATAA_V2_SIZE;
+#ifndef _WIN64
+static_assert(notifyDataSize == 488, "NOTIFYICONDATAA with the 128-character tooltip");
+#endif
+
+DWORD ShellMessageOf(ShellOperation operation)
+{
+    switch (operation) {
+    case ShellOperation::Add:    return NIM_ADD;
+    case ShellOperation::Modify: return NIM_MODIFY;
+    default:                     return NIM_DELETE;
+    }
+}
+}  // namespace
+
+CTrayIcon::CTrayIcon(UINT id) : resourceId(id)
+{
+    data.cbSize = notifyDataSize;
+    data.uID = id;
+    LoadTip(id);
+}
+
+CTrayIcon::~CTrayIcon()
+{
+    ShowIcon(0);
+}
+
+void CTrayIcon::LoadTip(UINT id)
+{
+    data.szTip[0] = '\0';
+    LoadStringA(AfxGetInstanceHandle(), id, data.szTip, 128);
+}
+
+void CTrayIcon::BindWindow(HWND window, UINT callbackMessage)
+{
+    data.hWnd = window;
+    data.uCallbackMessage = callbackMessage;
+}
+
+bool CTrayIcon::ShowIcon(UINT id)
+{
+    if (id == 0) return ApplyIcon(nullptr);
+    LoadTip(id);
+    HICON icon = LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id));
+    resourceId = id;
+    return ApplyIcon(icon);
+}
+
+bool CTrayIcon::ApplyIcon(HICON icon)
+{
+    ShellRequest request = model.PlanUpdate(icon != nullptr, data.szTip[0] == '\0',
+                                            data.uCallbackMessage != 0 && data.hWnd != nullptr);
+    if (request.operation == ShellOperation::None) return true;
+    if (icon) data.hIcon = icon;
+    data.uFlags = request.parts;
+    bool succeeded = Shell_NotifyIconA(ShellMessageOf(request.operation), &data) != FALSE;
+    model.Applied(request, succeeded);
+    // hIcon is non-null exactly while the icon is shown.
+    if (!model.IsShown()) data.hIcon = nullptr;
+    return succeeded;
+}
+
+LRESULT CTrayIcon::HandleNotify(WPARAM iconId, LPARAM mouseMessage)
+{
+    if (iconId != data.uID) return 0;
+    if (mouseMessage != WM_RBUTTONUP && mouseMessage != WM_LBUTTONUP && mouseMessage != WM_LBUTTONDBLCLK) return 0;
+
+    // Loaded afresh, so that the popup follows the icon shown.
+    HMENU menu = LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId));
+    if (!menu) return 0;
+    HMENU popup = GetSubMenu(menu, 0);
+    if (!popup) {
+        DestroyMenu(menu);
+        return 0;
+    }
+    if (mouseMessage == WM_RBUTTONUP) {
+        SetMenuDefaultItem(popup, 0, TRUE);
+        POINT cursor;
+        GetCursorPos(&cursor);
+        // The menu closes properly only when its owner is in the foreground.
+        SetForegroundWindow(data.hWnd);
+        TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, data.hWnd, nullptr);
+        PostMessageA(data.hWnd, WM_NULL, 0, 0);
+    } else if (mouseMessage == WM_LBUTTONUP) {
+        if (model.AcceptLeftClick(_time64(nullptr)))
+            SendMessageA(data.hWnd, WM_COMMAND, GetMenuItemID(popup, 0), 0);
+    }
+    DestroyMenu(menu);
+    return 1;
+}

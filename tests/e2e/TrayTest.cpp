@@ -1,0 +1,188 @@
+// The resident instance: its icon, its menu and its commands, and how the
+// settings sheet starts and ends it.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <prsht.h>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+
+std::vector<HWND> TrayIconWindows()
+{
+    std::vector<HWND> icons;
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); icon;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr))
+        icons.push_back(icon);
+    return icons;
+}
+
+using wintest::ScreenSaverActive;
+
+struct Tray : ::testing::Test {
+    wintest::Fixtures fixtures;
+    std::unique_ptr<Child> tray;
+    HWND window = nullptr;
+    std::string system = wintest::SystemFolder();
+    std::string startup = "C:\\TombolixStartupTray";
+    wintest::StartupFolderOverride startupFolder{startup};
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, 0);
+        CreateDirectoryA(startup.c_str(), nullptr);
+        // Copies of the program find the program as Windows would: in the system folder.
+        CopyFileA(wintest::ProgramPath().c_str(), (system + "\\Tombolix2.scr").c_str(), FALSE);
+    }
+    void TearDown() override
+    {
+        for (HWND other = FindWindowA(nullptr, "Tombolix2"); other; other = FindWindowA(nullptr, "Tombolix2")) {
+            PostMessageA(other, WM_CLOSE, 0, 0);
+            wintest::WaitUntil([&] { return !IsWindow(other); }, 10s);
+        }
+        tray.reset();
+        wintest::WaitUntil([&] { return DeleteFileA((system + "\\Tombolix2.scr").c_str()) != FALSE; }, 10s);
+        DeleteFileA((startup + "\\Tombolix2.lnk").c_str());
+        RemoveDirectoryA(startup.c_str());
+        SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, 0);
+        wintest::ClearStoredSettings();
+    }
+
+    void StartTray()
+    {
+        tray = std::make_unique<Child>("/tray");
+        ASSERT_TRUE(wintest::WaitUntil([&] {
+            return (window = wintest::FindWindowOfProcess(tray->Id(), nullptr, "Tombolix2")) != nullptr;
+        }, 10s));
+    }
+    void Command(UINT id) { SendMessageA(window, WM_COMMAND, id, 0); }
+
+    // Right-clicks the icon and picks the item with this mnemonic.
+    bool ChooseFromMenu(char mnemonic)
+    {
+        std::vector<HWND> icons = TrayIconWindows();
+        if (icons.empty()) return false;
+        PostMessageA(icons.back(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(icons.back(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+        HWND menu = nullptr;
+        if (!wintest::WaitUntil([&] {
+                menu = wintest::FindWindowOfProcess(tray->Id(), "#32768", nullptr);
+                return menu && IsWindowVisible(menu);
+            }, 5s))
+            return false;
+        PostMessageA(menu, WM_CHAR, mnemonic, 0);
+        // An item that is not in the menu leaves it open: close it.
+        if (!wintest::WaitUntil([&] { return !IsWindowVisible(menu); }, 2s)) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        return wintest::WaitUntil([&] { return !IsWindowVisible(menu); }, 2s);
+    }
+};
+
+TEST_F(Tray, ShowsItsIconUntilItExits)
+{
+    size_t before = TrayIconWindows().size();
+    StartTray();
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TrayIconWindows().size() == before + 1; }, 5s));
+    wintest::WriteFileBytes(startup + "\\Tombolix2.lnk", "");
+    wintest::SetConfigInt("UseTray", 1);
+
+    Command(32775);   // Exit
+    EXPECT_TRUE(tray->WaitForExit(10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TrayIconWindows().size() == before; }, 5s));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((startup + "\\Tombolix2.lnk").c_str()));
+    HKEY config;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", &config));
+    DWORD autoStart = 9, useTray = 9, size = sizeof(DWORD);
+    RegQueryValueExA(config, "AutoStart", nullptr, nullptr, reinterpret_cast<BYTE*>(&autoStart), &size);
+    size = sizeof(DWORD);
+    RegQueryValueExA(config, "UseTray", nullptr, nullptr, reinterpret_cast<BYTE*>(&useTray), &size);
+    RegCloseKey(config);
+    EXPECT_EQ(0u, autoStart);
+    EXPECT_EQ(1u, useTray);
+}
+
+TEST_F(Tray, SwitchesTheSystemScreenSaverAndItsMenu)
+{
+    StartTray();
+    Command(32772);
+    EXPECT_FALSE(ScreenSaverActive());
+    // The menu now offers "&Enable Screensaver".
+    ASSERT_TRUE(ChooseFromMenu('e'));
+    EXPECT_TRUE(wintest::WaitUntil([] { return ScreenSaverActive(); }, 3s));
+    // And back to "&Disable Screensaver"; 'e' no longer picks anything.
+    ASSERT_TRUE(ChooseFromMenu('e'));
+    EXPECT_TRUE(ScreenSaverActive());
+    ASSERT_TRUE(ChooseFromMenu('d'));
+    EXPECT_TRUE(wintest::WaitUntil([] { return !ScreenSaverActive(); }, 3s));
+    Command(32776);
+    EXPECT_TRUE(ScreenSaverActive());
+
+    Command(32772);
+    SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);   // the tray window lets itself be closed
+    EXPECT_TRUE(tray->WaitForExit(10s));
+}
+
+TEST_F(Tray, ConfiguresTheSystemScreenSaverFromSystemIni)
+{
+    fixtures.Install(system, "Configured");
+    StartTray();
+    std::string saver = system + "\\Configured.scr";
+    WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", saver.c_str(), "system.ini");
+    Command(32778);
+    EXPECT_TRUE(fixtures.WaitForLine("Configured start " + saver + " /c", 10s));
+
+    fixtures.ClearLog();
+    WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr, "system.ini");
+    Command(32778);
+    std::this_thread::sleep_for(2s);
+    EXPECT_TRUE(fixtures.Log().empty());
+}
+
+TEST_F(Tray, RunsASessionOfItsOwn)
+{
+    fixtures.Install(system, "FromTray");
+    wintest::WriteCollectionsFile("[Default]\r\nFromTray=2\\15\\1\\0\\\r\n");
+    StartTray();
+    Command(32777);
+    EXPECT_TRUE(fixtures.WaitForLine("FromTray start \"" + system + "\\FromTray.scr\" /s", 15s));
+    EXPECT_TRUE(tray->Running());
+}
+
+TEST_F(Tray, TheSettingsSheetEndsOrStartsTheTrayInstance)
+{
+    StartTray();
+    wintest::SetConfigInt("UseTray", 0);
+    {
+        Child settings("/c");
+        HWND sheet = nullptr;
+        ASSERT_TRUE(wintest::WaitUntil([&] {
+            return (sheet = wintest::FindWindowOfProcess(settings.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+        }, 10s));
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        EXPECT_TRUE(settings.WaitForExit(10s));
+    }
+    EXPECT_TRUE(tray->WaitForExit(10s));
+
+    wintest::SetConfigInt("UseTray", 1);
+    {
+        Child settings("/c");
+        HWND sheet = nullptr;
+        ASSERT_TRUE(wintest::WaitUntil([&] {
+            return (sheet = wintest::FindWindowOfProcess(settings.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+        }, 10s));
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        EXPECT_TRUE(settings.WaitForExit(10s));
+    }
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA(nullptr, "Tombolix2") != nullptr; }, 10s));
+    // And it is started with Windows from now on.
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((startup + "\\Tombolix2.lnk").c_str()));
+}
+
+}  // namespace
