@@ -93,11 +93,7 @@ TEST_F(StartUp, ASessionThatCannotStartAnythingClearsTheRunningStateItSet)
 TEST_F(StartUp, ConfigurationShowsTheSheetAndCancelEndsTheProcess)
 {
     Child program("/c:1234");
-    HWND sheet = nullptr;
-    ASSERT_TRUE(wintest::WaitUntil([&] {
-        return (sheet = wintest::FindWindowOfProcess(program.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
-    }, 10s));
-    PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(program.Id(), false, 10s));
     EXPECT_TRUE(program.WaitForExit(10s));
     // No tray instance was started on the way.
     EXPECT_EQ(nullptr, FindWindowA(nullptr, "Tombolix2"));

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-#include <prsht.h>
 #include <thread>
 
 namespace {
@@ -161,11 +159,7 @@ TEST_F(Tray, TheSettingsSheetEndsOrStartsTheTrayInstance)
     wintest::SetConfigInt("UseTray", 0);
     {
         Child settings("/c");
-        HWND sheet = nullptr;
-        ASSERT_TRUE(wintest::WaitUntil([&] {
-            return (sheet = wintest::FindWindowOfProcess(settings.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
-        }, 10s));
-        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 10s));
         EXPECT_TRUE(settings.WaitForExit(10s));
     }
     EXPECT_TRUE(tray->WaitForExit(10s));
@@ -173,11 +167,7 @@ TEST_F(Tray, TheSettingsSheetEndsOrStartsTheTrayInstance)
     wintest::SetConfigInt("UseTray", 1);
     {
         Child settings("/c");
-        HWND sheet = nullptr;
-        ASSERT_TRUE(wintest::WaitUntil([&] {
-            return (sheet = wintest::FindWindowOfProcess(settings.Id(), "#32770", "Tombolix Screensaver")) != nullptr;
-        }, 10s));
-        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 10s));
         EXPECT_TRUE(settings.WaitForExit(10s));
     }
     EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA(nullptr, "Tombolix2") != nullptr; }, 10s));

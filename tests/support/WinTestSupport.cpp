@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <commctrl.h>
+#include <prsht.h>
 #include <tlhelp32.h>
 
 #include <cstdlib>
@@ -135,6 +137,16 @@ void SetConfigValue(const char* name, DWORD type, const void* data, DWORD size)
     RegCloseKey(key);
 }
 }  // namespace
+
+bool AnswerSettingsSheet(DWORD processId, bool ok, std::chrono::milliseconds timeout)
+{
+    HWND sheet = nullptr;
+    if (!WaitUntil([&] { return (sheet = FindWindowOfProcess(processId, "#32770", "Tombolix Screensaver")) != nullptr; },
+                   timeout))
+        return false;
+    PostMessageA(sheet, PSM_PRESSBUTTON, ok ? PSBTN_OK : PSBTN_CANCEL, 0);
+    return true;
+}
 
 void SetConfigInt(const char* name, DWORD value) { SetConfigValue(name, REG_DWORD, &value, sizeof value); }
 

@@ -43,6 +43,9 @@ std::vector<HWND> WindowsOfProcess(DWORD processId);
 HWND FindWindowOfProcess(DWORD processId, const char* className, const char* title);
 std::string WindowText(HWND hwnd);
 
+// Waits for the settings sheet of the process and presses its OK or Cancel.
+bool AnswerSettingsSheet(DWORD processId, bool ok, std::chrono::milliseconds timeout);
+
 // Waits for a message box of the process with the caption, returns its text
 // and presses its OK button; "" when none appeared.
 std::string AnswerMessageBox(DWORD processId, const char* caption, std::chrono::milliseconds timeout);

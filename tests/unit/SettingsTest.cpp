@@ -3,6 +3,8 @@
 #include "fakes/FakeProfileFile.h"
 #include "fakes/FakeSettingsStore.h"
 
+#include "SettingsDefaults.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,16 +19,7 @@ struct SettingsTest : ::testing::Test {
 TEST_F(SettingsTest, AFreshUserReadsTheDefaults)
 {
     CSettings settings(store, collectionsFile);
-    EXPECT_TRUE(settings.GetUseTray());
-    EXPECT_TRUE(settings.GetAutoStart());
-    EXPECT_TRUE(settings.GetShowToolTips());
-    EXPECT_FALSE(settings.GetUseBlanker());
-    EXPECT_FALSE(settings.GetPasswordOverride());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());
-    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
-    EXPECT_EQ("", settings.GetInstallFolder());
-    EXPECT_TRUE(settings.GetFolders().empty());
-    EXPECT_EQ("Default", ReadCurrentName(store));
+    ExpectDefaultSettings(settings, store);
 }
 
 TEST_F(SettingsTest, ReadsInItsOrderAndNeverReadsAutoStart)

@@ -5,6 +5,8 @@
 #include "os/PrivateProfileFile.h"
 #include "os/RegistrySettingsStore.h"
 
+#include "SettingsDefaults.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,16 +41,7 @@ struct SettingsInRegistry : ::testing::Test {
 TEST_F(SettingsInRegistry, AFreshUserReadsEveryDefault)
 {
     CSettings settings(store, collectionsFile);
-    EXPECT_TRUE(settings.GetUseTray());
-    EXPECT_TRUE(settings.GetAutoStart());
-    EXPECT_TRUE(settings.GetShowToolTips());
-    EXPECT_FALSE(settings.GetUseBlanker());
-    EXPECT_FALSE(settings.GetPasswordOverride());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());
-    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
-    EXPECT_EQ("", settings.GetInstallFolder());
-    EXPECT_TRUE(settings.GetFolders().empty());
-    EXPECT_EQ("Default", ReadCurrentName(store));
+    ExpectDefaultSettings(settings, store);
 }
 
 TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
