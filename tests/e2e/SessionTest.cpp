@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <thread>
 
 namespace {
@@ -105,8 +107,29 @@ TEST_F(Session, WithTheDesktopPasswordTheFirstScreenSaverRunsOn)
     EXPECT_FALSE(fixtures.WaitForLine("Guarded close", 0ms));
     EXPECT_TRUE(program.Running());
 
+    // The session window refuses the system's close command, not WM_CLOSE;
+    // its screen saver stays.
+    HWND session = wintest::FindWindowOfProcess(program.Id(), nullptr, "Tombolix2");
+    SendMessageA(session, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(program.WaitForExit(1s));
+    PostMessageA(session, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10s));
+    EXPECT_FALSE(fixtures.WaitForLine("Guarded close", 0ms));
+
     RegDeleteValueA(desktop, "ScreenSaveUsePassword");
     RegCloseKey(desktop);
+}
+
+TEST_F(Session, KeepsWatchingAScreenSaverWithoutAWindowUntilItEnds)
+{
+    fixtures.Install(system, "NoWindow");
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", "3000");
+    wintest::WriteCollectionsFile("[Default]\r\nNoWindow=2\\0\\1\\0\\\r\n");
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("NoWindow end", 15s));
+    EXPECT_TRUE(program.WaitForExit(3s));
+    EXPECT_EQ(Lines{"NoWindow"}, Starts());
+    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", nullptr);
 }
 
 TEST_F(Session, TheBlankerReplacesTheRotationForGood)
@@ -171,6 +194,8 @@ TEST_F(Session, TracingWritesTheSeedLine)
 
     Child program("/s /r42");
     EXPECT_TRUE(program.WaitForExit(10s));
+    Child clockSeeded("/s");
+    EXPECT_TRUE(clockSeeded.WaitForExit(10s));
     SetEnvironmentVariableA("PO", nullptr);
     Child untraced("/s /r43");
     EXPECT_TRUE(untraced.WaitForExit(10s));
@@ -179,11 +204,18 @@ TEST_F(Session, TracingWritesTheSeedLine)
     std::string text = wintest::ReadFileBytes(traceFile);
     const std::string earlier = "earlier line\r\n";
     const std::string message = ": .\\App line 62 : rand.seed() = 42\r\n";
-    ASSERT_EQ(earlier.size() + 10 + message.size(), text.size()) << text;
-    EXPECT_EQ(earlier, text.substr(0, earlier.size()));
-    std::string milliseconds = text.substr(earlier.size(), 10);
-    EXPECT_EQ("         0", milliseconds);
-    EXPECT_EQ(message, text.substr(earlier.size() + 10));
+    // Each run's first line follows its stopwatch's start at once.
+    const std::string seeded = "         0" + message;
+    const std::string fromClock = "         0: .\\App line 66 : rand.seed() = ";
+    ASSERT_GE(text.size(), earlier.size() + seeded.size() + fromClock.size()) << text;
+    EXPECT_EQ(earlier + seeded, text.substr(0, earlier.size() + seeded.size()));
+    std::string last = text.substr(earlier.size() + seeded.size());
+    EXPECT_EQ(fromClock, last.substr(0, fromClock.size()));
+    std::string seed = last.substr(fromClock.size());
+    ASSERT_GE(seed.size(), 3u);
+    EXPECT_EQ("\r\n", seed.substr(seed.size() - 2));
+    long long clockSeed = std::atoll(seed.c_str());
+    EXPECT_NEAR(static_cast<double>(_time64(nullptr)), static_cast<double>(clockSeed), 60.0);
     DeleteFileA(traceFile.c_str());
     RemoveDirectoryA(folder.c_str());
 }
