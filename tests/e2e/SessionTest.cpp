@@ -120,6 +120,22 @@ TEST_F(Session, WithTheDesktopPasswordTheFirstScreenSaverRunsOn)
     RegCloseKey(desktop);
 }
 
+TEST_F(Session, AScreenSaverIgnoringTheCloseRequestGetsTheHomeKey)
+{
+    fixtures.Install(system, "HomeOnly");
+    fixtures.Install(system, "AfterHome");
+    wintest::WriteCollectionsFile("[Default]\r\nHomeOnly=2\\0\\1\\0\\\r\nAfterHome=2\\15\\1\\1\\\r\n"
+                                  "TombolixCycle=1\r\n");
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("HomeOnly close", 10s));
+    auto closed = std::chrono::steady_clock::now();
+    ASSERT_TRUE(fixtures.WaitForLine("HomeOnly home", 20s));
+    // Twelve one-second waits come first.
+    EXPECT_GE(std::chrono::steady_clock::now() - closed, 11s);
+    EXPECT_TRUE(fixtures.WaitForLine("AfterHome start \"" + system + "\\AfterHome.scr\" /s", 10s));
+    EXPECT_EQ((Lines{"HomeOnly", "AfterHome"}), Starts());
+}
+
 TEST_F(Session, KeepsWatchingAScreenSaverWithoutAWindowUntilItEnds)
 {
     fixtures.Install(system, "NoWindow");
