@@ -11,16 +11,11 @@ public:
 
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     int AddString(const std::string& text) const { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()))); }
-    int InsertString(int index, const std::string& text) const { return static_cast<int>(SendMessage(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()))); }
     int DeleteString(int index) const { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
-    void ResetContent() const { SendMessage(LB_RESETCONTENT); }
     // -1 searches the whole list; letter case is ignored.
     int FindStringExact(int startAfter, const std::string& text) const { return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text.c_str()))); }
     int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, index)); }
     std::string GetText(int index) const;
-    int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
-    int SetCurSel(int index) const { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
-    int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
 };
 
 inline std::string CListBox::GetText(int index) const

@@ -32,47 +32,31 @@ INT_PTR CALLBACK CPropertyPage::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 
 INT_PTR CPropertyPage::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
+    LRESULT result = 0;
     switch (msg) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
         return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
-    case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lp);
-        LRESULT result = 0;
-        switch (header->code) {
-        case PSN_SETACTIVE:
-            result = OnSetActive() ? 0 : -1;
-            break;
-        case PSN_APPLY:
+    case WM_DESTROY:
+        m_hWnd = nullptr;
+        return FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(lp)->code == PSN_APPLY) {
             OnOK();
             // lParam is TRUE when the sheet closes through OK rather than Apply.
             if (sheet && reinterpret_cast<PSHNOTIFY*>(lp)->lParam) sheet->closedWithOk = true;
             result = PSNRET_NOERROR;
             break;
-        case PSN_RESET:
-            OnCancel();
-            break;
-        default:
-            if (OnMessage(msg, wp, lp, result)) {
-                SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
-                return TRUE;
-            }
-            return FALSE;
         }
-        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
-    case WM_DESTROY:
-        m_hWnd = nullptr;
-        return FALSE;
-    default: {
-        LRESULT result = 0;
+        [[fallthrough]];
+    default:
         if (!OnMessage(msg, wp, lp, result)) return FALSE;
-        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
-        return TRUE;
+        break;
     }
-    }
+    // A dialog procedure hands its results back through DWLP_MSGRESULT.
+    SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 CPropertySheet::CPropertySheet(const std::string& caption, HWND parent, UINT startPage)

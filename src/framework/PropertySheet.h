@@ -21,8 +21,6 @@ protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     // OK was pressed and this page exists: store what the page edits.
     virtual void OnOK() {}
-    virtual void OnCancel() {}
-    virtual BOOL OnSetActive() { return TRUE; }
     virtual bool OnCommand(UINT /*id*/, UINT /*code*/, HWND /*control*/) { return false; }
     // Messages the handlers above do not cover; true when handled.
     virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }

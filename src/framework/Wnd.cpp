@@ -3,15 +3,6 @@
 #include "framework/WinApp.h"
 
 #include <cstdio>
-#include <vector>
-
-std::string CWnd::GetWindowText() const
-{
-    int length = GetWindowTextLengthA(m_hWnd);
-    std::vector<char> text(length + 1);
-    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    return std::string(text.data(), copied > 0 ? copied : 0);
-}
 
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {

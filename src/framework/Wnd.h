@@ -15,18 +15,11 @@ public:
     static CWnd FromHandle(HWND hwnd) { return CWnd(hwnd); }
     operator HWND() const { return m_hWnd; }
 
-    bool IsWindow() const { return ::IsWindow(m_hWnd) != FALSE; }
     bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
     bool UpdateWindow() const { return ::UpdateWindow(m_hWnd) != FALSE; }
     bool DestroyWindow() { return ::DestroyWindow(m_hWnd) != FALSE; }
     bool PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::PostMessageA(m_hWnd, msg, wp, lp) != FALSE; }
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(m_hWnd, msg, wp, lp); }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
-    bool KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id) != FALSE; }
-    bool SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd) != FALSE; }
-    std::string GetWindowText() const;
-    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
 
     HWND m_hWnd = nullptr;
 };

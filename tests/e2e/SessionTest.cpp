@@ -28,6 +28,7 @@ struct Session : ::testing::Test {
         if (HWND session = FindWindowA(nullptr, "Tombolix2")) PostMessageA(session, WM_CLOSE, 0, 0);
         wintest::ClearStoredSettings();
         wintest::SetScreenSaverRunning(false);
+        SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", nullptr);
     }
 
     // The log lines that mark a fixture's start, without its command line.
@@ -88,7 +89,6 @@ TEST_F(Session, EndsWhenItsScreenSaverEndsByItself)
     EXPECT_TRUE(program.WaitForExit(5s));
     EXPECT_LT(std::chrono::steady_clock::now() - childEnd, 2500ms);
     EXPECT_EQ(Lines{"EndsItself"}, Starts());
-    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", nullptr);
 }
 
 TEST_F(Session, WithTheDesktopPasswordTheFirstScreenSaverRunsOn)
@@ -145,7 +145,6 @@ TEST_F(Session, KeepsWatchingAScreenSaverWithoutAWindowUntilItEnds)
     ASSERT_TRUE(fixtures.WaitForLine("NoWindow end", 15s));
     EXPECT_TRUE(program.WaitForExit(3s));
     EXPECT_EQ(Lines{"NoWindow"}, Starts());
-    SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LIFETIME", nullptr);
 }
 
 TEST_F(Session, TheBlankerReplacesTheRotationForGood)
