@@ -69,7 +69,6 @@ CApp& GetApp() { return static_cast<CApp&>(*AfxGetApp()); }
 CApp::CApp()
     : rand(static_cast<int32_t>(time(nullptr))), startTime(_time64(nullptr))
 {
-    uninstallRequested = false;
     traceEnabled = getenv("PO") && getenv("BRACTEMP");
     if (auto seed = ReadSeedArgument(CommandLineArguments())) {
         rand.SetSeed(*seed);
