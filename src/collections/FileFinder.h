@@ -13,7 +13,6 @@ public:
     // Keeps the folder without one trailing backslash.
     void SetFolder(const std::string& folder);
     const std::string& GetFolder() const { return folder; }
-    const std::list<std::string>& GetFound() const { return found; }
 
     // Appends the names matching each blank-separated pattern; returns how
     // many this call appended.

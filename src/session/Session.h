@@ -36,7 +36,6 @@ public:
 
     bool IsChildRunning() const { return childProcessId != 0; }
     bool IsBlankerRunning() const { return blankerRunning; }
-    const CSaverEntry* GetCurrentEntry() const { return currentEntry; }
 
 private:
     // Up to 12 one-second sleeps; true when the child still runs after them.

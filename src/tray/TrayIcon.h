@@ -22,7 +22,6 @@ public:
     // The callback message's parameters: 1 when handled.
     virtual LRESULT HandleNotify(WPARAM iconId, LPARAM mouseMessage);
 
-    UINT GetResourceId() const { return resourceId; }
 
 private:
     void LoadTip(UINT id);
