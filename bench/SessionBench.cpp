@@ -1,16 +1,20 @@
-// Measures, under Wine, what a session costs:
+// Measures, under Wine, what a session costs against the floor a user would
+// otherwise have:
 //  - the time from starting "Tombolix2.scr /s" until the first screen
-//    saver's window shows, against starting that screen saver directly,
-//    as a ratio over several runs;
+//    saver's window shows, against a minimal launcher that only starts the
+//    same screen saver and waits for it to become idle (and against starting
+//    it directly), medians over several runs;
 //  - the processor time the session process uses per minute while its
-//    screen saver runs.
-// Arguments: [runs] [seconds to watch the running session].
-// Under Xvfb without a window manager, Wine waits about 2 s whenever a
-// visible window is hidden or destroyed; the session hides its own window
-// before it starts the first screen saver, so that wait is in the ratio.
+//    screen saver runs, against a minimal window process whose one-second
+//    timer checks the child's exit code.
+// Arguments: [runs] [seconds to watch each running screen saver].
+// Run it with a window manager in the display (bench/run.sh starts one):
+// without one, Wine waits about 2 s whenever a visible window hides, and the
+// session hides its own window before its first screen saver.
 #include "WinTestSupport.h"
 
 #include <algorithm>
+#include <functional>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -50,9 +54,25 @@ void EndEverything()
                        seconds(10));
 }
 
+// Starts a program of the bench's folder with the screen saver's path; the
+// handles are not kept.
+void StartFloor(const char* program, const std::string& saverPath)
+{
+    std::string path = wintest::ProgramFolder() + "\\" + program;
+    std::string commandLine = "\"" + path + "\" \"" + saverPath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
 // Wine does not report other processes' times, but every Windows process is
-// a Linux process: read its user and system time from /proc through Z:.
-double CpuMillisecondsOfSession()
+// a Linux process: read the user and system time, from /proc through Z:, of
+// the process whose command line holds every one of the words.
+double CpuMillisecondsOf(const std::vector<std::string>& words)
 {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
@@ -63,8 +83,9 @@ double CpuMillisecondsOfSession()
         if (!isdigit(static_cast<unsigned char>(entry.cFileName[0]))) continue;
         std::string commandLine = wintest::ReadFileBytes(folder + "\\cmdline");
         for (char& c : commandLine) if (c == '\0') c = ' ';
-        if (commandLine.find("Tombolix2.scr") == std::string::npos || commandLine.find("/s") == std::string::npos)
-            continue;
+        bool matches = true;
+        for (const std::string& word : words) matches = matches && commandLine.find(word) != std::string::npos;
+        if (!matches) continue;
         std::string stat = wintest::ReadFileBytes(folder + "\\stat");
         // Fields 14 and 15, after the parenthesised command name, in clock ticks of 10 ms.
         size_t at = stat.rfind(')');
@@ -75,6 +96,26 @@ double CpuMillisecondsOfSession()
     } while (FindNextFileA(search, &entry));
     FindClose(search);
     return milliseconds;
+}
+
+// Processor time per minute of the watching process while the screen saver runs.
+double CpuPerMinute(const std::function<void()>& start, const std::vector<std::string>& words, int watchSeconds)
+{
+    start();
+    wintest::WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) != nullptr; }, seconds(20));
+    double before = CpuMillisecondsOf(words);
+    std::this_thread::sleep_for(seconds(watchSeconds));
+    double used = CpuMillisecondsOf(words) - before;
+    EndEverything();
+    return used * 60.0 / watchSeconds;
+}
+
+std::string Ratio(double value, double floor)
+{
+    char text[32];
+    if (floor <= 0) return "n/a (floor below the 10 ms step)";
+    snprintf(text, sizeof text, "%.2f", value / floor);
+    return text;
 }
 
 }  // namespace
@@ -91,13 +132,15 @@ int main(int argc, char** argv)
     wintest::WriteCollectionsFile("[Default]\r\nBenchSaver=2\\15\\1\\0\\\r\n");
     const std::string saverPath = wintest::SystemFolder() + "\\" + saverName + ".scr";
 
-    std::vector<double> throughSession, direct;
+    std::vector<double> throughSession, throughLauncher, direct;
     for (int i = 0; i < runs; ++i) {
         {
             std::unique_ptr<Child> session;
             throughSession.push_back(TimeToSaverWindow([&] { session = std::make_unique<Child>("/s"); }));
             EndEverything();
         }
+        throughLauncher.push_back(TimeToSaverWindow([&] { StartFloor("FloorLauncher.exe", saverPath); }));
+        EndEverything();
         direct.push_back(TimeToSaverWindow([&] {
             std::string commandLine = "\"" + saverPath + "\" /s";
             STARTUPINFOA startup{};
@@ -110,21 +153,20 @@ int main(int argc, char** argv)
         }));
         EndEverything();
     }
-    double sessionMs = MedianOf(throughSession), directMs = MedianOf(direct);
-    printf("first screen saver shown: through Tombolix %.0f ms, directly %.0f ms (medians of %d), ratio %.2f\n",
-           sessionMs, directMs, runs, sessionMs / directMs);
+    double sessionMs = MedianOf(throughSession), launcherMs = MedianOf(throughLauncher), directMs = MedianOf(direct);
+    printf("first screen saver shown (medians of %d runs): through Tombolix %.0f ms, through a minimal launcher "
+           "%.0f ms, started directly %.0f ms\n", runs, sessionMs, launcherMs, directMs);
+    printf("  Tombolix / minimal launcher: %s\n", Ratio(sessionMs, launcherMs).c_str());
 
-    {
-        Child session("/s");
-        wintest::WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) != nullptr; }, seconds(20));
-        double before = CpuMillisecondsOfSession();
-        std::this_thread::sleep_for(seconds(watchSeconds));
-        double used = CpuMillisecondsOfSession() - before;
-        printf("session process while its screen saver runs: %.1f ms of processor time per minute "
-               "(over %d s, measured in steps of 10 ms)\n",
-               used * 60.0 / watchSeconds, watchSeconds);
-    }
-    EndEverything();
+    std::unique_ptr<Child> session;
+    double sessionCpu = CpuPerMinute([&] { session = std::make_unique<Child>("/s"); }, {"Tombolix2.scr", "/s"},
+                                     watchSeconds);
+    session.reset();
+    double watcherCpu = CpuPerMinute([&] { StartFloor("FloorWatcher.exe", saverPath); }, {"FloorWatcher.exe"},
+                                     watchSeconds);
+    printf("processor time per minute while the screen saver runs (over %d s, in steps of 10 ms): "
+           "Tombolix session %.1f ms, minimal watcher %.1f ms\n", watchSeconds, sessionCpu, watcherCpu);
+    printf("  Tombolix / minimal watcher: %s\n", Ratio(sessionCpu, watcherCpu).c_str());
     wintest::ClearStoredSettings();
     return 0;
 }

@@ -8,6 +8,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 source scripts/wine-env.sh
+start_window_manager
 wine_start
 trap wine_stop EXIT
 TOMBOLIX_BIN="Z:${PWD//\//\\}\\build\\win64\\bin" "$WINE" build/win64/bin/session_bench.exe "${1:-5}" "${2:-60}"

@@ -15,11 +15,13 @@ if [ -z "${INSIDE_DEMO_DISPLAY:-}" ]; then
   if [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; then
     INSIDE_DEMO_DISPLAY=1 exec "$0" "$@"
   fi
-  INSIDE_DEMO_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+  INSIDE_DEMO_DISPLAY=1 DEMO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 
 export WINEPREFIX=$PWD/build/demo-prefix
 source scripts/wine-env.sh
+# On the user's own display their window manager is already there.
+[ -n "${DEMO_ON_XVFB:-}" ] && start_window_manager
 wine_start
 trap wine_stop EXIT
 

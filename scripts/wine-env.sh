@@ -19,4 +19,16 @@ wine_start() {
   "$WINE" wineboot.exe </dev/null >/dev/null 2>&1
 }
 
-wine_stop() { wineserver -k </dev/null >/dev/null 2>&1 || true; }
+wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "${WINDOW_MANAGER_PID:-}" ]; then kill "$WINDOW_MANAGER_PID" 2>/dev/null || true; fi
+}
+
+# A window manager in the display: without one, Wine holds a process about
+# two seconds whenever one of its visible windows hides or closes.
+start_window_manager() {
+  if [ -z "${WINDOW_MANAGER_PID:-}" ] && command -v openbox >/dev/null; then
+    openbox --sm-disable </dev/null >/dev/null 2>&1 &
+    WINDOW_MANAGER_PID=$!
+  fi
+}

@@ -8,6 +8,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
+start_window_manager
 wine_start
 trap wine_stop EXIT
 ctest --test-dir build/win64 --output-on-failure --timeout 300 "$@"

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "app/Trace.h"
+#include "collections/Collection.h"
 #include "collections/OlderFileImport.h"
 #include "collections/Settings.h"
 #include "collections/TextPieces.h"
@@ -121,9 +122,13 @@ void CApp::ImportOlderFileOnFirstStart()
     // Recorded beside the options, so that removing them all makes the next
     // start a first start again.
     if (settingsStore->ReadInt("Config", "OlderFileImported", 0) != 0) return;
-    CPrivateProfileFile olderFile("Tombolix.ini");
-    CWin32FileSystem fileSystem;
-    ImportOlderFile(olderFile, *collectionsFile, fileSystem);
+    // Both files are shared by every user of the machine: another user's
+    // first start must not bring the old collections back over the new ones.
+    if (ListCollectionNames(*collectionsFile).empty()) {
+        CPrivateProfileFile olderFile("Tombolix.ini");
+        CWin32FileSystem fileSystem;
+        ImportOlderFile(olderFile, *collectionsFile, fileSystem);
+    }
     settingsStore->WriteInt("Config", "OlderFileImported", 1);
 }
 
@@ -158,7 +163,10 @@ bool CApp::StartConfigurationMode()
 
 bool CApp::StartScreenSaverMode()
 {
-    CreateMutexA(nullptr, FALSE, screenSaverMutexName);
+    // The mutex is the one sure sign of a running session: two starts in the
+    // same instant can both count too few titled windows.
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, screenSaverMutexName);
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (EnsureTrayInstance()) return false;
     mode = ModeScreenSaver;
 
@@ -229,5 +237,6 @@ bool CApp::RunConfiguration(CWnd* parent)
 bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
                              HANDLE* process, DWORD* processId)
 {
-    return ::LaunchScreenSaver(settings->GetFolders(), name, arguments, creationFlags, process, processId);
+    return ::LaunchScreenSaver(settings->GetFolders(), name, arguments, creationFlags, process, processId) ==
+           LaunchOutcome::Started;
 }

@@ -6,6 +6,7 @@
 #include <io.h>
 #include <shellapi.h>
 #include <cstdio>
+#include <cstring>
 
 DWORD GetPlatformId()
 {
@@ -55,12 +56,17 @@ std::string ReadRegistryString(HKEY root, const char* subkey, const char* valueN
     BYTE buffer[1024];
     DWORD type = 0, size = sizeof buffer;
     std::string result;
+    // Only the bytes the registry returned are read: a value of an odd size
+    // (a one-byte number, a text without its end) reads as nothing.
     if (RegQueryValueExA(key, valueName, nullptr, &type, buffer, &size) == ERROR_SUCCESS) {
-        if (type == REG_SZ) {
-            result.assign(reinterpret_cast<const char*>(buffer), strnlen(reinterpret_cast<const char*>(buffer), size));
-        } else if (type == REG_DWORD) {
+        const char* text = reinterpret_cast<const char*>(buffer);
+        if (type == REG_SZ && memchr(text, '\0', size)) {
+            result = text;
+        } else if (type == REG_DWORD && size == sizeof(int32_t)) {
+            int32_t value;
+            memcpy(&value, buffer, sizeof value);
             char number[16];
-            snprintf(number, sizeof number, "%d", *reinterpret_cast<const int32_t*>(buffer));
+            snprintf(number, sizeof number, "%d", value);
             result = number;
         }
     }

@@ -26,9 +26,13 @@ std::string TraceFolder()
     return "";
 }
 
+namespace {
+std::string FullTracePath() { return TraceFolder() + "\\trace.txt"; }
+}
+
 std::string TraceFilePath()
 {
-    std::string path = TraceFolder() + "\\trace.txt";
+    std::string path = FullTracePath();
     if (path.size() > maxPathLength) path.resize(maxPathLength);
     return path;
 }
@@ -37,6 +41,9 @@ void TraceWrite(const char* format, ...)
 {
     // Tracing must never disturb the program.
     try {
+        // A path cut to the limit names some other file, wherever the cut
+        // falls: better no trace than a stray file.
+        if (FullTracePath().size() > maxPathLength) return;
         std::string path = TraceFilePath();
         char message[messageSize];
         if (strlen(format) >= messageSize) {

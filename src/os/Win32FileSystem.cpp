@@ -26,3 +26,18 @@ std::string GetSystemFolder()
     GetSystemDirectoryA(folder, MAX_PATH);
     return folder;
 }
+
+bool PathExists(const std::string& path)
+{
+    return path.size() < MAX_PATH && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(const std::string& folder)
+{
+    std::string path = folder;
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    path += '\\';
+    if (path.size() >= MAX_PATH) return false;
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

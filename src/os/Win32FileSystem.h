@@ -6,6 +6,10 @@
 
 std::string GetWindowsFolder();
 std::string GetSystemFolder();
+// Whether a file or folder of that path exists, and whether a folder does
+// (with or without its trailing backslash; "" is the current drive's root).
+bool PathExists(const std::string& path);
+bool FolderExists(const std::string& folder);
 
 class CWin32FileSystem : public IFileSystem {
 public:

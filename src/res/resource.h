@@ -14,3 +14,6 @@
 #define IDD_TRAY            148
 #define IDD_OPTIONS         149
 #define IDD_UNINSTALL       150
+
+#define IDC_HELP_BUTTON     1099    // the Help button of every page
+#define IDC_UNINSTALL_STEP1 1100

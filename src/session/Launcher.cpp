@@ -5,6 +5,16 @@
 namespace {
 constexpr DWORD readyTimeoutMs = 5000;
 
+// True only when the file is surely gone: every folder can be looked into
+// and none of them holds it. A folder on a drive that is offline at the
+// moment leaves the question open.
+bool FoundInNoFolder(const std::vector<std::string>& folders, const std::string& fileName)
+{
+    for (const std::string& folder : folders) {
+        if (!FolderExists(folder) || PathExists(folder + "\\" + fileName)) return false;
+    }
+    return true;
+}
 }  // namespace
 
 bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
@@ -14,8 +24,10 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    bool created = CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags,
-                                  nullptr, nullptr, &startup, &info) != FALSE;
+    // Process creation copies the file name into a buffer of the path limit.
+    bool created = path.size() < MAX_PATH &&
+                   CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr,
+                                  nullptr, &startup, &info) != FALSE;
     if (created) {
         // A child that never becomes idle still counts as started.
         WaitForInputIdle(info.hProcess, readyTimeoutMs);
@@ -27,15 +39,20 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     return created;
 }
 
-bool LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
-                       const std::string& arguments, DWORD creationFlags, HANDLE* process, DWORD* processId)
+LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
+                                const std::string& arguments, DWORD creationFlags, HANDLE* process,
+                                DWORD* processId, std::string* startedPath)
 {
     std::string fileName = name + ".scr";
     std::vector<std::string> folders{GetSystemFolder(), GetWindowsFolder()};
     folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
     for (const std::string& folder : folders) {
         // The separator is always added, as the folders are stored.
-        if (StartProcess(folder + "\\" + fileName, arguments, creationFlags, process, processId)) return true;
+        std::string path = folder + "\\" + fileName;
+        if (StartProcess(path, arguments, creationFlags, process, processId)) {
+            if (startedPath) *startedPath = path;
+            return LaunchOutcome::Started;
+        }
     }
-    return false;
+    return FoundInNoFolder(folders, fileName) ? LaunchOutcome::NotFound : LaunchOutcome::NotStarted;
 }

@@ -1,16 +1,20 @@
 // Starting a screen-saver file (or the program itself) as a child process.
 #pragma once
+#include "session/SessionHost.h"
+
 #include <windows.h>
 #include <string>
 #include <vector>
 
 // Tries <name>.scr in the system folder, the Windows folder and each extra
 // folder, in this order, and starts the first that yields a process.
-// The out values receive the child's handle and id, or null and 0.
-bool LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
-                       const std::string& arguments, DWORD creationFlags, HANDLE* process, DWORD* processId);
+// The out values receive the child's handle and id, or null and 0; startedPath
+// the file that was started.
+LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
+                                const std::string& arguments, DWORD creationFlags, HANDLE* process,
+                                DWORD* processId, std::string* startedPath = nullptr);
 
 // One attempt: "<path>" <arguments>, waiting up to 5 s for the child to be
-// ready for input.
+// ready for input. A path beyond the system's limit is not attempted.
 bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
                   HANDLE* process, DWORD* processId);

@@ -16,22 +16,44 @@ CSession::~CSession()
     if (childProcess) host.CloseProcess(childProcess);
 }
 
+LaunchOutcome CSession::Start(const std::string& name)
+{
+    std::string path;
+    LaunchOutcome outcome = host.Launch(name, childProcess, childProcessId, path);
+    if (outcome == LaunchOutcome::Started) {
+        childName = name;
+        host.Trace("start " + name + " from " + path);
+    }
+    return outcome;
+}
+
 bool CSession::LaunchNext(bool useBlanker)
 {
     bool result = true;
     childProcess = nullptr;
     childProcessId = 0;
     if (useBlanker && !rules.blankerName.empty()) {
-        result = host.Launch(rules.blankerName, childProcess, childProcessId);
+        host.Trace("switch to the blanker " + rules.blankerName);
+        result = Start(rules.blankerName) == LaunchOutcome::Started;
         blankerRunning = true;
+        if (!result) host.Trace("could not start the blanker " + rules.blankerName);
     } else {
         currentEntry = collection->ChooseNext(random);
         if (!currentEntry) {
             result = false;
+            host.Trace("nothing to start: no screen saver is selected");
         } else {
-            result = host.Launch(currentEntry->GetName(), childProcess, childProcessId);
-            // A screen saver that can no longer be started leaves the collection.
-            if (!result) collection->ForgetEntry(*currentEntry);
+            const std::string& name = currentEntry->GetName();
+            LaunchOutcome outcome = Start(name);
+            result = outcome == LaunchOutcome::Started;
+            // A screen saver that is surely gone leaves the collection; one
+            // that may only be out of reach for now stays.
+            if (outcome == LaunchOutcome::NotFound) {
+                collection->ForgetEntry(*currentEntry);
+                host.Trace("forgot " + name + ": found in no searched folder");
+            } else if (!result) {
+                host.Trace("could not start " + name + "; kept, as a searched folder is missing or the file would not start");
+            }
         }
     }
     if (result) {
@@ -59,6 +81,12 @@ bool CSession::WaitForChildEnd()
     return stillActive;
 }
 
+void CSession::EndSession(const std::string& reason)
+{
+    host.Trace("end: " + reason);
+    host.EndSession();
+}
+
 void CSession::Tick()
 {
     if (childProcessId == 0) return;
@@ -66,7 +94,7 @@ void CSession::Tick()
     if (!host.IsStillActive(childProcess)) {
         host.StopTimer();
         ReleaseChild();
-        host.EndSession();
+        EndSession(childName + " ended by itself");
         return;
     }
     if (blankerRunning) return;
@@ -87,15 +115,20 @@ void CSession::Tick()
         host.StartTimer();
         return;
     }
+    Interrupt();
+    if (!LaunchNext(switchToBlanker)) EndSession("nothing more could be started");
+}
 
+void CSession::Interrupt()
+{
+    host.Trace("close " + childName);
     host.PostClose(childWindow);
     if (WaitForChildEnd()) {
+        host.Trace("Home key to " + childName);
         host.PostHomeKey(childWindow, true);
         if (host.IsWindow(childWindow)) host.PostHomeKey(childWindow, false);
-        WaitForChildEnd();
+        // A child that is still running is left to itself, never terminated.
+        if (WaitForChildEnd()) host.Trace("abandoned " + childName + ": it still runs");
     }
-    // A child that is still running is left to itself, never terminated.
     ReleaseChild();
-
-    if (!LaunchNext(switchToBlanker)) host.EndSession();
 }

@@ -38,6 +38,11 @@ public:
     bool IsBlankerRunning() const { return blankerRunning; }
 
 private:
+    // One attempt at starting the named screen saver as the child.
+    LaunchOutcome Start(const std::string& name);
+    // Asks the child to close, then presses Home; lets it be if it stays.
+    void Interrupt();
+    void EndSession(const std::string& reason);
     // Up to 12 one-second sleeps; true when the child still runs after them.
     bool WaitForChildEnd();
     void ReleaseChild();
@@ -50,6 +55,7 @@ private:
     ISessionHost::ChildProcess childProcess = nullptr;
     uint32_t childProcessId = 0;
     ISessionHost::ChildWindow childWindow = 0;
+    std::string childName;
     int64_t launchTime = 0;
     CSaverEntry* currentEntry = nullptr;
     bool blankerRunning = false;

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <string>
 
+// How a start went. Only NotFound means the screen saver is gone for good:
+// every searched folder could be looked into and none holds its file.
+enum class LaunchOutcome { Started, NotFound, NotStarted };
+
 class ISessionHost {
 public:
     using ChildProcess = void*;
@@ -15,8 +19,10 @@ public:
     virtual int64_t Now() = 0;
     virtual void Sleep(int milliseconds) = 0;
 
-    // Starts <name>.scr "/s" at idle priority; the handle is ours to close.
-    virtual bool Launch(const std::string& name, ChildProcess& process, uint32_t& processId) = 0;
+    // Starts <name>.scr "/s" at idle priority; the handle is ours to close,
+    // path names the file started.
+    virtual LaunchOutcome Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
+                                 std::string& path) = 0;
     // False once the child has ended, or when asking fails.
     virtual bool IsStillActive(ChildProcess process) = 0;
     virtual void CloseProcess(ChildProcess process) = 0;
@@ -31,4 +37,8 @@ public:
     virtual void StartTimer() = 0;
     virtual void StopTimer() = 0;
     virtual void EndSession() = 0;
+
+    // One line of the trace that a user can send with a bug report; nothing
+    // happens unless tracing is on.
+    virtual void Trace(const std::string& line) = 0;
 };

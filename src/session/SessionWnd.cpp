@@ -40,7 +40,7 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     rules.passwordInUse = app.IsPasswordInUse();
     rules.startTime = app.GetStartTime();
 
-    host = std::make_unique<CWin32SessionHost>(m_hWnd, settings.GetFolders());
+    host = std::make_unique<CWin32SessionHost>(m_hWnd, settings.GetFolders(), app.IsTraceEnabled());
     session = std::make_unique<CSession>(*host, app.rand, std::move(rules), std::move(collection));
 
     if (app.GetMode() == ModeTray) {

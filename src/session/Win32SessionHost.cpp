@@ -1,5 +1,6 @@
 #include "session/Win32SessionHost.h"
 
+#include "app/Trace.h"
 #include "session/Launcher.h"
 
 #include <ctime>
@@ -26,14 +27,21 @@ int64_t CWin32SessionHost::Now()
     return _time64(nullptr);
 }
 
-bool CWin32SessionHost::Launch(const std::string& name, ChildProcess& process, uint32_t& processId)
+LaunchOutcome CWin32SessionHost::Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
+                                        std::string& path)
 {
     HANDLE handle = nullptr;
     DWORD id = 0;
-    bool started = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id);
+    LaunchOutcome outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id, &path);
     process = handle;
     processId = id;
-    return started;
+    return outcome;
+}
+
+void CWin32SessionHost::Trace(const std::string& line)
+{
+    // The line is data, not a format: names may hold a per cent sign.
+    if (traceEnabled) TraceWrite(".\\Session : %s", line.c_str());
 }
 
 bool CWin32SessionHost::IsStillActive(ChildProcess process)

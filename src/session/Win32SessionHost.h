@@ -9,12 +9,13 @@
 class CWin32SessionHost : public ISessionHost {
 public:
     // sessionWindow: the window that owns timer 1 and is closed at the end.
-    CWin32SessionHost(HWND sessionWindow, const std::vector<std::string>& extraFolders)
-        : sessionWindow(sessionWindow), extraFolders(extraFolders) {}
+    CWin32SessionHost(HWND sessionWindow, const std::vector<std::string>& extraFolders, bool traceEnabled)
+        : sessionWindow(sessionWindow), extraFolders(extraFolders), traceEnabled(traceEnabled) {}
 
     int64_t Now() override;
     void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
-    bool Launch(const std::string& name, ChildProcess& process, uint32_t& processId) override;
+    LaunchOutcome Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
+                         std::string& path) override;
     bool IsStillActive(ChildProcess process) override;
     void CloseProcess(ChildProcess process) override { CloseHandle(process); }
     ChildWindow FindChildWindow(uint32_t processId) override;
@@ -27,6 +28,7 @@ public:
     void StartTimer() override { SetTimer(sessionWindow, sessionTimerId, 1000, nullptr); }
     void StopTimer() override { KillTimer(sessionWindow, sessionTimerId); }
     void EndSession() override { PostMessageA(sessionWindow, WM_CLOSE, 0, 0); }
+    void Trace(const std::string& line) override;
 
 private:
     static HWND Handle(ChildWindow window) { return reinterpret_cast<HWND>(window); }
@@ -34,4 +36,5 @@ private:
 
     HWND sessionWindow;
     const std::vector<std::string>& extraFolders;
+    bool traceEnabled;
 };

@@ -196,7 +196,7 @@ TEST_F(Session, LooksInTheSystemFolderThenTheWindowsFolderThenTheExtraFolders)
     RemoveDirectoryA(extra.c_str());
 }
 
-TEST_F(Session, TracingWritesTheSeedLine)
+TEST_F(Session, TracingWritesTheSeedAndEveryDecision)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -206,9 +206,12 @@ TEST_F(Session, TracingWritesTheSeedLine)
     wintest::WriteFileBytes(traceFile, "earlier line\r\n");
     SetEnvironmentVariableA("PO", "1");
     SetEnvironmentVariableA("BRACTEMP", folder.c_str());
+    fixtures.Install(system, "TracedEndsItself");
+    wintest::WriteCollectionsFile("[Default]\r\nTracedEndsItself=2\\15\\1\\0\\\r\n");
 
     Child program("/s /r42");
-    EXPECT_TRUE(program.WaitForExit(10s));
+    EXPECT_TRUE(program.WaitForExit(15s));
+    wintest::WriteCollectionsFile("");
     Child clockSeeded("/s");
     EXPECT_TRUE(clockSeeded.WaitForExit(10s));
     SetEnvironmentVariableA("PO", nullptr);
@@ -216,21 +219,33 @@ TEST_F(Session, TracingWritesTheSeedLine)
     EXPECT_TRUE(untraced.WaitForExit(10s));
     SetEnvironmentVariableA("BRACTEMP", nullptr);
 
+    // Each line: ten characters of right-aligned milliseconds, ": ", the message.
     std::string text = wintest::ReadFileBytes(traceFile);
-    const std::string earlier = "earlier line\r\n";
-    const std::string message = ": .\\App line 62 : rand.seed() = 42\r\n";
+    ASSERT_EQ("earlier line\r\n", text.substr(0, 14));
+    Lines prefixes, messages;
+    for (size_t at = 14; at < text.size();) {
+        size_t end = text.find("\r\n", at);
+        ASSERT_NE(std::string::npos, end) << text;
+        std::string line = text.substr(at, end - at);
+        ASSERT_GE(line.size(), 12u) << line;
+        EXPECT_EQ(": ", line.substr(10, 2));
+        prefixes.push_back(line.substr(0, 10));
+        messages.push_back(line.substr(12));
+        at = end + 2;
+    }
+    ASSERT_EQ(5u, messages.size()) << text;
     // Each run's first line follows its stopwatch's start at once.
-    const std::string seeded = "         0" + message;
-    const std::string fromClock = "         0: .\\App line 66 : rand.seed() = ";
-    ASSERT_GE(text.size(), earlier.size() + seeded.size() + fromClock.size()) << text;
-    EXPECT_EQ(earlier + seeded, text.substr(0, earlier.size() + seeded.size()));
-    std::string last = text.substr(earlier.size() + seeded.size());
-    EXPECT_EQ(fromClock, last.substr(0, fromClock.size()));
-    std::string seed = last.substr(fromClock.size());
-    ASSERT_GE(seed.size(), 3u);
-    EXPECT_EQ("\r\n", seed.substr(seed.size() - 2));
-    long long clockSeed = std::atoll(seed.c_str());
+    EXPECT_EQ("         0", prefixes[0]);
+    EXPECT_EQ("         0", prefixes[3]);
+    EXPECT_EQ((Lines{".\\App line 62 : rand.seed() = 42",
+                     ".\\Session : start TracedEndsItself from " + system + "\\TracedEndsItself.scr",
+                     ".\\Session : end: TracedEndsItself ended by itself"}),
+              Lines(messages.begin(), messages.begin() + 3));
+    const std::string fromClock = ".\\App line 66 : rand.seed() = ";
+    EXPECT_EQ(fromClock, messages[3].substr(0, fromClock.size()));
+    long long clockSeed = std::atoll(messages[3].c_str() + fromClock.size());
     EXPECT_NEAR(static_cast<double>(_time64(nullptr)), static_cast<double>(clockSeed), 60.0);
+    EXPECT_EQ(".\\Session : nothing to start: no screen saver is selected", messages[4]);
     DeleteFileA(traceFile.c_str());
     RemoveDirectoryA(folder.c_str());
 }

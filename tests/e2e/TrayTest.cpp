@@ -153,6 +153,52 @@ TEST_F(Tray, RunsASessionOfItsOwn)
     EXPECT_TRUE(tray->Running());
 }
 
+TEST_F(Tray, AScreenSaverStartWithoutAResidentInstanceStartsOneInstead)
+{
+    fixtures.Install(system, "NotThisTime");
+    wintest::WriteCollectionsFile("[Default]\r\nNotThisTime=2\\15\\1\\0\\\r\n");
+    Child start("/s");
+    EXPECT_TRUE(start.WaitForExit(10s));
+    HWND resident = nullptr;
+    EXPECT_TRUE(wintest::WaitUntil([&] { return (resident = FindWindowA(nullptr, "Tombolix2")) != nullptr; }, 10s));
+    DWORD owner = 0;
+    GetWindowThreadProcessId(resident, &owner);
+    EXPECT_NE(start.Id(), owner);
+    EXPECT_TRUE(fixtures.Log().empty());
+}
+
+TEST_F(Tray, OpensOneSettingsSheetAtATime)
+{
+    StartTray();
+    // Posted: the sheet is modal inside the tray window's command handler.
+    PostMessageA(window, WM_COMMAND, 32773, 0);
+    HWND sheet = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil([&] {
+        return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+    }, 10s));
+    PostMessageA(window, WM_COMMAND, 32773, 0);
+    std::this_thread::sleep_for(1s);
+    size_t sheets = 0;
+    for (HWND shown : wintest::WindowsOfProcess(tray->Id())) sheets += wintest::WindowText(shown) == "Tombolix Screensaver";
+    EXPECT_EQ(1u, sheets);
+
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(tray->Id(), false, 5s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(sheet); }, 10s));
+    EXPECT_TRUE(tray->Running());
+    // Closed, it can be opened again.
+    PostMessageA(window, WM_COMMAND, 32773, 0);
+    EXPECT_TRUE(wintest::AnswerSettingsSheet(tray->Id(), false, 10s));
+}
+
+TEST_F(Tray, OpensTheDisplayProperties)
+{
+    // The tray program looks for control.exe in its own folder first.
+    fixtures.InstallAt(wintest::ProgramFolder() + "\\control.exe");
+    StartTray();
+    Command(32774);
+    EXPECT_TRUE(fixtures.WaitForLine("control start control.exe desk.cpl", 10s));
+}
+
 TEST_F(Tray, TheSettingsSheetEndsOrStartsTheTrayInstance)
 {
     StartTray();

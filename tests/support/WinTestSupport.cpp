@@ -148,6 +148,38 @@ bool AnswerSettingsSheet(DWORD processId, bool ok, std::chrono::milliseconds tim
     return true;
 }
 
+HWND OpenSettingsPage(DWORD processId, int index, std::chrono::milliseconds timeout)
+{
+    HWND sheet = nullptr;
+    if (!WaitUntil([&] { return (sheet = FindWindowOfProcess(processId, "#32770", "Tombolix Screensaver")) != nullptr; },
+                   timeout))
+        return nullptr;
+    PostMessageA(sheet, PSM_SETCURSEL, index, 0);
+    return sheet;
+}
+
+namespace {
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK StopAtControl(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<ControlSearch*>(lp);
+    if (GetDlgCtrlID(hwnd) != search->id || !IsWindowVisible(hwnd)) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindControl(HWND parent, int id)
+{
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(parent, &StopAtControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 void SetConfigInt(const char* name, DWORD value) { SetConfigValue(name, REG_DWORD, &value, sizeof value); }
 
 void SetConfigString(const char* name, const std::string& value)
@@ -295,7 +327,11 @@ Fixtures::~Fixtures()
 
 void Fixtures::Install(const std::string& folder, const std::string& name)
 {
-    std::string path = folder + "\\" + name + ".scr";
+    InstallAt(folder + "\\" + name + ".scr");
+}
+
+void Fixtures::InstallAt(const std::string& path)
+{
     CopyFileA((ProgramFolder() + "\\FixtureSaver.scr").c_str(), path.c_str(), FALSE);
     installed.push_back(path);
 }

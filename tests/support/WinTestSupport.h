@@ -45,6 +45,11 @@ std::string WindowText(HWND hwnd);
 
 // Waits for the settings sheet of the process and presses its OK or Cancel.
 bool AnswerSettingsSheet(DWORD processId, bool ok, std::chrono::milliseconds timeout);
+// Waits for the settings sheet of the process and opens its page at the
+// index; the sheet, or null.
+HWND OpenSettingsPage(DWORD processId, int index, std::chrono::milliseconds timeout);
+// The first control below the window with this id, at any depth.
+HWND FindControl(HWND parent, int id);
 
 // Waits for a message box of the process with the caption, returns its text
 // and presses its OK button; "" when none appeared.
@@ -88,8 +93,9 @@ public:
     Fixtures(const Fixtures&) = delete;
     Fixtures& operator=(const Fixtures&) = delete;
 
-    // Installs <folder>\<name>.scr.
+    // Installs <folder>\<name>.scr, or the fixture under any path.
     void Install(const std::string& folder, const std::string& name);
+    void InstallAt(const std::string& path);
     void Uninstall(const std::string& folder, const std::string& name);
     // The fixtures' log lines so far, "<name> <event>".
     std::vector<std::string> Log() const;

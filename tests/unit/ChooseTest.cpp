@@ -43,6 +43,14 @@ TEST_F(ChooseTest, ADrawPicksByRunningWeight)
     EXPECT_EQ("Clock", NameOf(collection.PickByWeight(1.0f)));
 }
 
+TEST_F(ChooseTest, ADrawEqualToARunningShareGoesOnToTheNextEntry)
+{
+    // Two weights of 25: the first one's share is exactly one half.
+    CCollection collection = Loaded("[Default]\r\nA=0\\1\\1\\0\\\r\nB=0\\1\\1\\1\\\r\n");
+    EXPECT_EQ("A", NameOf(collection.PickByWeight(std::nextafter(0.5f, 0.0f))));
+    EXPECT_EQ("B", NameOf(collection.PickByWeight(0.5f)));
+}
+
 TEST_F(ChooseTest, DrawsFollowTheWeights)
 {
     CCollection collection = Loaded(weighted);

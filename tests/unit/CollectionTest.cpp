@@ -26,6 +26,7 @@ TEST(SaverEntry, DecodesFourPiecesAndKeepsDefaultsOtherwise)
         {" -2\\+30\\0\\7\\9\\", -2, 30, false, 7},
         {"", 2, 15, false, 0},
         {"4\\5\\2\\1", 4, 5, true, 1},           // no final backslash, four pieces
+        {"1\\10\\-1\\0\\", 1, 10, true, 0},       // any number but 0 is selected
     };
     for (const Case& c : cases) {
         CSaverEntry entry("Clock");
@@ -172,7 +173,15 @@ TEST_F(CollectionTest, SaveDoesNothingOnceUninstallWasRequested)
     bool uninstall = false;
     CCollection collection("Default", file, [&] { return uninstall; });
     collection.FindOrAdd("Clock").SetAvailable(true);
+    collection.Save();
+    const std::string saved = "[Default]\r\nClock=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n";
+    EXPECT_EQ(saved, file.Text());
+
     uninstall = true;
+    collection.FindOrAdd("Bubbles").SetAvailable(true);
+    collection.Save();
+    EXPECT_EQ(saved, file.Text());
+    file.Remove();
     collection.Save();
     EXPECT_FALSE(file.Exists());
 }

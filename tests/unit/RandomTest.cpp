@@ -61,4 +61,13 @@ TEST(Random, OnlyThe29LargestDrawsRoundToOne)
     }
 }
 
+TEST(Random, UniformIsTheDrawTimesTenToTheMinusNineInSinglePrecision)
+{
+    // A constant of single precision, or a product not formed in double,
+    // moves many draws by one unit in the last place.
+    CRandom uniform(2024), next(2024);
+    for (int i = 0; i < 500; ++i)
+        ASSERT_EQ(static_cast<float>(next.Next() * 1e-9), uniform.Uniform()) << "draw " << i;
+}
+
 }  // namespace

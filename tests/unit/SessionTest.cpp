@@ -199,6 +199,69 @@ TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
     EXPECT_TRUE(otherFile.ReadKeyNames("Default", 16384).empty());
 }
 
+TEST_F(SessionTest, AScreenSaverOutOfReachForNowKeepsItsEntry)
+{
+    host.scripts["A"] = closesAtOnce;
+    host.unreachable.insert("OnUsbStick");
+    auto session = Start({{"A", 0}, {"OnUsbStick", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_TRUE(host.ended);
+    EXPECT_EQ(Texts({"A", "OnUsbStick", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default", 16384));
+}
+
+TEST_F(SessionTest, DestroyingTheSessionClosesTheRunningChildsHandle)
+{
+    host.scripts["A"] = closesAtOnce;
+    auto session = Start({{"A", 15}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_FALSE(host.Last().handleClosed);
+    session.reset();
+    EXPECT_TRUE(host.Last().handleClosed);
+    EXPECT_TRUE(host.Last().received.empty());
+}
+
+TEST_F(SessionTest, TheTraceTellsEveryDecision)
+{
+    host.scripts["Deaf"] = {{}, {}, {}, true};
+    host.scripts["Home"] = {{}, {}, 0, true};
+    host.scripts["Blank Screen"] = {1000, 0, {}, true};
+    rules.useBlanker = true;
+    rules.blankerMinutes = 1;
+    rules.blankerName = "Blank Screen";
+    rules.startTime = -40;
+    auto session = Start({{"Deaf", 0}, {"Home", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);   // Deaf is abandoned after 24 s, Home starts
+    host.PassSeconds(*session, 1);   // past the period: Home goes, the blanker comes
+    host.PassSeconds(*session, 2);   // the blanker ends by itself
+    EXPECT_TRUE(host.ended);
+    EXPECT_EQ((Texts{"start Deaf from C:\\Savers\\Deaf.scr",
+                     "close Deaf",
+                     "Home key to Deaf",
+                     "abandoned Deaf: it still runs",
+                     "start Home from C:\\Savers\\Home.scr",
+                     "close Home",
+                     "Home key to Home",
+                     "switch to the blanker Blank Screen",
+                     "start Blank Screen from C:\\Savers\\Blank Screen.scr",
+                     "end: Blank Screen ended by itself"}),
+              host.trace);
+
+    FakeSessionHost other;
+    other.unreachable.insert("Offline");
+    file.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\nOffline=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n");
+    auto collection = std::make_unique<CCollection>("Default", file);
+    collection->Load(false);
+    CSession failing(other, random, rules, std::move(collection));
+    EXPECT_FALSE(failing.LaunchNext(false));
+    EXPECT_FALSE(failing.LaunchNext(false));
+    EXPECT_EQ((Texts{"forgot Gone: found in no searched folder",
+                     "could not start Offline; kept, as a searched folder is missing or the file would not start"}),
+              other.trace);
+}
+
 TEST_F(SessionTest, AChildWithoutAWindowIsWatchedUntilItEnds)
 {
     host.scripts["Hidden"] = {4200, {}, {}, false};

@@ -81,6 +81,7 @@ TEST_F(SettingsTest, FoldersAreWrittenEachWithItsStar)
     settings.AddFolder("E:\\More");
     settings.AddFolder("F:\\Gone");
     settings.RemoveFolder(2);
+    settings.RemoveFolder(2);   // one past the end
     settings.RemoveFolder(9);
     settings.WriteFolders();
     EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*E:\\More*\r\n", collectionsFile.Text());

@@ -33,6 +33,16 @@ TEST(Stopwatch, DropsTheFractionOfAMillisecondAtEveryLap)
     EXPECT_EQ(3000, stopwatch.Lap());
 }
 
+TEST(Stopwatch, ACounterOfOneThousandHertzCountsMilliseconds)
+{
+    FakeCounter counter;
+    counter.frequency = 1000;
+    CStopwatch stopwatch(counter);
+    counter.count += 5;
+    counter.clockMs += 70;
+    EXPECT_EQ(5, stopwatch.Lap());
+}
+
 TEST(Stopwatch, FallsBackToTheProcessorClock)
 {
     FakeCounter counter;

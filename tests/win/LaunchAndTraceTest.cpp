@@ -16,13 +16,17 @@ TEST(Launch, ReportsTheChildOrNothing)
     fixtures.Install(wintest::WindowsFolder(), "Closer");
     HANDLE process = reinterpret_cast<HANDLE>(1);
     DWORD processId = 1;
-    EXPECT_FALSE(LaunchScreenSaver({"C:\\Nowhere"}, "NoSuchSaver", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
+    EXPECT_EQ(LaunchOutcome::NotStarted,
+              LaunchScreenSaver({"C:\\Nowhere"}, "NoSuchSaver", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
     EXPECT_EQ(nullptr, process);
     EXPECT_EQ(0u, processId);
     // ".scr" is appended even to a name that has it.
-    EXPECT_FALSE(LaunchScreenSaver({}, "Closer.scr", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
+    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({}, "Closer.scr", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
 
-    ASSERT_TRUE(LaunchScreenSaver({}, "Closer", "/c", NORMAL_PRIORITY_CLASS, &process, &processId));
+    std::string path;
+    ASSERT_EQ(LaunchOutcome::Started,
+              LaunchScreenSaver({}, "Closer", "/c", NORMAL_PRIORITY_CLASS, &process, &processId, &path));
+    EXPECT_EQ(wintest::WindowsFolder() + "\\Closer.scr", path);
     EXPECT_NE(0u, processId);
     EXPECT_EQ(processId, GetProcessId(process));
     EXPECT_EQ(static_cast<DWORD>(NORMAL_PRIORITY_CLASS), GetPriorityClass(process));
@@ -31,12 +35,51 @@ TEST(Launch, ReportsTheChildOrNothing)
     CloseHandle(process);
 }
 
+TEST(Launch, OnlyAFileInNoReachableFolderIsNotFound)
+{
+    wintest::Fixtures fixtures;
+    const std::string empty = "C:\\TombolixEmptyFolder";
+    CreateDirectoryA(empty.c_str(), nullptr);
+    // Every folder readable, none holds it; with or without a trailing backslash.
+    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({empty, empty + "\\"}, "Absent", "/s", IDLE_PRIORITY_CLASS,
+                                                         nullptr, nullptr));
+    // A folder that is not there now may be a drive that is offline.
+    EXPECT_EQ(LaunchOutcome::NotStarted, LaunchScreenSaver({empty, "C:\\TombolixOffline"}, "Absent", "/s",
+                                                           IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    // A file that is there but will not start is not gone.
+    wintest::WriteFileBytes(empty + "\\Broken.scr", "not a program");
+    EXPECT_EQ(LaunchOutcome::NotStarted,
+              LaunchScreenSaver({empty}, "Broken", "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    DeleteFileA((empty + "\\Broken.scr").c_str());
+
+    // Paths beyond the limit are never handed to process creation.
+    EXPECT_EQ(LaunchOutcome::NotFound,
+              LaunchScreenSaver({empty}, std::string(2000, 'n'), "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    EXPECT_EQ(LaunchOutcome::NotStarted, LaunchScreenSaver({"C:\\" + std::string(3000, 'f')}, "Absent", "/s",
+                                                           IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    RemoveDirectoryA(empty.c_str());
+}
+
+TEST(Launch, KeepsNoHandleOfAChildNobodyAskedFor)
+{
+    wintest::Fixtures fixtures;
+    fixtures.Install(wintest::SystemFolder(), "EndsItself");
+    DWORD processId = 0;
+    ASSERT_EQ(LaunchOutcome::Started, LaunchScreenSaver({}, "EndsItself", "/s", IDLE_PRIORITY_CLASS, nullptr, &processId));
+    // An ended process can still be opened while anyone holds a handle to it.
+    EXPECT_TRUE(wintest::WaitUntil([&] {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+        if (process) CloseHandle(process);
+        return process == nullptr;
+    }, seconds(10)));
+}
+
 TEST(Launch, WaitsAtMostFiveSecondsForAChildThatNeverBecomesIdle)
 {
     wintest::Fixtures fixtures;
     fixtures.Install(wintest::SystemFolder(), "Busy");
     auto begin = steady_clock::now();
-    EXPECT_TRUE(LaunchScreenSaver({}, "Busy", "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    EXPECT_EQ(LaunchOutcome::Started, LaunchScreenSaver({}, "Busy", "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
     auto waited = steady_clock::now() - begin;
     EXPECT_GE(waited, milliseconds(4900));
     EXPECT_LT(waited, milliseconds(6900));
@@ -97,11 +140,16 @@ TEST_F(Trace, AppendsFormattedLinesAndRefusesOverlongFormats)
     EXPECT_EQ(std::string(1023, 'h'), messages[3]);
 }
 
-TEST_F(Trace, SurvivesAFolderLongerThanAPath)
+TEST_F(Trace, WritesNothingWhenTheFolderIsLongerThanAPath)
 {
-    SetTraceFolder(std::string(400, 'd'));
+    // Cut to the limit, the path would name a file inside the test's folder.
+    SetTraceFolder(folder + "\\" + std::string(400, 'd'));
     EXPECT_EQ(255u, TraceFilePath().size());
     TraceWrite("nowhere to go");
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA((folder + "\\d*").c_str(), &data);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << data.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
     SetTraceFolder("");
     EXPECT_EQ(std::string(getenv("TEMP")) + "\\trace.txt", TraceFilePath());
 }

@@ -38,6 +38,14 @@ TEST_F(RegistryValues, AreReadAsTextOrNumberAndAnythingElseIsEmpty)
     Set("expand", REG_EXPAND_SZ, "%TEMP%", 7);
     std::string tooLong(1500, 'x');
     Set("long", REG_SZ, tooLong.c_str(), static_cast<DWORD>(tooLong.size() + 1));
+    // Odd sizes: only what the registry returned counts.
+    Set("oneByte", REG_DWORD, "\x01", 1);
+    Set("eightBytes", REG_DWORD, "\x01\x00\x00\x00\x00\x00\x00\x00", 8);
+    // Wine ends a text itself when the caller's buffer has room; one that
+    // fills the whole buffer comes back without its end.
+    std::string filling(1024, 'u');
+    Set("unterminated", REG_SZ, filling.c_str(), static_cast<DWORD>(filling.size()));
+    Set("emptyText", REG_SZ, "", 0);
 
     EXPECT_EQ("1", ReadRegistryString(HKEY_CURRENT_USER, testKey, "dword"));
     EXPECT_EQ("-2", ReadRegistryString(HKEY_CURRENT_USER, testKey, "negative"));
@@ -46,6 +54,10 @@ TEST_F(RegistryValues, AreReadAsTextOrNumberAndAnythingElseIsEmpty)
     EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "expand"));
     EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "long"));
     EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "missing"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "oneByte"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "eightBytes"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "unterminated"));
+    EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, testKey, "emptyText"));
     EXPECT_EQ("", ReadRegistryString(HKEY_CURRENT_USER, "Software\\TombolixNoSuchKey", "dword"));
 }
 

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,21 +38,23 @@ public:
         nowMs += milliseconds;
         ++sleeps;
     }
-    bool Launch(const std::string& name, ChildProcess& process, uint32_t& processId) override
+    LaunchOutcome Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
+                         std::string& path) override
     {
         launches.push_back(name);
         auto script = scripts.find(name);
         if (script == scripts.end()) {
             process = nullptr;
             processId = 0;
-            return false;
+            return unreachable.count(name) ? LaunchOutcome::NotStarted : LaunchOutcome::NotFound;
         }
+        path = "C:\\Savers\\" + name + ".scr";
         children.push_back({name, nextId++, script->second, nowMs, {}, false, {}});
         FakeChild& child = children.back();
         if (child.script.lifetimeMs) child.EndAt(nowMs + *child.script.lifetimeMs);
         process = &child;
         processId = child.id;
-        return true;
+        return LaunchOutcome::Started;
     }
     bool IsStillActive(ChildProcess process) override { return Child(process).Alive(nowMs); }
     void CloseProcess(ChildProcess process) override { Child(process).handleClosed = true; }
@@ -82,6 +85,7 @@ public:
     void StartTimer() override { timerRunning = true; }
     void StopTimer() override { timerRunning = false; }
     void EndSession() override { ended = true; }
+    void Trace(const std::string& line) override { trace.push_back(line); }
 
     // Lets whole seconds pass, ticking while the timer runs and the session lasts.
     void PassSeconds(CSession& session, int seconds)
@@ -95,6 +99,8 @@ public:
     FakeChild& Last() { return children.back(); }
 
     std::map<std::string, ChildScript> scripts;   // names that can be started
+    std::set<std::string> unreachable;             // not started, but perhaps only out of reach
+    std::vector<std::string> trace;
     std::deque<FakeChild> children;
     std::vector<std::string> launches;
     int64_t nowMs = 0;

@@ -1,0 +1,77 @@
+// The first step of removing the program, from its settings sheet: the
+// resident instance and every stored setting go when the sheet closes.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+
+constexpr int uninstallPageIndex = 5;
+constexpr int uninstallButton = 1100;
+
+struct UninstallStep : ::testing::Test {
+    std::unique_ptr<Child> tray;
+    HWND trayWindow = nullptr;
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetConfigInt("UseTray", 1);
+        wintest::SetConfigString("Current", "Evening");
+        wintest::WriteCollectionsFile("[Evening]\r\nAquarium=1\\10\\1\\0\\\r\n");
+        tray = std::make_unique<Child>("/tray");
+        ASSERT_TRUE(wintest::WaitUntil([&] {
+            return (trayWindow = wintest::FindWindowOfProcess(tray->Id(), nullptr, "Tombolix2")) != nullptr;
+        }, 10s));
+    }
+    void TearDown() override
+    {
+        if (IsWindow(trayWindow)) PostMessageA(trayWindow, WM_CLOSE, 0, 0);
+        tray.reset();
+        wintest::ClearStoredSettings();
+    }
+
+    // Opens the sheet, presses "Uninstall (Step 1)" and answers its note.
+    void TakeStepOne(const Child& settings)
+    {
+        HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPageIndex, 10s);
+        ASSERT_TRUE(sheet);
+        HWND button = nullptr;
+        ASSERT_TRUE(wintest::WaitUntil([&] { return (button = wintest::FindControl(sheet, uninstallButton)) != nullptr; },
+                                       5s));
+        EXPECT_EQ("Uninstall (Step 1)", wintest::WindowText(button));
+        PostMessageA(button, BM_CLICK, 0, 0);
+        EXPECT_EQ("Step 1 for Uninstalling completed.", wintest::AnswerMessageBox(settings.Id(), "Note", 10s));
+    }
+    static bool NothingStored()
+    {
+        return !wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2") &&
+               wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen") &&
+               GetFileAttributesA((wintest::WindowsFolder() + "\\Tombolix2.ini").c_str()) == INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+TEST_F(UninstallStep, ThenOkClosesTheResidentInstanceAndRemovesEveryStoredSetting)
+{
+    Child settings("/c");
+    TakeStepOne(settings);
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_TRUE(tray->WaitForExit(10s));
+    EXPECT_TRUE(NothingStored());
+}
+
+TEST_F(UninstallStep, ThenCancelStillRemovesTheSettingsButLeavesTheResidentInstance)
+{
+    Child settings("/c");
+    TakeStepOne(settings);
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_TRUE(NothingStored());
+    EXPECT_TRUE(tray->Running());
+}
+
+}  // namespace
