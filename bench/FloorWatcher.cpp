@@ -2,9 +2,7 @@
 // one-second timer asks whether the child has ended. The benchmark's floor
 // for the processor time a session uses while its screen saver runs.
 // Argument: the screen saver's path.
-#include <windows.h>
-
-#include <string>
+#include "FloorStart.h"
 
 namespace {
 HANDLE child = nullptr;
@@ -26,18 +24,8 @@ LRESULT CALLBACK WatcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    if (__argc < 2) return 1;
-    std::string path = __argv[1];
-    std::string commandLine = "\"" + path + "\" /s";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, IDLE_PRIORITY_CLASS, nullptr, nullptr,
-                        &startup, &info))
-        return 1;
-    WaitForInputIdle(info.hProcess, 5000);
-    CloseHandle(info.hThread);
-    child = info.hProcess;
+    child = StartScreenSaverFromCommandLine();
+    if (!child) return 1;
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WatcherProc;
