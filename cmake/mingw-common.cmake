@@ -1,9 +1,13 @@
-# Cross-compiling with Debian's mingw-w64 (posix threads) for the target
-# MINGW_TRIPLET that the including toolchain file sets.
+# Cross-compiling with Debian's mingw-w64 for the target MINGW_TRIPLET that
+# the including toolchain file sets, with the thread model MINGW_THREADS
+# (posix unless it says win32).
 set(CMAKE_SYSTEM_NAME Windows)
+if(NOT MINGW_THREADS)
+  set(MINGW_THREADS posix)
+endif()
 
-set(CMAKE_C_COMPILER   ${MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
+set(CMAKE_C_COMPILER   ${MINGW_TRIPLET}-gcc-${MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-${MINGW_THREADS})
 set(CMAKE_RC_COMPILER  ${MINGW_TRIPLET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})

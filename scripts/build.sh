@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds: the native unit tests, the shipped 32-bit program
-# and the 64-bit build that the Wine tests run. Deliverables go to dist/.
+# Configures and builds: the native unit tests; the shipped 32-bit programs
+# (small, for Windows XP on); every target of the 32-bit build with warnings
+# as errors, tests included, though they cannot run here; and the 64-bit
+# build that the Wine tests run. Deliverables go to dist/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,13 +12,16 @@ configure() {   # build-folder [cmake options...]
 }
 
 configure build/native -DCMAKE_BUILD_TYPE=Debug
-configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+configure build/ship32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-shipped.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
+configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 
 cmake --build build/native
-cmake --build build/win32 --target Tombolix2 BlankScreen
+cmake --build build/ship32 --target Tombolix2 BlankScreen
+cmake --build build/win32
 cmake --build build/win64
 
 mkdir -p dist
-cp build/win32/bin/Tombolix2.scr "build/win32/bin/Blank Screen.scr" dist/
+cp build/ship32/bin/Tombolix2.scr "build/ship32/bin/Blank Screen.scr" dist/
 echo "build: dist/ holds $(cd dist && ls | tr '\n' ' ')"

@@ -10,8 +10,9 @@ scripts/build.sh
 echo "== native unit tests"
 ctest --test-dir build/native --output-on-failure
 
-echo "== shipped program"
-tests/check-dist.sh dist/Tombolix2.scr
+echo "== shipped programs"
+tests/check-dist.sh dist/Tombolix2.scr "dist/Blank Screen.scr"
+tests/check-dist-test.sh
 
 echo "== Windows tests under Wine"
 tests/run-wine-tests.sh

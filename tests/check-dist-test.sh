@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Shows that tests/check-dist.sh can fail: on the 32-bit build with posix
+# threads (too large, and it imports GetTickCount64, which Windows XP lacks)
+# and on a copy of the shipped program padded past the size limit.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+expect() {   # description condition-result
+  if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
+}
+
+posix=$(tests/check-dist.sh build/win32/bin/Tombolix2.scr)
+[ $? -ne 0 ]; expect "the posix-thread build is refused" $?
+grep -q "FAILED: Tombolix2.scr: KERNEL32.DLL GetTickCount64 is on the allow-list" <<<"$posix"; expect "GetTickCount64 is named" $?
+grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most 327680" <<<"$posix"; expect "its size is named" $?
+
+cp dist/Tombolix2.scr "$work/Tombolix2.scr"
+truncate -s 327681 "$work/Tombolix2.scr"
+padded=$(tests/check-dist.sh "$work/Tombolix2.scr")
+[ $? -ne 0 ]; expect "a program one byte over the limit is refused" $?
+[ "$(grep -c FAILED <<<"$padded")" = 1 ]; expect "for its size alone" $?
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
