@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Reports the session's start-up cost and its processor use under Wine.
+# Reports under Wine what a session costs against the floor a user would
+# otherwise have, then the shipped files' sizes and the time of a silent
+# install and uninstall.
 # Usage: bench/run.sh [runs] [seconds to watch]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,3 +14,18 @@ start_window_manager
 wine_start
 trap wine_stop EXIT
 TOMBOLIX_BIN="Z:${PWD//\//\\}\\build\\win64\\bin" "$WINE" build/win64/bin/session_bench.exe "${1:-5}" "${2:-60}"
+
+# What a user downloads and waits for: the shipped files' sizes, and a silent
+# install and uninstall of the installer (its 64-bit twin, which runs here).
+milliseconds() { echo $(( $(date +%s%N) / 1000000 )); }
+installed="$WINEPREFIX/drive_c/Program Files/Tombolix"
+begin=$(milliseconds)
+"$WINE" build/win64/bin/TombolixSetup64.exe /S </dev/null >/dev/null 2>&1
+installMs=$(( $(milliseconds) - begin ))
+begin=$(milliseconds)
+"$WINE" 'C:\Program Files\Tombolix\Uninstall.exe' /S </dev/null >/dev/null 2>&1
+# The uninstaller goes on from a copy of itself: wait for what it removes.
+while [ -d "$installed" ] && [ $(( $(milliseconds) - begin )) -lt 30000 ]; do sleep 0.05; done
+uninstallMs=$(( $(milliseconds) - begin ))
+echo "shipped files: Tombolix2.scr $(stat -c %s dist/Tombolix2.scr) bytes, TombolixSetup.exe" \
+     "$(stat -c %s dist/TombolixSetup.exe) bytes; silent install ${installMs} ms, silent uninstall ${uninstallMs} ms"

@@ -1,0 +1,267 @@
+// The installer and its uninstaller, run silently as an administrator's
+// deployment would, and what they leave behind.
+#include "WinTestSupport.h"
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const char* const uninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tombolix";
+const char* const configKey = "Software\\Brackwen\\Tombolix2\\Config";
+
+std::string ProgramFilesFolder()
+{
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, folder);
+    return folder;
+}
+
+std::string StartupFolder()
+{
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, folder);
+    return folder;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A value's bytes, or "(missing)".
+std::string RegistryBytes(HKEY root, const char* key, const char* name)
+{
+    HKEY opened;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return "(missing)";
+    char value[1024] = "";
+    DWORD size = sizeof value - 1;
+    LONG result = RegQueryValueExA(opened, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(opened);
+    return result == ERROR_SUCCESS ? std::string(value, size) : "(missing)";
+}
+
+std::string RegistryText(HKEY root, const char* key, const char* name)
+{
+    std::string bytes = RegistryBytes(root, key, name);
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+DWORD RegistryNumber(HKEY root, const char* key, const char* name)
+{
+    std::string bytes = RegistryBytes(root, key, name);
+    DWORD value = 0xFFFFFFFF;
+    if (bytes.size() == sizeof value) memcpy(&value, bytes.data(), sizeof value);
+    return value;
+}
+
+// Runs a command line to its end; its exit code.
+DWORD RunToEnd(const std::string& commandLine)
+{
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return 9999;
+    WaitForSingleObject(info.hProcess, 60000);
+    DWORD code = 9999;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return code;
+}
+
+struct Installer : ::testing::Test {
+    std::string system = wintest::SystemFolder();
+    std::string installed = ProgramFilesFolder() + "\\Tombolix";
+    std::string uninstaller = installed + "\\Uninstall.exe";
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        Uninstall();
+    }
+    void TearDown() override
+    {
+        Uninstall();
+        wintest::ClearStoredSettings();
+    }
+
+    static DWORD Install() { return RunToEnd("\"" + wintest::ProgramFolder() + "\\TombolixSetup64.exe\" /S"); }
+    // The uninstaller copies itself away and runs from there: wait for what it removes.
+    void Uninstall() const
+    {
+        if (!Exists(uninstaller)) return;
+        RunToEnd("\"" + uninstaller + "\" /S");
+        wintest::WaitUntil([&] { return !Exists(installed); }, 30s);
+    }
+};
+
+TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
+{
+    ASSERT_EQ(0u, Install());
+    EXPECT_TRUE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_TRUE(Exists(system + "\\Blank Screen.scr"));
+    EXPECT_EQ(wintest::ReadFileBytes(wintest::ProgramFolder() + "\\..\\..\\..\\docs\\Tombolix.htm"),
+              wintest::ReadFileBytes(installed + "\\Tombolix.htm"));
+    EXPECT_TRUE(Exists(uninstaller));
+    EXPECT_EQ(installed + "\\", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
+
+    EXPECT_EQ("Tombolix Screensaver", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayName"));
+    EXPECT_EQ("2.0.4.1", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion"));
+    EXPECT_EQ("Brackwen", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "Publisher"));
+    EXPECT_EQ(system + "\\Tombolix2.scr,0", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayIcon"));
+    EXPECT_EQ("\"" + uninstaller + "\"", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "UninstallString"));
+    EXPECT_EQ("\"" + uninstaller + "\" /S", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "QuietUninstallString"));
+    EXPECT_EQ(1u, RegistryNumber(HKEY_LOCAL_MACHINE, uninstallKey, "NoModify"));
+    EXPECT_EQ(1u, RegistryNumber(HKEY_LOCAL_MACHINE, uninstallKey, "NoRepair"));
+    DWORD kilobytes = RegistryNumber(HKEY_LOCAL_MACHINE, uninstallKey, "EstimatedSize");
+    EXPECT_GT(kilobytes, 100u);
+    EXPECT_LT(kilobytes, 10000u);
+
+    EXPECT_EQ(system + "\\Tombolix2.scr", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
+    EXPECT_EQ(system + "\\Tombolix2.scr", RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"));
+}
+
+TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
+{
+    ASSERT_EQ(0u, Install());
+    wintest::Fixtures fixtures;
+    fixtures.Install(system, "FirstOfTheSession");
+    wintest::SetConfigInt("UseTray", 0);
+    wintest::SetConfigInt("UseBlanker", 1);
+    wintest::SetConfigInt("BlankerMinutes", 0);
+    wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\0\\1\\0\\\r\n");
+
+    std::string saver = system + "\\Tombolix2.scr";
+    std::string commandLine = "\"" + saver + "\" /s";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION session{};
+    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &session));
+    EXPECT_TRUE(fixtures.WaitForLine("FirstOfTheSession close", 15s));
+    HWND blank = nullptr;
+    EXPECT_TRUE(wintest::WaitUntil([&] { return (blank = FindWindowA("BlankScreenSaver", nullptr)) != nullptr; }, 15s));
+    PostMessageA(blank, WM_KEYDOWN, 'A', 0);
+    // The blanker's end ends the session.
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(session.hProcess, 10000));
+    CloseHandle(session.hProcess);
+    CloseHandle(session.hThread);
+}
+
+// Points the .htm file type at a viewer of ours until the object goes.
+class HtmlViewerOverride {
+public:
+    explicit HtmlViewerOverride(const std::string& viewer)
+    {
+        saved = RegistryText(HKEY_CLASSES_ROOT, ".htm", nullptr);
+        SetDefault(".htm", "TombolixTestPage");
+        SetDefault("TombolixTestPage\\shell\\open\\command", "\"" + viewer + "\" \"%1\"");
+    }
+    ~HtmlViewerOverride()
+    {
+        if (saved == "(missing)") RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+        else SetDefault(".htm", saved);
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell\\open\\command");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell\\open");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage");
+    }
+    HtmlViewerOverride(const HtmlViewerOverride&) = delete;
+    HtmlViewerOverride& operator=(const HtmlViewerOverride&) = delete;
+
+private:
+    static void SetDefault(const char* key, const std::string& value)
+    {
+        HKEY created;
+        RegCreateKeyA(HKEY_CLASSES_ROOT, key, &created);
+        RegSetValueExA(created, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(created);
+    }
+    std::string saved;
+};
+
+TEST_F(Installer, EveryHelpButtonFindsTheInstalledPage)
+{
+    ASSERT_EQ(0u, Install());
+    wintest::Fixtures fixtures;
+    const std::string viewer = wintest::ProgramFolder() + "\\PageViewer.exe";
+    fixtures.InstallAt(viewer);
+    HtmlViewerOverride association(viewer);
+
+    std::string saver = system + "\\Tombolix2.scr";
+    std::string commandLine = "\"" + saver + "\" /c";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION settings{};
+    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &settings));
+    constexpr int uninstallPage = 5, helpButton = 1099;
+    HWND sheet = wintest::OpenSettingsPage(settings.dwProcessId, uninstallPage, 10s);
+    ASSERT_TRUE(sheet);
+    HWND help = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil([&] { return (help = wintest::FindControl(sheet, helpButton)) != nullptr; }, 5s));
+    PostMessageA(help, BM_CLICK, 0, 0);
+    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + installed + "\\Tombolix.htm\"", 10s));
+    EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.dwProcessId, false, 5s));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(settings.hProcess, 10000));
+    CloseHandle(settings.hProcess);
+    CloseHandle(settings.hThread);
+}
+
+TEST_F(Installer, AnUpdateKeepsTheCollectionsAndOptionsByteForByte)
+{
+    ASSERT_EQ(0u, Install());
+    const std::string collections = "[Night]\r\nAquarium=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n"
+                                    "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n";
+    wintest::WriteCollectionsFile(collections);
+    wintest::SetConfigInt("UseTray", 0);
+    wintest::SetConfigString("Current", "Night");
+    wintest::SetConfigString("BlankerName", "Starfield");
+
+    ASSERT_EQ(0u, Install());
+    EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
+    EXPECT_EQ(0u, RegistryNumber(HKEY_CURRENT_USER, configKey, "UseTray"));
+    EXPECT_EQ("Night", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
+    EXPECT_EQ("Starfield", RegistryText(HKEY_CURRENT_USER, configKey, "BlankerName"));
+    EXPECT_EQ(installed + "\\", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
+}
+
+TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollections)
+{
+    ASSERT_EQ(0u, Install());
+    const std::string collections = "[Default]\r\nAquarium=1\\10\\1\\0\\\r\n";
+    wintest::WriteCollectionsFile(collections);
+    wintest::SetConfigString("Current", "Default");
+    const std::string shortcut = StartupFolder() + "\\Tombolix2.lnk";
+    wintest::WriteFileBytes(shortcut, "shortcut");
+
+    std::string saver = system + "\\Tombolix2.scr";
+    std::string commandLine = "\"" + saver + "\" /tray";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION tray{};
+    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &tray));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !wintest::WindowsOfProcess(tray.dwProcessId).empty(); }, 10s));
+
+    Uninstall();
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(tray.hProcess, 10000));
+    CloseHandle(tray.hProcess);
+    CloseHandle(tray.hThread);
+    EXPECT_FALSE(Exists(shortcut));
+    EXPECT_FALSE(Exists(saver));
+    EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));
+    EXPECT_FALSE(Exists(installed));
+    EXPECT_EQ("(missing)", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+    EXPECT_EQ("(missing)", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
+    EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
+    EXPECT_EQ("Default", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
+}
+
+}  // namespace
