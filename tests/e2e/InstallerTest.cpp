@@ -135,21 +135,14 @@ TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
     wintest::SetConfigInt("BlankerMinutes", 0);
     wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\0\\1\\0\\\r\n");
 
-    std::string saver = system + "\\Tombolix2.scr";
-    std::string commandLine = "\"" + saver + "\" /s";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION session{};
-    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &session));
+    wintest::Child session(system + "\\Tombolix2.scr", "/s");
+    ASSERT_TRUE(session.Started());
     EXPECT_TRUE(fixtures.WaitForLine("FirstOfTheSession close", 15s));
     HWND blank = nullptr;
     EXPECT_TRUE(wintest::WaitUntil([&] { return (blank = FindWindowA("BlankScreenSaver", nullptr)) != nullptr; }, 15s));
     PostMessageA(blank, WM_KEYDOWN, 'A', 0);
     // The blanker's end ends the session.
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(session.hProcess, 10000));
-    CloseHandle(session.hProcess);
-    CloseHandle(session.hThread);
+    EXPECT_TRUE(session.WaitForExit(10s));
 }
 
 // Points the .htm file type at a viewer of ours until the object goes.
@@ -193,24 +186,16 @@ TEST_F(Installer, EveryHelpButtonFindsTheInstalledPage)
     fixtures.InstallAt(viewer);
     HtmlViewerOverride association(viewer);
 
-    std::string saver = system + "\\Tombolix2.scr";
-    std::string commandLine = "\"" + saver + "\" /c";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION settings{};
-    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &settings));
+    wintest::Child settings(system + "\\Tombolix2.scr", "/c");
     constexpr int uninstallPage = 5, helpButton = 1099;
-    HWND sheet = wintest::OpenSettingsPage(settings.dwProcessId, uninstallPage, 10s);
+    HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 10s);
     ASSERT_TRUE(sheet);
     HWND help = nullptr;
     ASSERT_TRUE(wintest::WaitUntil([&] { return (help = wintest::FindControl(sheet, helpButton)) != nullptr; }, 5s));
     PostMessageA(help, BM_CLICK, 0, 0);
     EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + installed + "\\Tombolix.htm\"", 10s));
-    EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.dwProcessId, false, 5s));
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(settings.hProcess, 10000));
-    CloseHandle(settings.hProcess);
-    CloseHandle(settings.hThread);
+    EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
 }
 
 TEST_F(Installer, AnUpdateKeepsTheCollectionsAndOptionsByteForByte)
@@ -240,19 +225,12 @@ TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollectio
     const std::string shortcut = StartupFolder() + "\\Tombolix2.lnk";
     wintest::WriteFileBytes(shortcut, "shortcut");
 
-    std::string saver = system + "\\Tombolix2.scr";
-    std::string commandLine = "\"" + saver + "\" /tray";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION tray{};
-    ASSERT_TRUE(CreateProcessA(saver.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &tray));
-    ASSERT_TRUE(wintest::WaitUntil([&] { return !wintest::WindowsOfProcess(tray.dwProcessId).empty(); }, 10s));
+    const std::string saver = system + "\\Tombolix2.scr";
+    wintest::Child tray(saver, "/tray");
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !wintest::WindowsOfProcess(tray.Id()).empty(); }, 10s));
 
     Uninstall();
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(tray.hProcess, 10000));
-    CloseHandle(tray.hProcess);
-    CloseHandle(tray.hThread);
+    EXPECT_TRUE(tray.WaitForExit(10s));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_FALSE(Exists(saver));
     EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));

@@ -43,13 +43,15 @@ std::string WindowsFolder()
     return folder;
 }
 
-Child::Child(const std::string& arguments)
+Child::Child(const std::string& arguments) : Child(ProgramPath(), arguments) {}
+
+Child::Child(const std::string& program, const std::string& arguments)
 {
-    std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
+    std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(ProgramPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
         info = {};
 }
 

@@ -22,7 +22,9 @@ std::string WindowsFolder();
 // A started copy of the program; the handles are closed with the object.
 class Child {
 public:
+    // The program under test, or another program, with the arguments.
     explicit Child(const std::string& arguments);
+    Child(const std::string& program, const std::string& arguments);
     ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
