@@ -65,26 +65,50 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; Asks a running resident instance (its hidden window is titled Tombolix2)
-; to end, and waits up to five seconds for it.
+;   $ScreenSaverPath  the screen saver's path as 64-bit Windows sees it too
+;   $ResidentClosed   a resident instance was running and has been closed
+Var ScreenSaverPath
+Var ResidentClosed
+
+; A 32-bit installer writes into the 32-bit system folder through the name
+; System32; what it records must name the folder where the file really is,
+; since 64-bit Windows reads the screen-saver setting.
+!macro FindScreenSaverPath
+  StrCpy $ScreenSaverPath "$SYSDIR\Tombolix2.scr"
+  !if "${ARCH}" == "amd64"
+    SetRegView 64
+  !else
+    ${If} ${RunningX64}
+      StrCpy $ScreenSaverPath "$WINDIR\SysWOW64\Tombolix2.scr"
+    ${EndIf}
+  !endif
+!macroend
+
+; Asks each running window titled Tombolix2 (the resident instance, or a
+; session) to end, and waits for its process, which holds the file open.
 !macro CloseResidentInstance
-  StrCpy $1 0
+  StrCpy $ResidentClosed 0
+  StrCpy $3 0
   ${Do}
     FindWindow $0 "" "${TITLE}"
     ${If} $0 == 0
-    ${OrIf} $1 >= 50
+    ${OrIf} $3 >= 20
       ${Break}
     ${EndIf}
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+    System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
-    Sleep 100
-    IntOp $1 $1 + 1
+    ${If} $2 != 0
+      System::Call 'kernel32::WaitForSingleObject(p r2, i 10000)'
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${EndIf}
+    StrCpy $ResidentClosed 1
+    IntOp $3 $3 + 1
   ${Loop}
 !macroend
 
 Function .onInit
-  !if "${ARCH}" == "amd64"
-    SetRegView 64
-  !endif
+  !insertmacro FindScreenSaverPath
 FunctionEnd
 
 Section "Tombolix" SecProgram
@@ -106,7 +130,7 @@ Section "Tombolix" SecProgram
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\Tombolix2.scr,0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$ScreenSaverPath,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
@@ -118,14 +142,19 @@ Section "Tombolix" SecProgram
   IntOp $0 $0 + $3
   IntOp $0 $0 + $4
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  ; An update brings back the resident instance it had to close.
+  ${If} $ResidentClosed == 1
+    Exec '"$SYSDIR\Tombolix2.scr" /tray'
+  ${EndIf}
 SectionEnd
 
 Section "Make Tombolix my screen saver" SecCurrent
   ; Where the display settings keep the screen saver: the registry on the
   ; Windows NT family, system.ini on the others (and under Wine).
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$SYSDIR\Tombolix2.scr"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ScreenSaverPath"
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
-  WriteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE" "$SYSDIR\Tombolix2.scr"
+  WriteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE" "$ScreenSaverPath"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
@@ -134,9 +163,7 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function un.onInit
-  !if "${ARCH}" == "amd64"
-    SetRegView 64
-  !endif
+  !insertmacro FindScreenSaverPath
 FunctionEnd
 
 Section "un.Tombolix" UnSecProgram
@@ -148,13 +175,16 @@ Section "un.Tombolix" UnSecProgram
 
   ; The screen saver setting no longer names a file that is gone.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${If} $0 == "$SYSDIR\Tombolix2.scr"
+  ${If} $0 == $ScreenSaverPath
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
   ReadINIStr $0 "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
-  ${If} $0 == "$SYSDIR\Tombolix2.scr"
+  ${If} $0 == $ScreenSaverPath
     DeleteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
   ${EndIf}
+
+  DeleteRegValue HKCU "${CONFIG_KEY}" "InstallFolder"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   Delete "$SYSDIR\Tombolix2.scr"
   Delete "$SYSDIR\Blank Screen.scr"
@@ -162,10 +192,8 @@ Section "un.Tombolix" UnSecProgram
   Delete "$INSTDIR\screenshots\*.png"
   RMDir "$INSTDIR\screenshots"
   Delete "$INSTDIR\Uninstall.exe"
+  ; Last, so that its absence tells that everything else is done.
   RMDir "$INSTDIR"
-
-  DeleteRegValue HKCU "${CONFIG_KEY}" "InstallFolder"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
 Section /o "un.Also remove my collections and settings" UnSecSettings

@@ -18,20 +18,13 @@ configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUIL
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 
 cmake --build build/native
-cmake --build build/ship32 --target Tombolix2 BlankScreen
+cmake --build build/ship32 --target Tombolix2 BlankScreen Installer
 cmake --build build/win32
 cmake --build build/win64
 
 mkdir -p dist
-cp build/ship32/bin/Tombolix2.scr "build/ship32/bin/Blank Screen.scr" docs/Tombolix.htm dist/
-rm -rf dist/screenshots && cp -r docs/screenshots dist/screenshots 2>/dev/null || true
-
-# One script, two installers: the shipped one, and one of the 64-bit build
-# that the tests run under Wine.
-installer() {   # x86|amd64 program-folder output
-  makensis -V2 -DARCH="$1" -DPROGRAM_DIR="$PWD/$2" -DHELP_DIR="$PWD/docs" \
-    -DICON_FILE="$PWD/src/res/icons/enabled.ico" -DOUTFILE="$PWD/$3" installer/Tombolix.nsi >/dev/null
-}
-installer x86 build/ship32/bin dist/TombolixSetup.exe
-installer amd64 build/win64/bin build/win64/bin/TombolixSetup64.exe
+cp build/ship32/bin/Tombolix2.scr "build/ship32/bin/Blank Screen.scr" build/ship32/bin/TombolixSetup.exe \
+   docs/Tombolix.htm dist/
+rm -rf dist/screenshots
+[ -d docs/screenshots ] && cp -r docs/screenshots dist/screenshots
 echo "build: dist/ holds $(cd dist && ls | tr '\n' ' ')"

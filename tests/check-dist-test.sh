@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shows that tests/check-dist.sh can fail: on the 32-bit build with posix
-# threads (too large, and it imports GetTickCount64, which Windows XP lacks)
-# and on a copy of the shipped program padded past the size limit.
+# threads (too large, and it imports GetTickCount64, which Windows XP lacks),
+# on the shipped program against an allow-list without one of its imports,
+# and on a copy of it padded past the size limit.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
@@ -15,6 +16,12 @@ posix=$(tests/check-dist.sh build/win32/bin/Tombolix2.scr)
 [ $? -ne 0 ]; expect "the posix-thread build is refused" $?
 grep -q "FAILED: Tombolix2.scr: KERNEL32.DLL GetTickCount64 is on the allow-list" <<<"$posix"; expect "GetTickCount64 is named" $?
 grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most 327680" <<<"$posix"; expect "its size is named" $?
+
+grep -vxF "KERNEL32.DLL CloseHandle" tests/xp-imports.txt > "$work/allowed.txt"
+shortList=$(ALLOWED_IMPORTS="$work/allowed.txt" tests/check-dist.sh dist/Tombolix2.scr)
+[ $? -ne 0 ]; expect "an import left off the allow-list is refused" $?
+[ "$(grep FAILED <<<"$shortList")" = "FAILED: Tombolix2.scr: KERNEL32.DLL CloseHandle is on the allow-list" ]
+expect "and named, alone" $?
 
 cp dist/Tombolix2.scr "$work/Tombolix2.scr"
 truncate -s 327681 "$work/Tombolix2.scr"

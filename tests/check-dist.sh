@@ -13,11 +13,14 @@ check() {   # description condition-result
   if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
 }
 
-# "DLL Function" lines of the import table, DLL names in capitals.
+# "DLL Function" lines of the import table, DLL names in capitals; a
+# function imported by ordinal reads "DLL #ordinal".
 imports() {
-  i686-w64-mingw32-objdump -p "$1" | awk -F'\t' '
-    /DLL Name:/ { split($2, a, ": "); dll = toupper(a[2]) }
-    /^\t[0-9a-f]+\t/ { split($3, b, " "); if (b[2] != "") print dll " " b[2] }'
+  i686-w64-mingw32-objdump -p "$1" | awk '
+    /DLL Name:/ { dll = toupper($3); listing = 0; next }
+    /vma: +Hint\/Ord/ { listing = 1; next }
+    listing && NF == 0 { listing = 0; next }
+    listing { name = $3; if (name == "" || name == "<none>") name = "#" $2; print dll " " name }'
 }
 
 for file in "$@"; do

@@ -87,6 +87,9 @@ CApp::~CApp()
 
 bool CApp::InitInstance()
 {
+    // An extra folder on a drive without its disk is simply not there: no
+    // system box asking for the disk in the middle of a screen saver.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     trayMutexExisted = false;
     SetRegistryKey("Brackwen");
     g_appTitle = AfxLoadString(IDS_APP_TITLE);

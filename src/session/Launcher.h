@@ -1,6 +1,6 @@
 // Starting a screen-saver file (or the program itself) as a child process.
 #pragma once
-#include "session/SessionHost.h"
+#include "session/LaunchOutcome.h"
 
 #include <windows.h>
 #include <string>

@@ -1,6 +1,7 @@
 #include "session/MainWnd.h"
 
 #include "app/App.h"
+#include "app/Trace.h"
 #include "collections/Settings.h"
 #include "session/SystemCommands.h"
 #include "tray/AutoStart.h"
@@ -23,8 +24,16 @@ void CMainWnd::OnPaint()
 
 void CMainWnd::OnSysCommand(UINT command, LPARAM lp)
 {
-    if (!SwallowsSystemCommand(GetApp().GetMode(), command, screenSaverDisabled))
-        CSessionWnd::OnSysCommand(command, lp);
+    bool swallowed = SwallowsSystemCommand(GetApp().GetMode(), command, screenSaverDisabled);
+    if (GetApp().GetMode() == ModeTray && command == SystemCommandScreenSave)
+        TraceTray(swallowed ? "screen saver request refused: switched off from the menu"
+                            : "screen saver request passed on to Windows");
+    if (!swallowed) CSessionWnd::OnSysCommand(command, lp);
+}
+
+void CMainWnd::TraceTray(const char* line)
+{
+    if (GetApp().IsTraceEnabled()) TraceWrite(".\\Tray : %s", line);
 }
 
 bool CMainWnd::OnCommand(UINT id)
@@ -32,6 +41,7 @@ bool CMainWnd::OnCommand(UINT id)
     switch (id) {
     case CommandRunScreenSaver:
         // Straight to the default processing, past this window's own filter.
+        TraceTray("run the screen saver now");
         DefWindowProcA(m_hWnd, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
         return true;
     case CommandConfigureScreenSaver:

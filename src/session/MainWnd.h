@@ -15,6 +15,8 @@ protected:
 
 private:
     void SetScreenSaverEnabled(bool enabled);
+    // One line of the trace, when tracing is on.
+    static void TraceTray(const char* line);
     void OpenSettings();
     void Exit();
 

@@ -22,6 +22,7 @@ LaunchOutcome CSession::Start(const std::string& name)
     LaunchOutcome outcome = host.Launch(name, childProcess, childProcessId, path);
     if (outcome == LaunchOutcome::Started) {
         childName = name;
+        reportedNoWindow = false;
         host.Trace("start " + name + " from " + path);
     }
     return outcome;
@@ -112,6 +113,8 @@ void CSession::Tick()
     if (!childWindow) {
         // Nothing to ask to close: keep watching, so that the child's own
         // end still ends the session.
+        if (!reportedNoWindow) host.Trace("no window of " + childName + " to close; watching it until it ends");
+        reportedNoWindow = true;
         host.StartTimer();
         return;
     }

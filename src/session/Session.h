@@ -56,6 +56,7 @@ private:
     uint32_t childProcessId = 0;
     ISessionHost::ChildWindow childWindow = 0;
     std::string childName;
+    bool reportedNoWindow = false;
     int64_t launchTime = 0;
     CSaverEntry* currentEntry = nullptr;
     bool blankerRunning = false;

@@ -2,11 +2,9 @@
 // process and its window, the session's timer and its end.
 #pragma once
 #include <cstdint>
-#include <string>
+#include "session/LaunchOutcome.h"
 
-// How a start went. Only NotFound means the screen saver is gone for good:
-// every searched folder could be looked into and none holds its file.
-enum class LaunchOutcome { Started, NotFound, NotStarted };
+#include <string>
 
 class ISessionHost {
 public:

@@ -20,8 +20,9 @@ void RunCommandLine(std::string commandLine)
 void ConfigureSystemScreenSaver()
 {
     char saver[4096] = "";
-    if (GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", saver, sizeof saver, "system.ini") == 0 || !saver[0])
-        return;
+    DWORD length = GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", saver, sizeof saver, "system.ini");
+    // A name past the path limit is never handed to process creation.
+    if (length == 0 || length >= MAX_PATH) return;
     RunCommandLine(std::string(saver) + " /c");
 }
 

@@ -57,22 +57,6 @@ DWORD RegistryNumber(HKEY root, const char* key, const char* name)
     return value;
 }
 
-// Runs a command line to its end; its exit code.
-DWORD RunToEnd(const std::string& commandLine)
-{
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return 9999;
-    WaitForSingleObject(info.hProcess, 60000);
-    DWORD code = 9999;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    return code;
-}
-
 struct Installer : ::testing::Test {
     std::string system = wintest::SystemFolder();
     std::string installed = ProgramFilesFolder() + "\\Tombolix";
@@ -89,12 +73,17 @@ struct Installer : ::testing::Test {
         wintest::ClearStoredSettings();
     }
 
-    static DWORD Install() { return RunToEnd("\"" + wintest::ProgramFolder() + "\\TombolixSetup64.exe\" /S"); }
+    static DWORD Install()
+    {
+        wintest::Child setup(wintest::ProgramFolder() + "\\TombolixSetup64.exe", "/S");
+        return setup.WaitForExit(60s) ? setup.ExitCode() : 9999;
+    }
     // The uninstaller copies itself away and runs from there: wait for what it removes.
     void Uninstall() const
     {
         if (!Exists(uninstaller)) return;
-        RunToEnd("\"" + uninstaller + "\" /S");
+        wintest::Child(uninstaller, "/S").WaitForExit(30s);
+        // Its folder goes last.
         wintest::WaitUntil([&] { return !Exists(installed); }, 30s);
     }
 };
@@ -223,7 +212,13 @@ TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollectio
     wintest::WriteCollectionsFile(collections);
     wintest::SetConfigString("Current", "Default");
     const std::string shortcut = StartupFolder() + "\\Tombolix2.lnk";
+    CreateDirectoryA(StartupFolder().c_str(), nullptr);
     wintest::WriteFileBytes(shortcut, "shortcut");
+    ASSERT_TRUE(Exists(shortcut));
+    HKEY run;
+    RegCreateKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", &run);
+    RegSetValueExA(run, "Tombolix2", 0, REG_SZ, reinterpret_cast<const BYTE*>("old"), 4);
+    RegCloseKey(run);
 
     const std::string saver = system + "\\Tombolix2.scr";
     wintest::Child tray(saver, "/tray");
@@ -238,6 +233,9 @@ TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollectio
     EXPECT_EQ("(missing)", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
     EXPECT_EQ("(missing)", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
+    EXPECT_EQ("(missing)", RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"));
+    EXPECT_EQ("(missing)",
+              RegistryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tombolix2"));
     EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
     EXPECT_EQ("Default", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -127,6 +128,28 @@ TEST_F(Tray, SwitchesTheSystemScreenSaverAndItsMenu)
     EXPECT_TRUE(tray->WaitForExit(10s));
 }
 
+TEST_F(Tray, TracesTheScreenSaverRequestsItPassesOnOrRefuses)
+{
+    wintest::TraceFolder trace("TombolixTrayTrace");
+    StartTray();
+    Command(32771);
+    SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    Command(32772);
+    SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    Command(32776);
+    SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+
+    std::vector<std::string> messages;
+    for (const std::string& line : trace.Lines()) messages.push_back(line.substr(std::min<size_t>(12, line.size())));
+    ASSERT_EQ(5u, messages.size());
+    EXPECT_EQ(".\\App line 66 : rand.seed() = ", messages[0].substr(0, 30));
+    EXPECT_EQ((std::vector<std::string>{".\\Tray : run the screen saver now",
+                                        ".\\Tray : screen saver request passed on to Windows",
+                                        ".\\Tray : screen saver request refused: switched off from the menu",
+                                        ".\\Tray : screen saver request passed on to Windows"}),
+              std::vector<std::string>(messages.begin() + 1, messages.end()));
+}
+
 TEST_F(Tray, ConfiguresTheSystemScreenSaverFromSystemIni)
 {
     fixtures.Install(system, "Configured");
@@ -177,10 +200,12 @@ TEST_F(Tray, OpensOneSettingsSheetAtATime)
         return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
     }, 10s));
     PostMessageA(window, WM_COMMAND, 32773, 0);
-    std::this_thread::sleep_for(1s);
-    size_t sheets = 0;
-    for (HWND shown : wintest::WindowsOfProcess(tray->Id())) sheets += wintest::WindowText(shown) == "Tombolix Screensaver";
-    EXPECT_EQ(1u, sheets);
+    EXPECT_FALSE(wintest::WaitUntil([&] {
+        size_t sheets = 0;
+        for (HWND shown : wintest::WindowsOfProcess(tray->Id()))
+            sheets += wintest::WindowText(shown) == "Tombolix Screensaver";
+        return sheets > 1;
+    }, 3s));
 
     ASSERT_TRUE(wintest::AnswerSettingsSheet(tray->Id(), false, 5s));
     EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(sheet); }, 10s));

@@ -126,6 +126,8 @@ std::string AnswerMessageBox(DWORD processId, const char* caption, std::chrono::
     constexpr int messageTextId = 0xFFFF;   // the static control of a message box
     std::string text = WindowText(GetDlgItem(box, messageTextId));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
+    // Gone before anyone looks for the next box.
+    WaitUntil([&] { return !IsWindow(box); }, std::chrono::seconds(5));
     return text;
 }
 
@@ -375,6 +377,36 @@ void Fixtures::CloseAllWindows()
             CloseHandle(process);
         }
     }
+}
+
+TraceFolder::TraceFolder(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    DeleteFileA(FilePath().c_str());
+    SetEnvironmentVariableA("PO", "1");
+    SetEnvironmentVariableA("BRACTEMP", folder.c_str());
+}
+
+TraceFolder::~TraceFolder()
+{
+    SetEnvironmentVariableA("PO", nullptr);
+    SetEnvironmentVariableA("BRACTEMP", nullptr);
+    DeleteFileA(FilePath().c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+std::vector<std::string> TraceFolder::Lines() const
+{
+    std::vector<std::string> lines;
+    std::istringstream text(ReadFileBytes(FilePath()));
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 void WriteCollectionsFile(const std::string& bytes)

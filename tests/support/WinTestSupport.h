@@ -111,6 +111,23 @@ private:
     std::vector<std::string> installed;
 };
 
+// Tracing on, into a folder of its own, for the programs started while the
+// object lives.
+class TraceFolder {
+public:
+    explicit TraceFolder(const std::string& name);
+    ~TraceFolder();
+    TraceFolder(const TraceFolder&) = delete;
+    TraceFolder& operator=(const TraceFolder&) = delete;
+
+    std::string FilePath() const { return folder + "\\trace.txt"; }
+    // The trace file's lines, without their line ends.
+    std::vector<std::string> Lines() const;
+
+private:
+    std::string folder;
+};
+
 // Replaces the collections file with these bytes.
 void WriteCollectionsFile(const std::string& bytes);
 std::string ReadProfileString(const char* file, const char* section, const char* key);
