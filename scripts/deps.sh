@@ -8,7 +8,7 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xauth googletest cmake ninja-build g++ imagemagick)
+          wine wine64 xvfb xauth googletest cmake ninja-build g++ imagemagick openbox)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -84,15 +84,20 @@ CApp::~CApp()
     settings.reset();
 }
 
-bool CApp::InitInstance()
+void CApp::OpenStoredSettings()
 {
-    trayMutexExisted = false;
     SetRegistryKey("Brackwen");
     g_appTitle = AfxLoadString(IDS_APP_TITLE);
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini");
     settings = std::make_unique<CSettings>(*settingsStore, *collectionsFile);
     ImportOlderFileOnFirstStart();
+}
+
+bool CApp::InitInstance()
+{
+    trayMutexExisted = false;
+    OpenStoredSettings();
 
     switch (ReadStartRequest(CommandLineArguments())) {
     case StartRequest::Tray:

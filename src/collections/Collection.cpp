@@ -11,12 +11,6 @@ const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 const char* const internalSection = "TombolixInternal";
 
-// Keys of the program's own, never screen savers (letter case counts).
-bool IsInternalKey(const std::string& key)
-{
-    return key.compare(0, 8, "Tombolix") == 0;
-}
-
 std::string Decimal(int32_t value)
 {
     char text[16];
@@ -25,8 +19,13 @@ std::string Decimal(int32_t value)
 }
 }  // namespace
 
-CCollection::CCollection(std::string name, IProfileFile& file, std::function<bool()> uninstallRequested)
-    : name(std::move(name)), file(file), uninstallRequested(std::move(uninstallRequested))
+bool IsReservedName(const std::string& name)
+{
+    return name.compare(0, 8, "Tombolix") == 0;
+}
+
+CCollection::CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall)
+    : name(std::move(name)), file(file), uninstall(uninstall)
 {
 }
 
@@ -36,7 +35,7 @@ void CCollection::Load(bool keepEveryEntry)
     count = 0;
     for (const std::string& key : file.ReadKeyNames(name, nameListSize)) {
         std::string value = file.ReadString(name, key, "", valueSize);
-        if (value.empty() || IsInternalKey(key)) continue;
+        if (value.empty() || IsReservedName(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
         if (!keepEveryEntry && !entry.IsSelected()) continue;
@@ -50,7 +49,7 @@ void CCollection::Load(bool keepEveryEntry)
 
 void CCollection::Save()
 {
-    if (uninstallRequested && uninstallRequested()) return;
+    if (uninstall.IsUninstallRequested()) return;
     for (const auto& [entryName, entry] : entries) {
         if (entry.IsAvailable()) file.WriteString(name, entryName, entry.EncodeEntry());
         else file.DeleteKey(name, entryName);
@@ -61,6 +60,7 @@ void CCollection::Save()
 
 void CCollection::DeleteFromFile()
 {
+    if (uninstall.IsUninstallRequested()) return;
     file.DeleteSection(name);
 }
 
