@@ -1,6 +1,7 @@
 #include "collections/Collection.h"
 
 #include "app/Random.h"
+#include "collections/TextPieces.h"
 
 #include <cstdio>
 
@@ -22,6 +23,11 @@ std::string Decimal(int32_t value)
 bool IsReservedName(const std::string& name)
 {
     return name.compare(0, 8, "Tombolix") == 0;
+}
+
+bool IsInternalSection(const std::string& name)
+{
+    return LowerCase(name) == LowerCase(internalSection);
 }
 
 CCollection::CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall)

@@ -66,5 +66,9 @@ private:
 // program: keys of its own and its own screen-saver files.
 bool IsReservedName(const std::string& name);
 
+// The section of the extra folders, whatever the letter case: the profile
+// functions would take a collection of that name for it.
+bool IsInternalSection(const std::string& name);
+
 // The collection names of the file in file order, without the internal section.
 std::vector<std::string> ListCollectionNames(IProfileFile& file);
