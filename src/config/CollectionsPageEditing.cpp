@@ -114,7 +114,10 @@ void CSettingsPage::OnDurationChanged()
 {
     if (m_initializing) return;
     CSaverEntry* entry = GetSelectedEntry();
-    if (!entry || !UpdateData(true)) return;
+    if (!entry) return;
+    // The text as it stands: its length is checked when the page is left,
+    // not each time the page shows a duration from a hand-edited file.
+    m_durationText = GetDlgItem(IDC_DURATION).GetWindowText();
     // An emptied edit keeps the duration.
     if (!m_durationText.empty()) entry->SetDuration(ReadDecimal(m_durationText));
 }

@@ -35,21 +35,24 @@ INT_PTR CollectionsPageTest::ShowSheet(const std::function<void()>& script)
         [&] { return shown.DoModal(); },
         [&] { return shown.m_hWnd && IsWindowVisible(shown.m_hWnd) && shown.GetCollectionsPage().IsWindow(); },
         [&] {
+            closing = false;
             script();
-            if (shown.m_hWnd && IsWindow(shown.m_hWnd)) PressCancel();
+            if (!closing) PressCancel();
         });
     g_pConfigSheet = nullptr;
     sheet = nullptr;
     return result;
 }
 
-void CollectionsPageTest::PressOk() const
+void CollectionsPageTest::PressOk()
 {
+    closing = true;
     PropSheet_PressButton(sheet->m_hWnd, PSBTN_OK);
 }
 
-void CollectionsPageTest::PressCancel() const
+void CollectionsPageTest::PressCancel()
 {
+    closing = true;
     PropSheet_PressButton(sheet->m_hWnd, PSBTN_CANCEL);
 }
 

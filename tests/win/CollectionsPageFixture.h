@@ -21,6 +21,7 @@ struct CollectionsPageTest : ::testing::Test {
     wintest::Fixtures fixtures;
     std::unique_ptr<CApp> app;
     CConfigProp* sheet = nullptr;
+    bool closing = false;
     const std::string windows = wintest::WindowsFolder();
     const std::string system = wintest::SystemFolder();
 
@@ -35,8 +36,9 @@ struct CollectionsPageTest : ::testing::Test {
     // Shows the sheet and runs the script once the Collections page is up;
     // a script that does not close the sheet ends with Cancel. IDOK or IDCANCEL.
     INT_PTR ShowSheet(const std::function<void()>& script);
-    void PressOk() const;
-    void PressCancel() const;
+    // The sheet handles the press after the script has returned.
+    void PressOk();
+    void PressCancel();
 
     HWND Control(int id) const;
     void Click(int id) const { wintest::Click(Control(id)); }

@@ -112,6 +112,16 @@ std::vector<Answered> Answering(std::vector<Responder> responders, const std::fu
     answers = &current;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, &AnswerDialogs);
     action();
+    // What the action posted may open a dialog only now.
+    DWORD deadline = GetTickCount() + 5000;
+    while (!current.responders.empty() && GetTickCount() < deadline) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
     KillTimer(nullptr, timer);
     answers = outer;
     return current.seen;

@@ -30,7 +30,8 @@ Responder PressOk();
 Responder TypeAndClose(int editId, const std::string& text, bool ok);
 
 // Runs the action, answering each dialog that it opens (other than the
-// ones already open) with the next responder; returns what they saw.
+// ones already open) with the next responder, and waits up to 5 s for
+// dialogs that open later from what it posted; returns what they saw.
 std::vector<Answered> Answering(std::vector<Responder> responders, const std::function<void()>& action);
 
 // Mouse and keyboard on controls of this thread.
