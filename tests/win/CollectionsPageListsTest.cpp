@@ -185,3 +185,53 @@ TEST_F(CollectionsPageTest, ControlsFollowTheCurrentItemAndTheMode)
 }
 
 }  // namespace
+
+namespace {
+
+// The tips in the order the page adds them: the tool's control and text.
+TEST_F(CollectionsPageTest, AddsItsTipsInOrder)
+{
+    const std::pair<int, const char*> expected[] = {
+        {IDC_DELETE, "Delete this collection"},
+        {IDC_NEW, "Add a new collection"},
+        {IDC_MOVE_ALL_BACK, "Moves all screensavers back to the Available list"},
+        {IDC_MOVE_BACK, "Moves the selected screensaver back to the Available list"},
+        {IDC_MOVE_ALL_FORWARD, "Moves all screensavers to the Selected list"},
+        {IDC_MOVE_FORWARD, "Moves all highlighted screensavers to the Selected list"},
+        {IDC_COLLECTION, "The selected collection will be the one used by Tombolix to launch screensavers"},
+        {IDC_LEVEL_HIGH, "How often the screensaver will be shown relative to the others"},
+        {IDC_LEVEL_LOW, "How often the screensaver will be shown relative to the others"},
+        {IDC_LEVEL_MEDIUM, "How often the screensaver will be shown relative to the others"},
+        {IDC_LEVEL_VERY_HIGH, "How often the screensaver will be shown relative to the others"},
+        {IDC_LEVEL_VERY_LOW, "How often the screensaver will be shown relative to the others"},
+        {IDC_DURATION, "How long Tombolix will let the screensaver run before interrupting it and starting the "
+                       "next. Ignored if passwords are being used."},
+        {IDC_COPY, "Copies the selected Frequency and Duration to all other screensavers in this collection"},
+        {IDC_SETTINGS, "Displays the configuration screen for the selected screensaver"},
+        {IDC_PREVIEW, "Runs the selected screensaver"},
+        {IDC_RANDOM, "Screensavers will be selected at random according to the frequencies below"},
+        {IDC_CYCLE, "The screensavers will be run in the order shown in the list"},
+        {IDC_MOVE_DOWN, "Move the selected screensaver down one position in the list"},
+        {IDC_MOVE_UP, "Move the selected screensaver up one position in the list"},
+    };
+    ShowSheet([&] {
+        HWND page = sheet->GetCollectionsPage().m_hWnd;
+        HWND tips = sheet->GetCollectionsPage().GetToolTip().m_hWnd;
+        ASSERT_EQ(20, SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < 20; ++i) {
+            char text[256] = "";
+            TOOLINFOA tool{};
+            tool.cbSize = sizeof tool;
+            tool.lpszText = text;
+            ASSERT_TRUE(SendMessageA(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)));
+            EXPECT_EQ(static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS), tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS));
+            EXPECT_EQ(page, tool.hwnd);
+            EXPECT_EQ(reinterpret_cast<UINT_PTR>(Control(expected[i].first)), tool.uId) << i;
+            SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+            // The message hands back no more than 80 characters of a tip.
+            EXPECT_EQ(std::string(expected[i].second).substr(0, 80), text) << i;
+        }
+    });
+}
+
+}  // namespace
