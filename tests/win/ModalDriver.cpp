@@ -160,29 +160,23 @@ void Retype(HWND edit, const std::string& text)
     Type(edit, text.empty() ? std::string(1, '\b') : text);
 }
 
-std::vector<std::string> ListItems(HWND list)
+namespace {
+std::vector<std::string> Items(HWND control, UINT countMessage, UINT textMessage)
 {
     std::vector<std::string> items;
-    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageA(control, countMessage, 0, 0));
     for (int i = 0; i < count; ++i) {
         char text[512] = "";
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        SendMessageA(control, textMessage, i, reinterpret_cast<LPARAM>(text));
         items.push_back(text);
     }
     return items;
 }
+}  // namespace
 
-std::vector<std::string> ComboItems(HWND combo)
-{
-    std::vector<std::string> items;
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[512] = "";
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
+std::vector<std::string> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXT); }
+
+std::vector<std::string> ComboItems(HWND combo) { return Items(combo, CB_GETCOUNT, CB_GETLBTEXT); }
 
 std::string ComboText(HWND combo)
 {
