@@ -85,18 +85,23 @@ CApp::~CApp()
     settings.reset();
 }
 
-bool CApp::InitInstance()
+void CApp::OpenStoredSettings()
 {
-    // An extra folder on a drive without its disk is simply not there: no
-    // system box asking for the disk in the middle of a screen saver.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    trayMutexExisted = false;
     SetRegistryKey("Brackwen");
     g_appTitle = AfxLoadString(IDS_APP_TITLE);
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini");
     settings = std::make_unique<CSettings>(*settingsStore, *collectionsFile);
     ImportOlderFileOnFirstStart();
+}
+
+bool CApp::InitInstance()
+{
+    // An extra folder on a drive without its disk is simply not there: no
+    // system box asking for the disk in the middle of a screen saver.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    trayMutexExisted = false;
+    OpenStoredSettings();
 
     switch (ReadStartRequest(CommandLineArguments())) {
     case StartRequest::Tray:

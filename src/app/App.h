@@ -4,6 +4,7 @@
 #pragma once
 #include "app/Random.h"
 #include "app/RunMode.h"
+#include "collections/UninstallState.h"
 #include "framework/WinApp.h"
 
 #include <cstdint>
@@ -18,13 +19,17 @@ class ISettingsStore;
 
 extern std::string g_appTitle;   // "Tombolix2": the window title by which instances find each other
 
-class CApp : public CWinApp {
+class CApp : public CWinApp, public IUninstallState {
 public:
     CApp();
     ~CApp() override;
 
     bool InitInstance() override;
     int ExitInstance() override;
+    // The first step of every start, whatever the mode: the registry key,
+    // the title, the options and the collections file, and the import of
+    // the older file on the first start.
+    void OpenStoredSettings();
 
     RunMode GetMode() const { return mode; }
     CSettings& GetSettings() { return *settings; }
@@ -34,7 +39,7 @@ public:
     int64_t GetStartTime() const { return startTime; }
     bool IsTraceEnabled() const { return traceEnabled; }
     void SetUninstallRequested(bool requested) { uninstallRequested = requested; }
-    bool IsUninstallRequested() const { return uninstallRequested; }
+    bool IsUninstallRequested() const override { return uninstallRequested; }
 
     // Starts the resident instance when the settings want one and none runs;
     // true when it did.

@@ -1,6 +1,7 @@
 #include "collections/Collection.h"
 
 #include "app/Random.h"
+#include "collections/TextPieces.h"
 
 #include <cstdio>
 
@@ -11,12 +12,6 @@ const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 const char* const internalSection = "TombolixInternal";
 
-// Keys of the program's own, never screen savers (letter case counts).
-bool IsInternalKey(const std::string& key)
-{
-    return key.compare(0, 8, "Tombolix") == 0;
-}
-
 std::string Decimal(int32_t value)
 {
     char text[16];
@@ -25,8 +20,18 @@ std::string Decimal(int32_t value)
 }
 }  // namespace
 
-CCollection::CCollection(std::string name, IProfileFile& file, std::function<bool()> uninstallRequested)
-    : name(std::move(name)), file(file), uninstallRequested(std::move(uninstallRequested))
+bool IsReservedName(const std::string& name)
+{
+    return name.compare(0, 8, "Tombolix") == 0;
+}
+
+bool IsInternalSection(const std::string& name)
+{
+    return LowerCase(name) == LowerCase(internalSection);
+}
+
+CCollection::CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall)
+    : name(std::move(name)), file(file), uninstall(uninstall)
 {
 }
 
@@ -36,7 +41,7 @@ void CCollection::Load(bool keepEveryEntry)
     count = 0;
     for (const std::string& key : file.ReadKeyNames(name, nameListSize)) {
         std::string value = file.ReadString(name, key, "", valueSize);
-        if (value.empty() || IsInternalKey(key)) continue;
+        if (value.empty() || IsReservedName(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
         if (!keepEveryEntry && !entry.IsSelected()) continue;
@@ -50,7 +55,7 @@ void CCollection::Load(bool keepEveryEntry)
 
 void CCollection::Save()
 {
-    if (uninstallRequested && uninstallRequested()) return;
+    if (uninstall.IsUninstallRequested()) return;
     for (const auto& [entryName, entry] : entries) {
         if (entry.IsAvailable()) file.WriteString(name, entryName, entry.EncodeEntry());
         else file.DeleteKey(name, entryName);
@@ -61,6 +66,7 @@ void CCollection::Save()
 
 void CCollection::DeleteFromFile()
 {
+    if (uninstall.IsUninstallRequested()) return;
     file.DeleteSection(name);
 }
 

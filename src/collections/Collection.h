@@ -1,10 +1,10 @@
 // A named collection of screen savers: one section of the collections file.
 #pragma once
 #include "collections/SaverEntry.h"
+#include "collections/UninstallState.h"
 #include "os/ProfileFile.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,8 +16,9 @@ using SaverEntries = std::map<std::string, CSaverEntry>;
 
 class CCollection {
 public:
-    // uninstallRequested: once true, Save writes nothing.
-    CCollection(std::string name, IProfileFile& file, std::function<bool()> uninstallRequested = {});
+    // Every collection answers to the run's uninstall request: once it is
+    // made, Save and DeleteFromFile leave the file alone.
+    CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall);
     virtual ~CCollection() = default;
 
     const std::string& GetName() const { return name; }
@@ -58,8 +59,16 @@ private:
     int32_t count = 0;
 
     IProfileFile& file;
-    std::function<bool()> uninstallRequested;
+    const IUninstallState& uninstall;
 };
+
+// Names whose first 8 characters are exactly "Tombolix" belong to the
+// program: keys of its own and its own screen-saver files.
+bool IsReservedName(const std::string& name);
+
+// The section of the extra folders, whatever the letter case: the profile
+// functions would take a collection of that name for it.
+bool IsInternalSection(const std::string& name);
 
 // The collection names of the file in file order, without the internal section.
 std::vector<std::string> ListCollectionNames(IProfileFile& file);

@@ -2,18 +2,6 @@
 
 #include "collections/TextPieces.h"
 
-#include <algorithm>
-#include <cctype>
-
-namespace {
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-}  // namespace
-
 CFileFinder::CFileFinder(IFileSystem& fileSystem, const std::string& folder) : fileSystem(fileSystem)
 {
     SetFolder(folder);
@@ -63,8 +51,8 @@ void CFileFinder::RemoveFromList(INameList& list) const
 
 std::string CFileFinder::MatchName(const std::string& fileName) const
 {
-    std::string wanted = Lower(fileName);
+    std::string wanted = LowerCase(fileName);
     for (const std::string& name : found)
-        if (Lower(name) == wanted) return name;
+        if (LowerCase(name) == wanted) return name;
     return fileName;
 }

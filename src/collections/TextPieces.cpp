@@ -1,5 +1,8 @@
 #include "collections/TextPieces.h"
 
+#include <algorithm>
+#include <cctype>
+
 std::vector<std::string> SplitText(const std::string& text, char separator)
 {
     std::vector<std::string> pieces;
@@ -22,4 +25,11 @@ int32_t ReadDecimal(const char* text)
     for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<uint32_t>(*text - '0');
     if (negative) value = 0u - value;
     return static_cast<int32_t>(value);
+}
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }

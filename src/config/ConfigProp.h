@@ -13,7 +13,15 @@ public:
     CConfigProp(const std::string& caption, HWND parent, UINT startPage);
 
     CSettingsPage& GetCollectionsPage() { return collectionsPage; }
+    // The Collections page's lists: every screen saver found, for the
+    // Folders and Options pages. Valid while that page's window exists.
+    const CListBox& GetAvailableList() const { return collectionsPage.GetAvailableList(); }
+    const CListBox& GetSelectedList() const { return collectionsPage.GetSelectedList(); }
     COptionsPage& GetOptionsPage() { return optionsPage; }
+
+    // Switches the tips of every page that exists on or off; a page created
+    // later reads the setting itself.
+    void SetToolTipsActive(bool active);
 
 private:
     // Declared in the order of construction; the tabs follow AddPage.

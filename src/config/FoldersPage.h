@@ -1,9 +1,15 @@
 // The folders page of the settings sheet.
 #pragma once
+#include "framework/Controls.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 
 class CFoldersPage : public CPropertyPage {
 public:
     CFoldersPage() : CPropertyPage(IDD_FOLDERS) {}
+
+    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
+
+private:
+    CToolTipCtrl m_toolTip;   // created with the page's controls
 };

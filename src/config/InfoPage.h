@@ -1,9 +1,15 @@
 // The information page of the settings sheet.
 #pragma once
+#include "framework/Controls.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 
 class CInfoPage : public CPropertyPage {
 public:
     CInfoPage() : CPropertyPage(IDD_INFORMATION) {}
+
+    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
+
+private:
+    CToolTipCtrl m_toolTip;   // created with the page's controls
 };

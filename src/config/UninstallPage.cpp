@@ -11,7 +11,7 @@ bool CUninstallPage::OnCommand(UINT id, UINT code, HWND)
     case IDC_UNINSTALL_STEP1:
         PrepareUninstall();
         return true;
-    case IDC_HELP_BUTTON:
+    case IDC_HELP_PAGE:
         ShowHelp(GetApp().GetSettings());
         return true;
     default:

@@ -2,7 +2,23 @@
 #pragma once
 #include "framework/Wnd.h"
 
+#include <commctrl.h>
 #include <string>
+
+namespace detail {
+// The text of a list or combo item through its length and text messages.
+inline std::string ItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, int index)
+{
+    auto length = control.SendMessage(lengthMessage, index);
+    if (length < 0) return "";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    auto copied = control.SendMessage(textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+inline LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+}  // namespace detail
 
 class CListBox : public CWnd {
 public:
@@ -10,20 +26,65 @@ public:
     explicit CListBox(HWND hwnd) : CWnd(hwnd) {}
 
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
-    int AddString(const std::string& text) const { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()))); }
+    // Sorted in when the list sorts, else appended; returns the new index.
+    int AddString(const std::string& text) const { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, detail::TextParam(text))); }
+    // At the index, sorting or not.
+    int InsertString(int index, const std::string& text) const { return static_cast<int>(SendMessage(LB_INSERTSTRING, index, detail::TextParam(text))); }
     int DeleteString(int index) const { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
+    void ResetContent() const { SendMessage(LB_RESETCONTENT); }
     // -1 searches the whole list; letter case is ignored.
-    int FindStringExact(int startAfter, const std::string& text) const { return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text.c_str()))); }
-    int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, index)); }
-    std::string GetText(int index) const;
+    int FindStringExact(int startAfter, const std::string& text) const { return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, startAfter, detail::TextParam(text))); }
+    std::string GetText(int index) const { return detail::ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index); }
+    // The current item; in a multiple-selection list the item with the
+    // focus mark. LB_ERR (-1) when there is none.
+    int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
+    // -1 leaves no item current; a multiple-selection list refuses.
+    int SetCurSel(int index) const { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
+    // Whether the item is highlighted.
+    bool GetSel(int index) const { return SendMessage(LB_GETSEL, index) > 0; }
+    int SetSel(int index, bool highlight) const { return static_cast<int>(SendMessage(LB_SETSEL, highlight, index)); }
+    int GetCaretIndex() const { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
+    int SetTopIndex(int index) const { return static_cast<int>(SendMessage(LB_SETTOPINDEX, index)); }
 };
 
-inline std::string CListBox::GetText(int index) const
-{
-    int length = GetTextLen(index);
-    if (length < 0) return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = static_cast<int>(SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
+class CComboBox : public CWnd {
+public:
+    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+    int AddString(const std::string& text) const { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, detail::TextParam(text))); }
+    int DeleteString(int index) const { return static_cast<int>(SendMessage(CB_DELETESTRING, index)); }
+    void ResetContent() const { SendMessage(CB_RESETCONTENT); }
+    // -1 searches the whole list; letter case is ignored.
+    int FindStringExact(int startAfter, const std::string& text) const { return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, startAfter, detail::TextParam(text))); }
+    std::string GetLBText(int index) const { return detail::ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+    // Notifies nobody: no CBN_SELCHANGE follows.
+    int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
+    // The down-arrow key opens the list instead of changing the choice.
+    void SetExtendedUI(bool extended) const { SendMessage(CB_SETEXTENDEDUI, extended); }
+};
+
+class CButton : public CWnd {
+public:
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int state) const { SendMessage(BM_SETCHECK, state); }
+};
+
+class CEdit : public CWnd {
+public:
+    explicit CEdit(HWND hwnd) : CWnd(hwnd) {}
+    void LimitText(int characters) const { SendMessage(EM_LIMITTEXT, characters); }
+    void SetSel(int start, int end) const { SendMessage(EM_SETSEL, start, end); }
+};
+
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange(int lower, int upper) const { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
+};
+
+class CToolTipCtrl : public CWnd {
+public:
+    // A popup owned by the parent's window; the tips go with it.
+    bool Create(const CWnd& parent, DWORD style);
+    void Activate(bool active) const { SendMessage(TTM_ACTIVATE, active); }
+    bool AddTool(const TOOLINFOA& tool) const { return SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE; }
+};

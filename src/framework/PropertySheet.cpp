@@ -2,7 +2,7 @@
 
 #include "framework/WinApp.h"
 
-CPropertyPage::CPropertyPage(UINT templateId) : templateId(templateId)
+CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 {
     m_psp.dwSize = sizeof m_psp;
     m_psp.dwFlags = PSP_DEFAULT;
@@ -14,49 +14,33 @@ CPropertyPage::CPropertyPage(UINT templateId) : templateId(templateId)
 
 INT_PTR CALLBACK CPropertyPage::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CPropertyPage* self;
-    if (msg == WM_INITDIALOG) {
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG)
         self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
-        self->m_hWnd = hwnd;
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    }
-    if (!self) return FALSE;
-    try {
-        return self->Dispatch(msg, wp, lp);
-    } catch (...) {
-        return FALSE;
-    }
+    return Route(self, hwnd, msg, wp, lp);
 }
 
-INT_PTR CPropertyPage::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
+bool CPropertyPage::OnNotify(NMHDR* header, LRESULT& result)
 {
-    LRESULT result = 0;
-    switch (msg) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
-    case WM_DESTROY:
-        m_hWnd = nullptr;
-        return FALSE;
-    case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lp)->code == PSN_APPLY) {
-            OnOK();
-            // lParam is TRUE when the sheet closes through OK rather than Apply.
-            if (sheet && reinterpret_cast<PSHNOTIFY*>(lp)->lParam) sheet->closedWithOk = true;
-            result = PSNRET_NOERROR;
-            break;
+    switch (header->code) {
+    case PSN_KILLACTIVE:
+        // TRUE keeps the user on this page.
+        result = UpdateData(true) ? FALSE : TRUE;
+        return true;
+    case PSN_APPLY:
+        if (!UpdateData(true)) {
+            if (sheet) sheet->closedWithOk = false;
+            result = PSNRET_INVALID_NOCHANGEPAGE;
+            return true;
         }
-        [[fallthrough]];
+        OnOK();
+        // lParam is TRUE when the sheet closes through OK rather than Apply.
+        if (sheet && reinterpret_cast<PSHNOTIFY*>(header)->lParam) sheet->closedWithOk = true;
+        result = PSNRET_NOERROR;
+        return true;
     default:
-        if (!OnMessage(msg, wp, lp, result)) return FALSE;
-        break;
+        return false;
     }
-    // A dialog procedure hands its results back through DWLP_MSGRESULT.
-    SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
-    return TRUE;
 }
 
 CPropertySheet::CPropertySheet(const std::string& caption, HWND parent, UINT startPage)

@@ -1,6 +1,6 @@
 // A modal property sheet over comctl32 and its pages from dialog templates.
 #pragma once
-#include "framework/Wnd.h"
+#include "framework/Dialog.h"
 
 #include <commctrl.h>
 #include <string>
@@ -8,29 +8,23 @@
 
 class CPropertySheet;
 
-class CPropertyPage : public CWnd {
+class CPropertyPage : public CDialog {
 public:
     explicit CPropertyPage(UINT templateId);
-    ~CPropertyPage() override = default;
-    CPropertyPage(const CPropertyPage&) = delete;
-    CPropertyPage& operator=(const CPropertyPage&) = delete;
-
-    UINT GetTemplateId() const { return templateId; }
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
     // OK was pressed and this page exists: store what the page edits.
-    virtual void OnOK() {}
-    virtual bool OnCommand(UINT /*id*/, UINT /*code*/, HWND /*control*/) { return false; }
-    // Messages the handlers above do not cover; true when handled.
-    virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+    void OnOK() override {}
+    // A page's commands are its own; OK and Cancel belong to the sheet.
+    bool OnCommand(UINT /*id*/, UINT /*code*/, HWND /*control*/) override { return false; }
+    // Leaving the page and OK take the controls' values first; a refused
+    // value keeps the page in front and the sheet open.
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
     friend class CPropertySheet;
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
-    UINT templateId;
     PROPSHEETPAGEA m_psp{};
     CPropertySheet* sheet = nullptr;
 };

@@ -4,6 +4,13 @@
 
 #include <cstdio>
 
+std::string CWnd::GetWindowText() const
+{
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(::GetWindowTextA(m_hWnd, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
     HINSTANCE instance = AfxGetInstanceHandle();

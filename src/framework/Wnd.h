@@ -15,6 +15,13 @@ public:
     static CWnd FromHandle(HWND hwnd) { return CWnd(hwnd); }
     operator HWND() const { return m_hWnd; }
 
+    bool IsWindow() const { return ::IsWindow(m_hWnd) != FALSE; }
+    CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
+    CWnd GetParent() const { return CWnd(::GetParent(m_hWnd)); }
+    bool EnableWindow(bool enable) const { return ::EnableWindow(m_hWnd, enable) != FALSE; }
+    CWnd SetFocus() const { return CWnd(::SetFocus(m_hWnd)); }
+    std::string GetWindowText() const;
+    bool SetWindowText(const std::string& text) const { return ::SetWindowTextA(m_hWnd, text.c_str()) != FALSE; }
     bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
     bool UpdateWindow() const { return ::UpdateWindow(m_hWnd) != FALSE; }
     bool DestroyWindow() { return ::DestroyWindow(m_hWnd) != FALSE; }

@@ -1,6 +1,10 @@
 // Resource ids of Tombolix2.scr.
 #pragma once
 
+#ifndef IDC_STATIC
+#define IDC_STATIC          (-1)
+#endif
+
 #define IDS_DESCRIPTION     1       // how Windows lists the screen-saver file
 #define IDS_APP_TITLE       57344   // the framework's application title
 #define IDS_TRAY_TIP        128
@@ -14,6 +18,38 @@
 #define IDD_TRAY            148
 #define IDD_OPTIONS         149
 #define IDD_UNINSTALL       150
+#define IDD_NEW_COLLECTION  144
 
-#define IDC_HELP_BUTTON     1099    // the Help button of every page
-#define IDC_UNINSTALL_STEP1 1100
+// Controls of the Collections page
+#define IDC_COLLECTION          1003
+#define IDC_COPY                1016
+#define IDC_NEW                 1060
+#define IDC_DELETE              1061
+#define IDC_AVAILABLE           1062
+#define IDC_SELECTED            1063
+#define IDC_LEVEL_VERY_HIGH     1064    // levels 0 to 4 in this order
+#define IDC_LEVEL_HIGH          1065
+#define IDC_LEVEL_MEDIUM        1066
+#define IDC_LEVEL_LOW           1067
+#define IDC_LEVEL_VERY_LOW      1068
+#define IDC_DURATION            1069
+#define IDC_MOVE_ALL_FORWARD    1070    // ">>"
+#define IDC_MOVE_FORWARD        1071    // ">"
+#define IDC_MOVE_BACK           1072    // "<"
+#define IDC_MOVE_ALL_BACK       1073    // "<<"
+#define IDC_MINUTES             1077
+#define IDC_FREQUENCY           1078
+#define IDC_DURATION_LABEL      1079
+#define IDC_SETTINGS            1084
+#define IDC_PREVIEW             1085
+#define IDC_DURATION_SPIN       1086
+#define IDC_CYCLE               1091
+#define IDC_RANDOM              1092
+#define IDC_MOVE_UP             1093
+#define IDC_MOVE_DOWN           1094
+#define IDC_HELP_PAGE           1099    // the Help button of every page
+
+// Controls of the New dialog
+#define IDC_NEW_NAME_LABEL      1074
+#define IDC_NEW_NAME            1075
+#define IDC_UNINSTALL_STEP1     1100

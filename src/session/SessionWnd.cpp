@@ -28,8 +28,7 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     CApp& app = GetApp();
     const CSettings& settings = app.GetSettings();
 
-    auto collection = std::make_unique<CCollection>(ReadCurrentName(app.GetSettingsStore()), app.GetCollectionsFile(),
-                                                    [&app] { return app.IsUninstallRequested(); });
+    auto collection = std::make_unique<CCollection>(ReadCurrentName(app.GetSettingsStore()), app.GetCollectionsFile(), app);
     collection->Load(false);
 
     SessionRules rules;

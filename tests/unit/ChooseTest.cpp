@@ -2,6 +2,7 @@
 #include "collections/Collection.h"
 
 #include "fakes/FakeProfileFile.h"
+#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,13 @@ std::string NameOf(const CSaverEntry* entry) { return entry ? entry->GetName() :
 
 struct ChooseTest : ::testing::Test {
     FakeProfileFile file;
+    FakeUninstallState uninstall;
     CRandom random{1};
 
     CCollection Loaded(const std::string& text)
     {
         file.SetText(text);
-        CCollection collection("Default", file);
+        CCollection collection("Default", file, uninstall);
         collection.Load(false);
         return collection;
     }
@@ -132,7 +134,7 @@ TEST_F(ChooseTest, CyclePositionsWithoutAnEntryGiveTheLastEntry)
 
 TEST_F(ChooseTest, CycleModeWithoutALoadedCountRunsOverTheWholeMap)
 {
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     collection.SetCycle(true);
     EXPECT_EQ(nullptr, collection.ChooseNext(random));
     EXPECT_FALSE(file.Exists());

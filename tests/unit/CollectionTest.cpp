@@ -1,6 +1,7 @@
 #include "collections/Collection.h"
 
 #include "fakes/FakeProfileFile.h"
+#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -62,11 +63,12 @@ TEST(SaverEntry, WeighsAnyLevel)
 
 struct CollectionTest : ::testing::Test {
     FakeProfileFile file;
+    FakeUninstallState uninstall;
 };
 
 TEST_F(CollectionTest, WalksEntriesInByteOrder)
 {
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     collection.FindOrAdd("apple");
     collection.FindOrAdd("Zebra");
     collection.FindOrAdd("Clock2");
@@ -78,7 +80,7 @@ TEST_F(CollectionTest, WalksEntriesInByteOrder)
 TEST_F(CollectionTest, FindOrAddMatchesLetterCaseExactlyAndLeavesTheLoadedCounts)
 {
     file.SetText("[Default]\r\nClock=0\\15\\1\\0\\\r\n");
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     collection.Load(false);
     CSaverEntry& clock = collection.FindOrAdd("Clock");
     EXPECT_TRUE(clock.IsSelected());
@@ -93,7 +95,7 @@ TEST_F(CollectionTest, FindOrAddMatchesLetterCaseExactlyAndLeavesTheLoadedCounts
 
 TEST_F(CollectionTest, CopiesLevelAndDurationToEveryEntry)
 {
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     CSaverEntry& source = collection.FindOrAdd("Clock");
     source.SetLevel(4);
     source.SetDuration(3);
@@ -119,7 +121,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
                  "Empty=\r\n"
                  "TombolixCycle=1\r\n"
                  "TombolixNextToUse=2\r\n");
-    CCollection session("night", file);
+    CCollection session("night", file, uninstall);
     session.Load(false);
     EXPECT_EQ((Names{"Aquarium", "Clock"}), NamesOf(session));
     EXPECT_EQ(2, session.GetCount());
@@ -127,7 +129,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
     EXPECT_TRUE(session.GetCycle());
     EXPECT_EQ(2, session.GetNextToUse());
 
-    CCollection page("Night", file);
+    CCollection page("Night", file, uninstall);
     page.Load(true);
     EXPECT_EQ((Names{"Aquarium", "Bubbles", "Clock"}), NamesOf(page));
     EXPECT_EQ(3, page.GetCount());
@@ -136,7 +138,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
 
 TEST_F(CollectionTest, AMissingSectionLoadsEmptyWithDefaults)
 {
-    CCollection collection("Nowhere", file);
+    CCollection collection("Nowhere", file, uninstall);
     collection.Load(true);
     EXPECT_TRUE(collection.GetEntries().empty());
     EXPECT_EQ(0, collection.GetCount());
@@ -151,7 +153,7 @@ TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
                  "TombolixExtra=1\\1\\1\\1\\\r\n"
                  "Empty=\r\n"
                  "Bubbles=3\\5\\1\\0\\\r\n");
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     collection.Load(true);
     collection.FindOrAdd("Bubbles").SetAvailable(true);
     collection.FindOrAdd("Bubbles").SetSelected(false);
@@ -168,28 +170,29 @@ TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
               file.Text());
 }
 
-TEST_F(CollectionTest, SaveDoesNothingOnceUninstallWasRequested)
+TEST_F(CollectionTest, WritesNothingOnceUninstallWasRequested)
 {
-    bool uninstall = false;
-    CCollection collection("Default", file, [&] { return uninstall; });
+    const std::string text = "[Default]\r\nClock=1\\1\\1\\0\\\r\n";
+    file.SetText(text);
+    CCollection collection("Default", file, uninstall);
+    collection.Load(true);
     collection.FindOrAdd("Clock").SetAvailable(true);
-    collection.Save();
-    const std::string saved = "[Default]\r\nClock=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n";
+    collection.FindOrAdd("Clock").SetLevel(4);
+    collection.Save();   // not requested yet: written
+    const std::string saved = "[Default]\r\nClock=4\\1\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n";
     EXPECT_EQ(saved, file.Text());
 
-    uninstall = true;
-    collection.FindOrAdd("Bubbles").SetAvailable(true);
+    uninstall.requested = true;
+    collection.FindOrAdd("Clock").SetLevel(0);
     collection.Save();
+    collection.DeleteFromFile();
     EXPECT_EQ(saved, file.Text());
-    file.Remove();
-    collection.Save();
-    EXPECT_FALSE(file.Exists());
 }
 
 TEST_F(CollectionTest, DeletesItsSectionOrOneKey)
 {
     file.SetText("[A]\r\nClock=1\\1\\1\\0\\\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n");
-    CCollection a("a", file);
+    CCollection a("a", file, uninstall);
     a.Load(true);
     a.ForgetEntry(a.FindOrAdd("clock"));
     EXPECT_EQ("[A]\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n", file.Text());

@@ -2,6 +2,7 @@
 
 #include "app/Random.h"
 #include "fakes/FakeProfileFile.h"
+#include "fakes/FakeUninstallState.h"
 #include "fakes/FakeSessionHost.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ const ChildScript closesAtOnce{{}, 0, {}, true};
 
 struct SessionTest : ::testing::Test {
     FakeProfileFile file;
+    FakeUninstallState uninstall;
     FakeSessionHost host;
     CRandom random{1};
     SessionRules rules;
@@ -25,7 +27,7 @@ struct SessionTest : ::testing::Test {
         for (size_t i = 0; i < entries.size(); ++i)
             text += entries[i].first + "=2\\" + std::to_string(entries[i].second) + "\\1\\" + std::to_string(i) + "\\\r\n";
         file.SetText(text + "TombolixCycle=1\r\n");
-        auto collection = std::make_unique<CCollection>("Default", file);
+        auto collection = std::make_unique<CCollection>("Default", file, uninstall);
         collection->Load(false);
         return std::make_unique<CSession>(host, random, rules, std::move(collection));
     }
@@ -191,7 +193,7 @@ TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
     FakeSessionHost other;
     FakeProfileFile otherFile;
     otherFile.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\n");
-    auto collection = std::make_unique<CCollection>("Default", otherFile);
+    auto collection = std::make_unique<CCollection>("Default", otherFile, uninstall);
     collection->Load(false);
     CSession first(other, random, rules, std::move(collection));
     EXPECT_FALSE(first.LaunchNext(false));
@@ -252,7 +254,7 @@ TEST_F(SessionTest, TheTraceTellsEveryDecision)
     FakeSessionHost other;
     other.unreachable.insert("Offline");
     file.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\nOffline=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n");
-    auto collection = std::make_unique<CCollection>("Default", file);
+    auto collection = std::make_unique<CCollection>("Default", file, uninstall);
     collection->Load(false);
     CSession failing(other, random, rules, std::move(collection));
     EXPECT_FALSE(failing.LaunchNext(false));

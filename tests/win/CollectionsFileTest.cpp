@@ -10,6 +10,7 @@
 
 #include "WinTestSupport.h"
 #include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ using Names = std::vector<std::string>;
 
 struct CollectionsFile : ::testing::Test {
     CPrivateProfileFile file{"Tombolix2.ini"};
+    FakeUninstallState uninstall;
     std::string path = wintest::WindowsFolder() + "\\Tombolix2.ini";
 
     void SetUp() override { file.Remove(); }
@@ -36,7 +38,7 @@ struct CollectionsFile : ::testing::Test {
 
 TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
 {
-    CCollection collection("Default", file);
+    CCollection collection("Default", file, uninstall);
     collection.Load(true);
     for (const char* name : {"Clock", "Aquarium", "Bubbles"}) collection.FindOrAdd(name).SetAvailable(true);
     collection.ClearSelection();
@@ -69,7 +71,7 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
               wintest::ReadFileBytes(path));
 
     CRandom random(1);
-    CCollection session("Default", file);
+    CCollection session("Default", file, uninstall);
     session.Load(false);
     EXPECT_EQ("Clock", session.ChooseNext(random)->GetName());
     EXPECT_EQ(1, GetPrivateProfileIntA("Default", "TombolixNextToUse", -1, "Tombolix2.ini"));
@@ -78,13 +80,13 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
 TEST_F(CollectionsFile, SaveKeepsForeignKeysAndAppendsNewCollections)
 {
     Replace("[Default]\r\nTombolixExtra=1\\1\\1\\1\\\r\nBlank=\r\nOld=1\\1\\1\\0\\\r\n[TombolixInternal]\r\nFolders=\r\n");
-    CCollection existing("Default", file);
+    CCollection existing("Default", file, uninstall);
     existing.Load(true);
     EXPECT_EQ(1u, existing.GetEntries().size());
     existing.FindOrAdd("New").SetAvailable(true);
     existing.Save();
 
-    CCollection night("Night", file);
+    CCollection night("Night", file, uninstall);
     night.FindOrAdd("Stars").SetAvailable(true);
     night.Save();
 

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Pictures of the settings sheet's pages: the real Tombolix2.scr /c of
+# build/win64 under Xvfb, in a private Wine prefix with a few sample screen
+# savers installed. Writes docs/screenshots/<page>.png.
+# A new page gets its picture by a line in the pages list below.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# Tab index and file name of each page to picture.
+pages=(
+  "0 collections"
+)
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  scripts/deps.sh >/dev/null
+  scripts/build.sh >/dev/null
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+export WINEPREFIX=$PWD/build/screenshots-prefix
+source scripts/wine-env.sh
+bin=build/win64/bin
+out=docs/screenshots
+mkdir -p "$out"
+
+# A window manager gives the sheet its frame and spares Wine's hide waits.
+wm=
+if command -v openbox >/dev/null; then
+  openbox </dev/null >/dev/null 2>&1 &
+  wm=$!
+fi
+program=
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null
+  wine_stop
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null
+  true
+}
+trap cleanup EXIT
+wine_start
+
+# The sample screen savers and one collection that uses some of them.
+windows="$WINEPREFIX/drive_c/windows"
+rm -f "$windows"/*.scr "$windows"/system32/*.scr "$windows/Tombolix2.ini"
+for name in Aquarium Bubbles "Blank Screen" Clock Fireworks Mystify Starfield; do
+  cp "$bin/FixtureSaver.scr" "$windows/$name.scr"
+done
+for name in Curves Flowerbox Marquee; do
+  cp "$bin/FixtureSaver.scr" "$windows/system32/$name.scr"
+done
+printf '[Default]\r\nClock=1\\10\\1\\0\\\r\nAquarium=2\\15\\1\\1\\\r\nStarfield=3\\5\\1\\2\\\r\n' > "$windows/Tombolix2.ini"
+printf 'TombolixCycle=0\r\nTombolixNextToUse=0\r\n[Night]\r\nStarfield=2\\15\\1\\0\\\r\n' >> "$windows/Tombolix2.ini"
+"$WINE" reg.exe delete 'HKCU\Software\Brackwen' /f </dev/null >/dev/null 2>&1 || true
+"$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v OlderFileImported /t REG_DWORD /d 1 /f \
+  </dev/null >/dev/null 2>&1
+
+"$WINE" "$bin/Tombolix2.scr" /c </dev/null >/dev/null 2>&1 &
+program=$!
+
+# The X window of the sheet, once it shows.
+sheet_window() { xwininfo -root -tree | awk '/"Tombolix Screensaver"/ && !found { print $1; found = 1 }'; }
+window=
+for _ in $(seq 100); do
+  window=$(sheet_window)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || { echo "screenshots: the settings sheet did not show" >&2; exit 1; }
+
+for page in "${pages[@]}"; do
+  read -r index name <<<"$page"
+  "$WINE" "$bin/SheetPager.exe" "$index" </dev/null >/dev/null 2>&1
+  sleep 1
+  # The frame that the window manager adds is part of the picture.
+  frame=$(xwininfo -root -tree | awk -v id="$window" '$1 == id { print $1 }')
+  import -window "${frame:-$window}" -frame "$out/$name.png"
+  echo "screenshots: $out/$name.png"
+done

@@ -1,0 +1,147 @@
+// The Collections page's editing of the collection shown: moving screen
+// savers between the lists, their order, and the level and duration of the
+// Selected list's current item. Nothing here writes the file.
+#include "config/CollectionsPage.h"
+
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "collections/TextPieces.h"
+#include "config/SaverListMoves.h"
+#include "res/resource.h"
+
+#include <cstdio>
+
+void CSettingsPage::UpdateControls()
+{
+    const int current = m_selectedList.GetCurSel();
+    const bool hasCurrent = current >= 0;
+    const bool random = m_randomRadio.GetCheck() == BST_CHECKED;
+
+    // Levels weigh only in random mode.
+    for (const CButton& radio : m_levelRadio) radio.EnableWindow(hasCurrent && random);
+    GetDlgItem(IDC_FREQUENCY).EnableWindow(hasCurrent && random);
+    for (int id : {IDC_COPY, IDC_DURATION, IDC_DURATION_LABEL, IDC_MINUTES, IDC_SETTINGS, IDC_PREVIEW,
+                   IDC_DURATION_SPIN})
+        GetDlgItem(id).EnableWindow(hasCurrent);
+    GetDlgItem(IDC_MOVE_UP).EnableWindow(hasCurrent && current > 0);
+    GetDlgItem(IDC_MOVE_DOWN).EnableWindow(hasCurrent && current < m_selectedList.GetCount() - 1);
+}
+
+CSaverEntry* CSettingsPage::GetSelectedEntry()
+{
+    if (m_initializing) return nullptr;
+    int current = m_selectedList.GetCurSel();
+    if (current < 0) return nullptr;
+    return &m_pCollection->FindOrAdd(m_selectedList.GetText(current));
+}
+
+void CSettingsPage::ShowSelectedEntry()
+{
+    int current = m_selectedList.GetCurSel();
+    if (current >= 0) {
+        const CSaverEntry& entry = m_pCollection->FindOrAdd(m_selectedList.GetText(current));
+        char duration[16];
+        snprintf(duration, sizeof duration, "%d", entry.GetDuration());
+        m_durationText = duration;
+        UpdateData(false);
+        // A level outside 0 to 4, from a hand-edited file, checks none.
+        for (int level = 0; level < 5; ++level)
+            m_levelRadio[level].SetCheck(level == entry.GetLevel() ? BST_CHECKED : BST_UNCHECKED);
+    }
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveAllForward()
+{
+    MoveAll(m_availableList, m_selectedList);
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveAllBack()
+{
+    MoveAll(m_selectedList, m_availableList);
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveForward()
+{
+    if (MoveSelected(m_availableList, m_selectedList) == 1) ShowSelectedEntry();
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveBack()
+{
+    int current = m_selectedList.GetCurSel();
+    MoveSelected(m_selectedList, m_availableList);
+    int count = m_selectedList.GetCount();
+    if (count > 0) {
+        // The item that took the place of the moved one, or the new last;
+        // none when none was current.
+        m_selectedList.SetCurSel(current < count - 1 ? current : count - 1);
+        ShowSelectedEntry();
+    }
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveUp()
+{
+    int current = m_selectedList.GetCurSel();
+    if (current <= 0) return;
+    MoveItem(m_selectedList, current, current - 1);
+    UpdateControls();
+}
+
+void CSettingsPage::OnMoveDown()
+{
+    int current = m_selectedList.GetCurSel();
+    if (current < 0 || current >= m_selectedList.GetCount() - 1) return;
+    MoveItem(m_selectedList, current, current + 1);
+    UpdateControls();
+}
+
+void CSettingsPage::OnModeChanged()
+{
+    UpdateControls();
+}
+
+void CSettingsPage::OnLevel(int level)
+{
+    if (CSaverEntry* entry = GetSelectedEntry()) entry->SetLevel(level);
+}
+
+// Typed values run from 0 to 99999; only the up-down keeps to 1 to 32767.
+void CSettingsPage::OnDurationChanged()
+{
+    if (m_initializing) return;
+    CSaverEntry* entry = GetSelectedEntry();
+    if (!entry) return;
+    // The text as it stands: its length is checked when the page is left,
+    // not each time the page shows a duration from a hand-edited file.
+    m_durationText = GetDlgItem(IDC_DURATION).GetWindowText();
+    // An emptied edit keeps the duration.
+    if (!m_durationText.empty()) entry->SetDuration(ReadDecimal(m_durationText));
+}
+
+void CSettingsPage::OnCopy()
+{
+    CSaverEntry* entry = GetSelectedEntry();
+    if (!entry) return;
+    m_pCollection->CopyLevelAndDuration(*entry);
+    MessageBoxA(m_hWnd, "These settings have been copied to the other screensavers.", "Copy",
+                MB_OK | MB_ICONINFORMATION);
+}
+
+void CSettingsPage::OnSettings()
+{
+    if (CSaverEntry* entry = GetSelectedEntry()) GetApp().LaunchScreenSaver(entry->GetName(), "/c", NORMAL_PRIORITY_CLASS);
+}
+
+void CSettingsPage::OnPreview()
+{
+    if (CSaverEntry* entry = GetSelectedEntry()) GetApp().LaunchScreenSaver(entry->GetName(), "/s", IDLE_PRIORITY_CLASS);
+}
+
+void CSettingsPage::OnHelp()
+{
+    ShowHelp(GetApp().GetSettings());
+}

@@ -1,0 +1,66 @@
+#include "framework/DataExchange.h"
+
+#include "framework/Controls.h"
+#include "framework/WinApp.h"
+
+#include <cstdio>
+
+HWND CDataExchange::PrepareCtrl(int id)
+{
+    lastControl = dialog.GetDlgItem(id);
+    lastIsEdit = false;
+    return lastControl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int id)
+{
+    PrepareCtrl(id);
+    lastIsEdit = true;
+    return lastControl;
+}
+
+void CDataExchange::Fail()
+{
+    failed = true;
+    CWnd control(lastControl);
+    control.SetFocus();
+    if (lastIsEdit) CEdit(lastControl).SetSel(0, -1);
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (!pDX->Failed()) control.m_hWnd = pDX->PrepareCtrl(id);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value)
+{
+    if (pDX->Failed()) return;
+    CWnd edit(pDX->PrepareEditCtrl(id));
+    if (pDX->m_bSaveAndValidate) value = edit.GetWindowText();
+    else edit.SetWindowText(value);
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value)
+{
+    if (pDX->Failed()) return;
+    CButton check;
+    check.m_hWnd = pDX->PrepareCtrl(id);
+    if (pDX->m_bSaveAndValidate) value = check.GetCheck();
+    else check.SetCheck(value);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
+{
+    if (pDX->Failed()) return;
+    if (!pDX->m_bSaveAndValidate) {
+        // The edit then takes no more from the keyboard or a paste.
+        CEdit(pDX->LastControl()).LimitText(maxChars);
+        return;
+    }
+    if (static_cast<int>(value.size()) <= maxChars) return;
+    char text[64];
+    snprintf(text, sizeof text, "Please enter no more than %d characters.", maxChars);
+    const CWinApp* app = AfxGetApp();
+    MessageBoxA(pDX->Dialog(), text, app ? app->m_appName.c_str() : nullptr, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
