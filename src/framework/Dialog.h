@@ -28,6 +28,9 @@ protected:
     virtual bool OnCommand(UINT id, UINT code, HWND control);
     // WM_NOTIFY; true when handled, with the result for DWLP_MSGRESULT.
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    // WM_CTLCOLORSTATIC, which read-only edits send too: the brush to paint
+    // the control's background with, or null for the default colours.
+    virtual HBRUSH OnCtlColorStatic(HDC /*dc*/, HWND /*control*/) { return nullptr; }
     void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
 
     // Binds the object to its window at WM_INITDIALOG, then dispatches.

@@ -1,6 +1,6 @@
 #include "config/ConfigProp.h"
 
-#include "framework/WinApp.h"
+#include "app/App.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,10 @@ VOID CALLBACK InspectSheet(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
 {
-    CWinApp app;
+    // The pages start from the application's settings.
+    CApp app;
+    app.m_appName = "Tombolix2";
+    app.OpenStoredSettings();
     SheetInspection seen;
     inspection = &seen;
     CConfigProp sheet("Tombolix Screensaver", nullptr, 0);
