@@ -58,8 +58,7 @@ bool CInfoPage::OnCommand(UINT id, UINT code, HWND)
 HBRUSH CInfoPage::OnCtlColorStatic(HDC dc, HWND control)
 {
     // The colours every static gets, with the links' text in blue.
-    auto brush = reinterpret_cast<HBRUSH>(
-        DefWindowProcA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    HBRUSH brush = DefaultCtlColorStatic(dc, control);
     int id = GetDlgCtrlID(control);
     if (id == IDC_SITE_LINK || id == IDC_SUPPORT_LINK) SetTextColor(dc, linkColour);
     return brush;
