@@ -1,6 +1,7 @@
+#include "app/App.h"
 #include "config/ConfigProp.h"
 
-#include "framework/WinApp.h"
+#include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,10 @@ VOID CALLBACK InspectSheet(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
 {
-    CWinApp app;
+    // The pages start from the stored settings when the sheet is built.
+    wintest::ClearStoredSettings();
+    CApp app;
+    app.OpenStoredSettings();
     SheetInspection seen;
     inspection = &seen;
     CConfigProp sheet("Tombolix Screensaver", nullptr, 0);
@@ -64,6 +68,7 @@ TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
               seen.tabs);
     EXPECT_FALSE(seen.applyVisible);
     EXPECT_TRUE(seen.okPresent);
+    wintest::ClearStoredSettings();
 }
 
 }  // namespace
