@@ -14,10 +14,7 @@
 namespace {
 
 // In the order in which the page adds them.
-const struct {
-    int id;
-    const char* text;
-} toolTips[] = {
+const ControlTip toolTips[] = {
     {IDC_FOLDER_LIST, "List of additional folders that Tombolix will search when launching a screensaver"},
     {IDC_ADD_FOLDER, "Add a new folder to the list"},
     {IDC_REMOVE_FOLDER, "Remove the currently selected folder from the list"},
@@ -49,9 +46,7 @@ bool CFoldersPage::OnCommand(UINT id, UINT code, HWND)
 BOOL CFoldersPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_toolTip.Create(*this, 0);
-    m_toolTip.Activate(GetApp().GetSettings().GetShowToolTips());
-    for (const auto& tip : toolTips) AddToolTip(m_toolTip, GetDlgItem(tip.id), tip.text);
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
     ShowAlwaysSearchedFolders();
     // Every entry, duplicates too: the list shows what is searched.
     for (const std::string& folder : GetApp().GetSettings().GetFolders()) m_folderList.AddString(folder);

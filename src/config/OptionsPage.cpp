@@ -14,10 +14,7 @@ constexpr int maxMinutesCharacters = 3;
 const char* const minutesTip = "After this period, the above screensaver will be the only one used";
 
 // In the order in which the page adds them.
-const struct {
-    int id;
-    const char* text;
-} toolTips[] = {
+const ControlTip toolTips[] = {
     {IDC_SHOW_TOOLTIPS, "Whether or not to display these popup notes"},
     {IDC_BLANKER, "Select the screensaver to use"},
     {IDC_BLANKER_MINUTES, minutesTip},
@@ -75,9 +72,7 @@ bool COptionsPage::OnCommand(UINT id, UINT code, HWND)
 BOOL COptionsPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_toolTip.Create(*this, 0);
-    m_toolTip.Activate(GetApp().GetSettings().GetShowToolTips());
-    for (const auto& tip : toolTips) AddToolTip(m_toolTip, GetDlgItem(tip.id), tip.text);
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
     m_minutesSpin.SetRange(1, 999);
     FillBlankerList();
     UpdateBlankerControls();
