@@ -92,8 +92,7 @@ void COptionsPage::FillBlankerList()
 
 void COptionsPage::UpdateBlankerControls()
 {
-    // The setting, not the check box: they differ only while a click is
-    // being handled.
+    // The setting in memory decides; the check box's handler sets it first.
     bool useBlanker = GetApp().GetSettings().GetUseBlanker();
     for (int id : {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES}) GetDlgItem(id).EnableWindow(useBlanker);
 }

@@ -13,9 +13,14 @@ using wintest::Answered;
 
 const char* const noScreenSaversNote = "No screensavers (*.scr) were found in this folder.";
 
-TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOkRewritesThem)
+TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOkRewritesThemOnceOpened)
 {
     wintest::WriteCollectionsFile("[TombolixInternal]\r\nFolders=D:\\Zeta*C:\\Alpha*D:\\Zeta\r\n");
+    // Pages never opened store nothing.
+    ShowSheet([&] { PressOk(); });
+    EXPECT_EQ("D:\\Zeta*C:\\Alpha*D:\\Zeta", StoredFolders());
+    EXPECT_EQ("", Option("ShowToolTips"));
+
     ShowSheet([&] {
         OpenFoldersPage();
         EXPECT_EQ(windows + " && " + system + " are always searched for screensavers.",
