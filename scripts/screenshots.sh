@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Pictures of the settings sheet's pages: the real Tombolix2.scr /c of
-# build/win64 under Xvfb, in a private Wine prefix with a few sample screen
-# savers installed. Writes docs/screenshots/<page>.png.
+# Pictures for the help page and the README: the settings sheet's pages,
+# the notification-area menu and a running session, of the real
+# Tombolix2.scr of build/win64 under Xvfb, in a private Wine prefix with a
+# few sample screen savers installed. Writes docs/screenshots/*.png.
 # A new page gets its picture by a line in the pages list below.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +10,11 @@ cd "$(dirname "$0")/.."
 # Tab index and file name of each page to picture.
 pages=(
   "0 collections"
+  "1 tray"
   "2 options"
   "3 folders"
+  "4 information"
+  "5 uninstall"
 )
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
@@ -82,3 +86,30 @@ for page in "${pages[@]}"; do
   import -window "${frame:-$window}" -frame "$out/$name.png"
   echo "screenshots: $out/$name.png"
 done
+
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+program=
+
+# The notification-area icon's menu, with a margin of the screen around it.
+"$WINE" "$bin/Tombolix2.scr" /tray </dev/null >/dev/null 2>&1 &
+program=$!
+read -r x y width height < <("$WINE" "$bin/TrayMenuOpener.exe" </dev/null 2>/dev/null | tr -d '\r')
+margin=12
+import -window root "$out/screen.png"
+convert "$out/screen.png" -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((x - margin < 0 ? 0 : x - margin))+$((y - margin < 0 ? 0 : y - margin))" +repage "$out/tray-menu.png"
+rm -f "$out/screen.png"
+echo "screenshots: $out/tray-menu.png"
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+program=
+
+# A session: the current collection's first screen saver covers the screen.
+for name in Aurora Bubbles Starfield; do cp "$bin/SampleSaver.scr" "$windows/system32/$name.scr"; done
+printf '[Default]\r\nAurora=2\\15\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n' > "$windows/Tombolix2.ini"
+"$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v UseTray /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+"$WINE" "$bin/Tombolix2.scr" /s </dev/null >/dev/null 2>&1 &
+program=$!
+sleep 3
+import -window root -resize 640x480 "$out/session.png"
+echo "screenshots: $out/session.png"

@@ -85,6 +85,12 @@ void CCollection::ClearSelection()
     for (auto& [entryName, entry] : entries) entry.SetSelected(false);
 }
 
+void CCollection::LeaveUnavailableEntriesAlone()
+{
+    for (auto entry = entries.begin(); entry != entries.end();)
+        entry = entry->second.IsAvailable() ? std::next(entry) : entries.erase(entry);
+}
+
 void CCollection::CopyLevelAndDuration(const CSaverEntry& source)
 {
     // Copied first: the source is one of the entries it overwrites.

@@ -40,6 +40,9 @@ public:
     // The entry of exactly this name, created with the defaults if missing.
     CSaverEntry& FindOrAdd(const std::string& entryName);
     void ClearSelection();
+    // The entries whose screen saver was not found leave this object, not
+    // the file: Save then leaves their keys as they are.
+    void LeaveUnavailableEntriesAlone();
     void CopyLevelAndDuration(const CSaverEntry& source);
 
     // The next screen saver: in list order, or drawn by weight; none when

@@ -163,16 +163,21 @@ void CSettingsPage::ListAvailableSavers()
     CListBoxNames available(m_availableList);
     m_windowsFinder.FillList(available);
     m_systemFinder.FillList(available);
+    bool everyFolderSearched = true;
     for (const std::string& folder : GetApp().GetSettings().GetFolders()) {
         CFileFinder finder(m_fileSystem, folder);
         finder.Find("*.scr");
         finder.FillList(available);
+        everyFolderSearched = everyFolderSearched && FolderExists(folder);
     }
     // The program's own files never join a collection.
     for (int i = m_availableList.GetCount() - 1; i >= 0; --i)
         if (IsReservedName(m_availableList.GetText(i))) m_availableList.DeleteString(i);
     for (int i = 0; i < m_availableList.GetCount(); ++i)
         m_pCollection->FindOrAdd(m_availableList.GetText(i)).SetAvailable(true);
+    // A screen saver not found may be on a drive that is offline now: only
+    // when every folder could be searched does the next save forget it.
+    if (!everyFolderSearched) m_pCollection->LeaveUnavailableEntriesAlone();
 }
 
 // Moves the selected screen savers into the Selected list by their order:

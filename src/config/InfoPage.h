@@ -1,15 +1,35 @@
-// The information page of the settings sheet.
+// The Information page of the settings sheet: the program's name and
+// version, where to find answers, and two links to the maker's pages.
 #pragma once
 #include "framework/Controls.h"
+#include "framework/MessageMap.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 
+#include <string>
+
 class CInfoPage : public CPropertyPage {
 public:
-    CInfoPage() : CPropertyPage(IDD_INFORMATION) {}
+    CInfoPage();
 
     const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    HBRUSH OnCtlColorStatic(HDC dc, HWND control) override;
+
 private:
-    CToolTipCtrl m_toolTip;   // created with the page's controls
+    static const CommandMapEntry<CInfoPage> messageMap[];
+    void OnSiteLink();
+    void OnSupportLink();
+    // Opens the address in the user's browser; the link gives up the focus
+    // first, so that the next click on it opens the page again.
+    void OpenLink(const char* address);
+    void OnHelp();
+
+    std::string m_heading;
+    std::string m_body;
+    CToolTipCtrl m_toolTip;
 };

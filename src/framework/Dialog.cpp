@@ -45,6 +45,14 @@ bool CDialog::OnCommand(UINT id, UINT /*code*/, HWND /*control*/)
     }
 }
 
+HBRUSH CDialog::DefaultCtlColorStatic(HDC dc, HWND control)
+{
+    askingDefault = true;
+    LRESULT brush = DefDlgProcA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    askingDefault = false;
+    return reinterpret_cast<HBRUSH>(brush);
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     CDialog* self = msg == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lp) : nullptr;
@@ -81,6 +89,9 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
         SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
+    case WM_CTLCOLORSTATIC:
+        if (askingDefault) return FALSE;
+        return reinterpret_cast<INT_PTR>(OnCtlColorStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp)));
     case WM_NCDESTROY:
         SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
         m_hWnd = nullptr;

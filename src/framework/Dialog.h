@@ -28,6 +28,12 @@ protected:
     virtual bool OnCommand(UINT id, UINT code, HWND control);
     // WM_NOTIFY; true when handled, with the result for DWLP_MSGRESULT.
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    // WM_CTLCOLORSTATIC, which read-only edits send too: the brush to paint
+    // the control's background with, or null for the default colours.
+    virtual HBRUSH OnCtlColorStatic(HDC /*dc*/, HWND /*control*/) { return nullptr; }
+    // What the dialog would paint the control with without the override
+    // (on a themed page, the page's own background), with the DC set up.
+    HBRUSH DefaultCtlColorStatic(HDC dc, HWND control);
     void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
 
     // Binds the object to its window at WM_INITDIALOG, then dispatches.
@@ -39,4 +45,7 @@ private:
 
     UINT templateId;
     HWND parent;
+    // Set while the default processing of a message runs: the dialog
+    // procedure, called again from inside it, then leaves the message alone.
+    bool askingDefault = false;
 };

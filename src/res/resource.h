@@ -66,4 +66,16 @@
 // Controls of the New dialog
 #define IDC_NEW_NAME_LABEL      1074
 #define IDC_NEW_NAME            1075
+
+// Controls of the Uninstall page
 #define IDC_UNINSTALL_STEP1     1100
+
+// Controls of the Tray page
+#define IDC_AUTO_START          1088    // on the page, never shown
+#define IDC_USE_TRAY            1089
+
+// Controls of the Information page
+#define IDC_INFO_BODY           1000
+#define IDC_INFO_HEADING        1057
+#define IDC_SITE_LINK           1102
+#define IDC_SUPPORT_LINK        1103

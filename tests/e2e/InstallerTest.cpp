@@ -134,46 +134,13 @@ TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
     EXPECT_TRUE(session.WaitForExit(10s));
 }
 
-// Points the .htm file type at a viewer of ours until the object goes.
-class HtmlViewerOverride {
-public:
-    explicit HtmlViewerOverride(const std::string& viewer)
-    {
-        saved = RegistryText(HKEY_CLASSES_ROOT, ".htm", nullptr);
-        SetDefault(".htm", "TombolixTestPage");
-        SetDefault("TombolixTestPage\\shell\\open\\command", "\"" + viewer + "\" \"%1\"");
-    }
-    ~HtmlViewerOverride()
-    {
-        if (saved == "(missing)") RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-        else SetDefault(".htm", saved);
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell\\open\\command");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell\\open");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage\\shell");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "TombolixTestPage");
-    }
-    HtmlViewerOverride(const HtmlViewerOverride&) = delete;
-    HtmlViewerOverride& operator=(const HtmlViewerOverride&) = delete;
-
-private:
-    static void SetDefault(const char* key, const std::string& value)
-    {
-        HKEY created;
-        RegCreateKeyA(HKEY_CLASSES_ROOT, key, &created);
-        RegSetValueExA(created, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(created);
-    }
-    std::string saved;
-};
-
 TEST_F(Installer, EveryHelpButtonFindsTheInstalledPage)
 {
     ASSERT_EQ(0u, Install());
     wintest::Fixtures fixtures;
     const std::string viewer = wintest::ProgramFolder() + "\\PageViewer.exe";
     fixtures.InstallAt(viewer);
-    HtmlViewerOverride association(viewer);
+    wintest::ShellOpenOverride association(".htm", viewer);
 
     wintest::Child settings(system + "\\Tombolix2.scr", "/c");
     constexpr int uninstallPage = 5, helpButton = 1099;

@@ -11,13 +11,19 @@ using wintest::Child;
 
 constexpr int uninstallPageIndex = 5;
 constexpr int uninstallButton = 1100;
+constexpr int trayPageIndex = 1;
+constexpr int useTrayBox = 1089;
 
 struct UninstallStep : ::testing::Test {
     std::unique_ptr<Child> tray;
     HWND trayWindow = nullptr;
+    // An OK that keeps the resident instance also keeps it starting with Windows.
+    const std::string startup = "C:\\TombolixStartupUninstall";
+    wintest::StartupFolderOverride startupFolder{startup};
 
     void SetUp() override
     {
+        CreateDirectoryA(startup.c_str(), nullptr);
         wintest::ClearStoredSettings();
         wintest::SetConfigInt("UseTray", 1);
         wintest::SetConfigString("Current", "Evening");
@@ -32,6 +38,8 @@ struct UninstallStep : ::testing::Test {
         if (IsWindow(trayWindow)) PostMessageA(trayWindow, WM_CLOSE, 0, 0);
         if (tray) tray->WaitForExit(10s);
         tray.reset();
+        DeleteFileA((startup + "\\Tombolix2.lnk").c_str());
+        RemoveDirectoryA(startup.c_str());
         wintest::ClearStoredSettings();
     }
 
@@ -76,6 +84,19 @@ TEST_F(UninstallStep, ThenCancelStillRemovesTheSettingsButLeavesTheResidentInsta
     EXPECT_TRUE(settings.WaitForExit(10s));
     EXPECT_TRUE(NothingStored());
     EXPECT_FALSE(tray->WaitForExit(3s));
+}
+
+TEST_F(UninstallStep, WithTheTrayPageStillTickedOkKeepsTheResidentInstance)
+{
+    Child settings("/c");
+    HWND sheet = wintest::OpenSettingsPage(settings.Id(), trayPageIndex, 10s);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(wintest::WaitUntil([&] { return wintest::FindControl(sheet, useTrayBox) != nullptr; }, 5s));
+    TakeStepOne(settings);
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_FALSE(tray->WaitForExit(3s));
+    EXPECT_TRUE(NothingStored());
 }
 
 }  // namespace

@@ -379,6 +379,59 @@ void Fixtures::CloseAllWindows()
     }
 }
 
+namespace {
+const char* const testClass = "TombolixTestFile";
+
+std::string DefaultValue(HKEY root, const std::string& key, bool& existed)
+{
+    HKEY opened;
+    existed = false;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "";
+    char value[1024] = "";
+    DWORD size = sizeof value - 1;
+    existed = RegQueryValueExA(opened, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+    RegCloseKey(opened);
+    return existed ? value : "";
+}
+
+void SetDefaultValue(HKEY root, const std::string& key, const std::string& value)
+{
+    HKEY created;
+    RegCreateKeyA(root, key.c_str(), &created);
+    RegSetValueExA(created, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(created);
+}
+}  // namespace
+
+// A file type names its class, whose command opens it; a protocol has the
+// command itself.
+ShellOpenOverride::ShellOpenOverride(const std::string& type, const std::string& program) : type(type)
+{
+    bool classExisted = false;
+    std::string commandKey = type + "\\shell\\open\\command";
+    if (type[0] == '.') {
+        savedClass = DefaultValue(HKEY_CLASSES_ROOT, type, classExisted);
+        SetDefaultValue(HKEY_CLASSES_ROOT, type, testClass);
+        commandKey = std::string(testClass) + "\\shell\\open\\command";
+    }
+    savedCommand = DefaultValue(HKEY_CLASSES_ROOT, commandKey, commandExisted);
+    SetDefaultValue(HKEY_CLASSES_ROOT, commandKey, "\"" + program + "\" \"%1\"");
+}
+
+ShellOpenOverride::~ShellOpenOverride()
+{
+    if (type[0] == '.') {
+        SetDefaultValue(HKEY_CLASSES_ROOT, type, savedClass);
+        for (const char* key : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string(testClass) + key).c_str());
+    } else if (commandExisted) {
+        SetDefaultValue(HKEY_CLASSES_ROOT, type + "\\shell\\open\\command", savedCommand);
+    } else {
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str());
+    }
+}
+
 TraceFolder::TraceFolder(const std::string& name)
 {
     char temp[MAX_PATH];

@@ -111,6 +111,23 @@ private:
     std::vector<std::string> installed;
 };
 
+// Makes the shell open a file type (".htm") or a protocol ("https") with a
+// program of ours, which is given the file or address, until the object
+// goes.
+class ShellOpenOverride {
+public:
+    ShellOpenOverride(const std::string& type, const std::string& program);
+    ~ShellOpenOverride();
+    ShellOpenOverride(const ShellOpenOverride&) = delete;
+    ShellOpenOverride& operator=(const ShellOpenOverride&) = delete;
+
+private:
+    std::string type;
+    std::string savedClass;   // a file type's class, "" for a protocol
+    std::string savedCommand;
+    bool commandExisted;
+};
+
 // Tracing on, into a folder of its own, for the programs started while the
 // object lives.
 class TraceFolder {

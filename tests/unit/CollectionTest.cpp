@@ -189,6 +189,21 @@ TEST_F(CollectionTest, WritesNothingOnceUninstallWasRequested)
     EXPECT_EQ(saved, file.Text());
 }
 
+TEST_F(CollectionTest, EntriesLeftAloneKeepTheirKeysThroughASave)
+{
+    file.SetText("[Default]\r\nAway=1\\5\\1\\0\\\r\nHere=2\\15\\1\\1\\\r\nGone=2\\15\\0\\0\\\r\n");
+    CCollection collection("Default", file, uninstall);
+    collection.Load(true);
+    collection.FindOrAdd("Here").SetAvailable(true);
+    collection.LeaveUnavailableEntriesAlone();
+    EXPECT_EQ((Names{"Here"}), NamesOf(collection));
+    collection.ClearSelection();
+    collection.Save();
+    EXPECT_EQ("[Default]\r\nAway=1\\5\\1\\0\\\r\nHere=2\\15\\0\\1\\\r\nGone=2\\15\\0\\0\\\r\n"
+              "TombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              file.Text());
+}
+
 TEST_F(CollectionTest, DeletesItsSectionOrOneKey)
 {
     file.SetText("[A]\r\nClock=1\\1\\1\\0\\\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n");

@@ -233,6 +233,26 @@ TEST_F(CollectionsPageTest, ANameTheFoldersPageListsCanBeSelectedAndIsStored)
               FileBytes());
 }
 
+TEST_F(CollectionsPageTest, AScreenSaverInAFolderThatIsAwayKeepsItsKeyUntilTheFolderIsBack)
+{
+    Install(windows, {"Alpha"});
+    const std::string away = "C:\\TombolixAwayFolder";
+    RemoveDirectoryA(away.c_str());
+    const std::string folders = "[TombolixInternal]\r\nFolders=" + away + "*\r\n";
+    wintest::WriteCollectionsFile("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nOnStick=1\\5\\1\\1\\\r\n" + folders);
+    ShowSheet([&] { PressOk(); });
+    EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nOnStick=1\\5\\1\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n" +
+                  folders,
+              FileBytes());
+
+    // Every folder can be searched again and none holds it: now it goes.
+    CreateDirectoryA(away.c_str(), nullptr);
+    app.reset();
+    ShowSheet([&] { PressOk(); });
+    EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n" + folders, FileBytes());
+    RemoveDirectoryA(away.c_str());
+}
+
 TEST_F(CollectionsPageTest, SettingsAndPreviewStartTheCurrentScreenSaver)
 {
     Install(windows, {"Alpha", "Bravo"});

@@ -1,7 +1,6 @@
-#include "app/App.h"
 #include "config/ConfigProp.h"
 
-#include "WinTestSupport.h"
+#include "app/App.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +48,9 @@ VOID CALLBACK InspectSheet(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
 {
-    // The pages start from the stored settings when the sheet is built.
-    wintest::ClearStoredSettings();
+    // The pages start from the application's settings.
     CApp app;
+    app.m_appName = "Tombolix2";
     app.OpenStoredSettings();
     SheetInspection seen;
     inspection = &seen;
@@ -68,7 +67,6 @@ TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
               seen.tabs);
     EXPECT_FALSE(seen.applyVisible);
     EXPECT_TRUE(seen.okPresent);
-    wintest::ClearStoredSettings();
 }
 
 }  // namespace

@@ -146,6 +146,15 @@ void Click(HWND button)
     SendMessageA(button, BM_CLICK, 0, 0);
 }
 
+void ClickInside(HWND control)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    LPARAM at = MAKELPARAM(area.right / 2, area.bottom / 2);
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
 void ClickItem(HWND list, int index)
 {
     POINT at = ItemCentre(list, index);

@@ -39,6 +39,8 @@ std::vector<Answered> AnsweringEach(const Responder& responder, const std::funct
 
 // Mouse and keyboard on controls of this thread.
 void Click(HWND button);
+// A left click inside any control, as the mouse gives it.
+void ClickInside(HWND control);
 void ClickItem(HWND list, int index);
 void DoubleClickItem(HWND list, int index);
 void Type(HWND control, const std::string& characters);

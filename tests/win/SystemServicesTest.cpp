@@ -80,24 +80,62 @@ TEST(PlatformId, IsTheNtFamily)
     EXPECT_EQ(static_cast<DWORD>(VER_PLATFORM_WIN32_NT), GetPlatformId());
 }
 
-TEST(Help, AMissingFileIsReportedWithItsPath)
-{
+// The Help button's page, opened through the shell's association for
+// ".htm", which the tests point at a program of their own.
+struct Help : ::testing::Test {
     CWinApp app;
-    app.m_appName = "Tombolix2";
-    app.SetRegistryKey("Brackwen");
-    wintest::ClearStoredSettings();
-    wintest::SetConfigString("InstallFolder", "C:\\Nowhere\\");
-    CRegistrySettingsStore store(app);
-    CPrivateProfileFile file("Tombolix2.ini");
-    CSettings settings(store, file);
+    const std::string folder = "C:\\TombolixHelp";
+    wintest::Fixtures fixtures;
+    const std::string viewer = wintest::ProgramFolder() + "\\PageViewer.exe";
 
-    auto answer = std::async(std::launch::async, [] {
-        return wintest::AnswerMessageBox(GetCurrentProcessId(), "Error", std::chrono::seconds(10));
-    });
-    ShowHelp(settings);
-    EXPECT_EQ("Sorry, could not find help file C:\\Nowhere\\Tombolix.htm. It may be installed in another folder.",
-              answer.get());
-    wintest::ClearStoredSettings();
+    void SetUp() override
+    {
+        app.m_appName = "Tombolix2";
+        app.SetRegistryKey("Brackwen");
+        wintest::ClearStoredSettings();
+        CreateDirectoryA(folder.c_str(), nullptr);
+        wintest::WriteFileBytes(folder + "\\Tombolix.htm", "<html></html>");
+        fixtures.InstallAt(viewer);
+    }
+    void TearDown() override
+    {
+        DeleteFileA((folder + "\\Tombolix.htm").c_str());
+        RemoveDirectoryA(folder.c_str());
+        wintest::ClearStoredSettings();
+    }
+    // Presses Help with this InstallFolder; the error box's text, "" when none came.
+    std::string ShowHelpFrom(const std::string& installFolder)
+    {
+        wintest::SetConfigString("InstallFolder", installFolder);
+        CRegistrySettingsStore store(app);
+        CPrivateProfileFile file("Tombolix2.ini");
+        CSettings settings(store, file);
+        auto answer = std::async(std::launch::async, [] {
+            return wintest::AnswerMessageBox(GetCurrentProcessId(), "Error", std::chrono::seconds(3));
+        });
+        ShowHelp(settings);
+        return answer.get();
+    }
+};
+
+TEST_F(Help, OpensThePageInTheInstallFolderWithItsBackslash)
+{
+    wintest::ShellOpenOverride browser(".htm", viewer);
+    EXPECT_EQ("", ShowHelpFrom(folder + "\\"));
+    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + folder + "\\Tombolix.htm\"",
+                                     std::chrono::seconds(10)));
+}
+
+TEST_F(Help, ReportsAPageItCannotFindOrOpen)
+{
+    // Without the backslash the folder's name runs into the file's.
+    EXPECT_EQ("Sorry, could not find help file C:\\TombolixHelpTombolix.htm. It may be installed in another folder.",
+              ShowHelpFrom(folder));
+    EXPECT_EQ("Sorry, could not find help file Tombolix.htm. It may be installed in another folder.", ShowHelpFrom(""));
+    wintest::ShellOpenOverride brokenBrowser(".htm", "C:\\NoSuchBrowser.exe");
+    EXPECT_EQ("Sorry, could not launch browser to view help file C:\\TombolixHelp\\Tombolix.htm",
+              ShowHelpFrom(folder + "\\"));
+    EXPECT_TRUE(fixtures.Log().empty());
 }
 
 TEST(Note, IsAnInformationBoxCaptionedNote)

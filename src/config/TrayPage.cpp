@@ -1,0 +1,65 @@
+#include "config/TrayPage.h"
+
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "collections/Settings.h"
+#include "config/ToolTips.h"
+
+const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
+    {IDC_USE_TRAY, BN_CLICKED, &CTrayPage::OnUseTrayClicked},
+    {IDC_HELP_PAGE, BN_CLICKED, &CTrayPage::OnHelp},
+};
+
+CTrayPage::CTrayPage()
+    : CPropertyPage(IDD_TRAY),
+      m_useTray(GetApp().GetSettings().GetUseTray() ? BST_CHECKED : BST_UNCHECKED),
+      m_autoStart(GetApp().GetSettings().GetAutoStart() ? BST_CHECKED : BST_UNCHECKED)
+{
+}
+
+void CTrayPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_USE_TRAY, m_useTray);
+    DDX_Check(pDX, IDC_AUTO_START, m_autoStart);
+    // Starting with Windows only means something for the resident instance.
+    GetDlgItem(IDC_AUTO_START).EnableWindow(m_useTray != BST_UNCHECKED);
+}
+
+BOOL CTrayPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_toolTip.Create(*this, 0);
+    m_toolTip.Activate(GetApp().GetSettings().GetShowToolTips());
+    AddToolTip(m_toolTip, GetDlgItem(IDC_USE_TRAY),
+               "Select if you would like Tombolix to run with an icon in the System Tray, allowing quick access to "
+               "your screensavers");
+    AddToolTip(m_toolTip, GetDlgItem(IDC_AUTO_START),
+               "Select if you would like Tombolix to appear in the System Tray automatically every time Windows "
+               "starts up");
+    return TRUE;
+}
+
+bool CTrayPage::OnCommand(UINT id, UINT code, HWND)
+{
+    return DispatchCommand(*this, messageMap, id, code);
+}
+
+void CTrayPage::OnUseTrayClicked()
+{
+    UpdateData(true);
+}
+
+void CTrayPage::OnOK()
+{
+    UpdateData(true);
+    CSettings& settings = GetApp().GetSettings();
+    settings.SetUseTray(m_useTray != BST_UNCHECKED);
+    settings.SetAutoStart(m_autoStart != BST_UNCHECKED);
+    settings.WriteTraySettings();
+}
+
+void CTrayPage::OnHelp()
+{
+    ShowHelp(GetApp().GetSettings());
+}
