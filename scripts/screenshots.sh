@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 pages=(
   "0 collections"
   "1 tray"
+  "2 options"
+  "3 folders"
   "4 information"
   "5 uninstall"
 )
@@ -54,6 +56,10 @@ for name in Curves Flowerbox Marquee; do
 done
 printf '[Default]\r\nClock=1\\10\\1\\0\\\r\nAquarium=2\\15\\1\\1\\\r\nStarfield=3\\5\\1\\2\\\r\n' > "$windows/Tombolix2.ini"
 printf 'TombolixCycle=0\r\nTombolixNextToUse=0\r\n[Night]\r\nStarfield=2\\15\\1\\0\\\r\n' >> "$windows/Tombolix2.ini"
+# Two extra folders for the Folders page.
+mkdir -p "$WINEPREFIX/drive_c/Savers" "$WINEPREFIX/drive_c/More Savers"
+cp "$bin/FixtureSaver.scr" "$WINEPREFIX/drive_c/Savers/Ribbons.scr"
+printf '[TombolixInternal]\r\nFolders=C:\\Savers*C:\\More Savers*\r\n' >> "$windows/Tombolix2.ini"
 "$WINE" reg.exe delete 'HKCU\Software\Brackwen' /f </dev/null >/dev/null 2>&1 || true
 "$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v OlderFileImported /t REG_DWORD /d 1 /f \
   </dev/null >/dev/null 2>&1

@@ -17,10 +17,7 @@ constexpr int maxDurationCharacters = 5;
 const char* const levelTip = "How often the screensaver will be shown relative to the others";
 
 // In the order in which the page adds them.
-const struct {
-    int id;
-    const char* text;
-} toolTips[] = {
+const ControlTip toolTips[] = {
     {IDC_DELETE, "Delete this collection"},
     {IDC_NEW, "Add a new collection"},
     {IDC_MOVE_ALL_BACK, "Moves all screensavers back to the Available list"},
@@ -122,18 +119,11 @@ BOOL CSettingsPage::OnInitDialog()
     }
     LoadCollection();
 
-    m_toolTip.Create(*this, 0);
-    m_toolTip.Activate(app.GetSettings().GetShowToolTips());
-    AddToolTips();
+    CreateToolTips(m_toolTip, *this, app.GetSettings().GetShowToolTips(), toolTips);
     m_spin.SetRange(1, 32767);
     UpdateControls();
     m_initializing = false;
     return TRUE;
-}
-
-void CSettingsPage::AddToolTips()
-{
-    for (const auto& tip : toolTips) AddToolTip(m_toolTip, GetDlgItem(tip.id), tip.text);
 }
 
 // A file without collections, or a combo box emptied by deletions, still

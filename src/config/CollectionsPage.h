@@ -35,7 +35,6 @@ private:
     void ListAvailableSavers();
     void ShowSelectedSavers();
     void StoreCollection();
-    void AddToolTips();
 
     // Editing the collection shown.
     void UpdateControls();

@@ -18,6 +18,7 @@ public:
     const CListBox& GetAvailableList() const { return collectionsPage.GetAvailableList(); }
     const CListBox& GetSelectedList() const { return collectionsPage.GetSelectedList(); }
     COptionsPage& GetOptionsPage() { return optionsPage; }
+    CFoldersPage& GetFoldersPage() { return foldersPage; }
 
     // Switches the tips of every page that exists on or off; a page created
     // later reads the setting itself.

@@ -1,15 +1,44 @@
-// The folders page of the settings sheet.
+// The Folders page of the settings sheet: the extra folders searched for
+// screen savers besides the Windows and System folders. It keeps the
+// Collections page's lists and the Options page's blanker list in step
+// with the folders it adds and removes.
 #pragma once
 #include "framework/Controls.h"
+#include "framework/MessageMap.h"
 #include "framework/PropertySheet.h"
-#include "res/resource.h"
+#include "os/FolderChooser.h"
+#include "os/Win32FileSystem.h"
 
 class CFoldersPage : public CPropertyPage {
 public:
-    CFoldersPage() : CPropertyPage(IDD_FOLDERS) {}
+    CFoldersPage();
+    ~CFoldersPage() override;
 
     const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
+    // Where Add asks for a folder; the shell's folder browser until another
+    // is given.
+    void SetFolderChooser(IFolderChooser& chooser) { folderChooser = &chooser; }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    // Writes the folder list, changed or not.
+    void OnOK() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
-    CToolTipCtrl m_toolTip;   // created with the page's controls
+    void ShowAlwaysSearchedFolders();
+    void RefillBlankerList();
+
+    static const CommandMapEntry<CFoldersPage> messageMap[];
+    // The handlers of the message map.
+    void OnAdd();
+    void OnRemove();
+    void OnHelp();
+
+    CListBox m_folderList;
+    CToolTipCtrl m_toolTip;
+    CWin32FileSystem m_fileSystem;
+    CShellFolderChooser m_shellFolderChooser;
+    IFolderChooser* folderChooser;
 };

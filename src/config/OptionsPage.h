@@ -1,15 +1,48 @@
-// The options page of the settings sheet.
+// The Options page of the settings sheet: the tooltips, the blanker (one
+// fixed screen saver that takes over after a period) and the option of a
+// single uninterrupted screen saver.
 #pragma once
 #include "framework/Controls.h"
+#include "framework/MessageMap.h"
 #include "framework/PropertySheet.h"
-#include "res/resource.h"
+
+#include <string>
 
 class COptionsPage : public CPropertyPage {
 public:
-    COptionsPage() : CPropertyPage(IDD_OPTIONS) {}
+    // The controls start from the settings as they are now.
+    COptionsPage();
+    ~COptionsPage() override;
 
     const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
+    // Offers every screen saver of the Collections page's two lists and
+    // selects the blanker among them, if it is there.
+    void FillBlankerList();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    // Stores the five options.
+    void OnOK() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+
 private:
-    CToolTipCtrl m_toolTip;   // created with the page's controls
+    // The blanker's choice and period are open only while the blanker is on.
+    void UpdateBlankerControls();
+
+    static const CommandMapEntry<COptionsPage> messageMap[];
+    // The handlers of the message map.
+    void OnUseBlanker();
+    void OnShowToolTips();
+    void OnBlankerChanged();
+    void OnHelp();
+
+    CSpinButtonCtrl m_minutesSpin;
+    CComboBox m_blankerCombo;
+    int m_useBlanker;
+    int m_showToolTips;
+    std::string m_minutesText;
+    int m_passwordOverride;
+    CToolTipCtrl m_toolTip;
 };

@@ -25,3 +25,10 @@ void AddToolTip(const CToolTipCtrl& toolTip, const CWnd& control, const char* te
     tool.lpszText = const_cast<char*>(text);
     toolTip.AddTool(tool);
 }
+
+void CreateToolTips(CToolTipCtrl& toolTip, const CWnd& page, bool active, const ControlTip* tips, size_t count)
+{
+    toolTip.Create(page, 0);
+    toolTip.Activate(active);
+    for (size_t i = 0; i < count; ++i) AddToolTip(toolTip, page.GetDlgItem(tips[i].id), tips[i].text);
+}

@@ -49,6 +49,20 @@
 #define IDC_MOVE_DOWN           1094
 #define IDC_HELP_PAGE           1099    // the Help button of every page
 
+// Controls of the Folders page
+#define IDC_FOLDER_LIST         1080
+#define IDC_ADD_FOLDER          1081
+#define IDC_REMOVE_FOLDER       1082
+#define IDC_ALWAYS_SEARCHED     1083
+
+// Controls of the Options page
+#define IDC_BLANKER             1003    // the Collections page's combo box has the same id
+#define IDC_SHOW_TOOLTIPS       1095
+#define IDC_USE_BLANKER         1096
+#define IDC_BLANKER_SPIN        1097
+#define IDC_BLANKER_MINUTES     1098
+#define IDC_PASSWORD_OVERRIDE   1100
+
 // Controls of the New dialog
 #define IDC_NEW_NAME_LABEL      1074
 #define IDC_NEW_NAME            1075

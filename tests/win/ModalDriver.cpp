@@ -105,15 +105,16 @@ Responder TypeAndClose(int editId, const std::string& text, bool ok)
     };
 }
 
-std::vector<Answered> Answering(std::vector<Responder> responders, const std::function<void()>& action)
+namespace {
+std::vector<Answered> Answer(std::vector<Responder> responders, const std::function<void()>& action,
+                             DWORD waitForLaterMs)
 {
     Answers current{std::move(responders), OpenDialogs(), {}};
     Answers* outer = answers;
     answers = &current;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, &AnswerDialogs);
     action();
-    // What the action posted may open a dialog only now.
-    DWORD deadline = GetTickCount() + 5000;
+    DWORD deadline = GetTickCount() + waitForLaterMs;
     while (!current.responders.empty() && GetTickCount() < deadline) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -125,6 +126,19 @@ std::vector<Answered> Answering(std::vector<Responder> responders, const std::fu
     KillTimer(nullptr, timer);
     answers = outer;
     return current.seen;
+}
+}  // namespace
+
+std::vector<Answered> Answering(std::vector<Responder> responders, const std::function<void()>& action)
+{
+    // What the action posted may open a dialog only now.
+    return Answer(std::move(responders), action, 5000);
+}
+
+std::vector<Answered> AnsweringEach(const Responder& responder, const std::function<void()>& action)
+{
+    constexpr size_t enough = 16;
+    return Answer(std::vector<Responder>(enough, responder), action, 0);
 }
 
 void Click(HWND button)

@@ -33,6 +33,9 @@ Responder TypeAndClose(int editId, const std::string& text, bool ok);
 // ones already open) with the next responder, and waits up to 5 s for
 // dialogs that open later from what it posted; returns what they saw.
 std::vector<Answered> Answering(std::vector<Responder> responders, const std::function<void()>& action);
+// Answers every dialog that the action opens while it runs, none or many,
+// with the same responder; waits for nothing afterwards.
+std::vector<Answered> AnsweringEach(const Responder& responder, const std::function<void()>& action);
 
 // Mouse and keyboard on controls of this thread.
 void Click(HWND button);

@@ -1,0 +1,114 @@
+#include "config/FoldersPage.h"
+
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "collections/Settings.h"
+#include "config/ConfigProp.h"
+#include "config/SaverCatalogue.h"
+#include "config/ToolTips.h"
+#include "res/resource.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// In the order in which the page adds them.
+const ControlTip toolTips[] = {
+    {IDC_FOLDER_LIST, "List of additional folders that Tombolix will search when launching a screensaver"},
+    {IDC_ADD_FOLDER, "Add a new folder to the list"},
+    {IDC_REMOVE_FOLDER, "Remove the currently selected folder from the list"},
+};
+
+}  // namespace
+
+const CommandMapEntry<CFoldersPage> CFoldersPage::messageMap[] = {
+    {IDC_ADD_FOLDER, BN_CLICKED, &CFoldersPage::OnAdd},
+    {IDC_REMOVE_FOLDER, BN_CLICKED, &CFoldersPage::OnRemove},
+    {IDC_HELP_PAGE, BN_CLICKED, &CFoldersPage::OnHelp},
+};
+
+CFoldersPage::CFoldersPage() : CPropertyPage(IDD_FOLDERS), folderChooser(&m_shellFolderChooser) {}
+
+CFoldersPage::~CFoldersPage() = default;
+
+void CFoldersPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FOLDER_LIST, m_folderList);
+}
+
+bool CFoldersPage::OnCommand(UINT id, UINT code, HWND)
+{
+    return DispatchCommand(*this, messageMap, id, code);
+}
+
+BOOL CFoldersPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    ShowAlwaysSearchedFolders();
+    // Every entry, duplicates too: the list shows what is searched.
+    for (const std::string& folder : GetApp().GetSettings().GetFolders()) m_folderList.AddString(folder);
+    return TRUE;
+}
+
+void CFoldersPage::ShowAlwaysSearchedFolders()
+{
+    // The static control shows "&&" as one "&".
+    GetDlgItem(IDC_ALWAYS_SEARCHED)
+        .SetWindowText(GetWindowsFolder() + " && " + GetSystemFolder() + " are always searched for screensavers.");
+}
+
+void CFoldersPage::OnAdd()
+{
+    std::string folder = folderChooser->ChooseFolder(m_hWnd, "Choose a folder containing your screensavers:");
+    if (folder.empty()) return;
+    // The list shows a folder once, letter case aside; the settings keep
+    // each addition.
+    if (m_folderList.FindStringExact(-1, folder) < 0) m_folderList.AddString(folder);
+
+    CFileFinder finder(m_fileSystem, folder);
+    if (finder.Find("*.scr") == 0)
+        ShowNote("No screensavers (*.scr) were found in this folder.");
+    else if (g_pConfigSheet)
+        AddToCatalogue(finder, g_pConfigSheet->GetAvailableList(), g_pConfigSheet->GetSelectedList());
+    GetApp().GetSettings().AddFolder(folder);
+    RefillBlankerList();
+}
+
+void CFoldersPage::OnRemove()
+{
+    int current = m_folderList.GetCurSel();
+    if (current < 0) return;
+    std::string folder = m_folderList.GetText(current);
+
+    // A folder out of reach now (a drive without its disk) lists nothing
+    // and so takes no names out.
+    CFileFinder finder(m_fileSystem, folder);
+    if (finder.Find("*.scr") > 0 && g_pConfigSheet)
+        RemoveFromCatalogue(finder, g_pConfigSheet->GetAvailableList(), g_pConfigSheet->GetSelectedList());
+    m_folderList.DeleteString(current);
+
+    // Every entry of exactly this spelling.
+    CSettings& settings = GetApp().GetSettings();
+    const std::vector<std::string>& folders = settings.GetFolders();
+    for (size_t i = folders.size(); i-- > 0;)
+        if (folders[i] == folder) settings.RemoveFolder(i);
+    RefillBlankerList();
+}
+
+void CFoldersPage::RefillBlankerList()
+{
+    if (g_pConfigSheet && g_pConfigSheet->GetOptionsPage().IsWindow()) g_pConfigSheet->GetOptionsPage().FillBlankerList();
+}
+
+void CFoldersPage::OnHelp()
+{
+    ShowHelp(GetApp().GetSettings());
+}
+
+void CFoldersPage::OnOK()
+{
+    GetApp().GetSettings().WriteFolders();
+}

@@ -1,0 +1,145 @@
+#include "config/OptionsPage.h"
+
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "collections/Settings.h"
+#include "collections/TextPieces.h"
+#include "config/ConfigProp.h"
+#include "config/ToolTips.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int maxMinutesCharacters = 3;
+const char* const minutesTip = "After this period, the above screensaver will be the only one used";
+
+// In the order in which the page adds them.
+const ControlTip toolTips[] = {
+    {IDC_SHOW_TOOLTIPS, "Whether or not to display these popup notes"},
+    {IDC_BLANKER, "Select the screensaver to use"},
+    {IDC_BLANKER_MINUTES, minutesTip},
+    {IDC_BLANKER_SPIN, minutesTip},
+};
+
+int CheckState(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
+
+std::string Decimal(int value)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+}  // namespace
+
+const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
+    {IDC_USE_BLANKER, BN_CLICKED, &COptionsPage::OnUseBlanker},
+    {IDC_SHOW_TOOLTIPS, BN_CLICKED, &COptionsPage::OnShowToolTips},
+    {IDC_BLANKER, CBN_SELCHANGE, &COptionsPage::OnBlankerChanged},
+    {IDC_HELP_PAGE, BN_CLICKED, &COptionsPage::OnHelp},
+};
+
+COptionsPage::COptionsPage() : CPropertyPage(IDD_OPTIONS)
+{
+    const CSettings& settings = GetApp().GetSettings();
+    m_useBlanker = CheckState(settings.GetUseBlanker());
+    m_showToolTips = CheckState(settings.GetShowToolTips());
+    m_minutesText = Decimal(settings.GetBlankerMinutes());
+    m_passwordOverride = CheckState(settings.GetPasswordOverride());
+}
+
+COptionsPage::~COptionsPage() = default;
+
+void COptionsPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BLANKER_SPIN, m_minutesSpin);
+    DDX_Control(pDX, IDC_BLANKER, m_blankerCombo);
+    DDX_Check(pDX, IDC_USE_BLANKER, m_useBlanker);
+    DDX_Check(pDX, IDC_SHOW_TOOLTIPS, m_showToolTips);
+    DDX_Text(pDX, IDC_BLANKER_MINUTES, m_minutesText);
+    DDX_Check(pDX, IDC_PASSWORD_OVERRIDE, m_passwordOverride);
+    // Checked last, when every value has been taken: the edit itself takes
+    // any number of digits.
+    DDV_MaxChars(pDX, m_minutesText, maxMinutesCharacters);
+}
+
+bool COptionsPage::OnCommand(UINT id, UINT code, HWND)
+{
+    return DispatchCommand(*this, messageMap, id, code);
+}
+
+BOOL COptionsPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    m_minutesSpin.SetRange(1, 999);
+    FillBlankerList();
+    UpdateBlankerControls();
+    return TRUE;
+}
+
+void COptionsPage::FillBlankerList()
+{
+    if (!g_pConfigSheet || !g_pConfigSheet->GetCollectionsPage().IsWindow()) return;
+    m_blankerCombo.ResetContent();
+    for (const CListBox* list : {&g_pConfigSheet->GetAvailableList(), &g_pConfigSheet->GetSelectedList()})
+        for (int i = 0; i < list->GetCount(); ++i) m_blankerCombo.AddString(list->GetText(i));
+    // Letter case aside, the whole name; a blanker not found selects nothing.
+    int blanker = m_blankerCombo.FindStringExact(-1, GetApp().GetSettings().GetBlankerName());
+    if (blanker >= 0) m_blankerCombo.SetCurSel(blanker);
+}
+
+void COptionsPage::UpdateBlankerControls()
+{
+    // The setting in memory decides; the check box's handler sets it first.
+    bool useBlanker = GetApp().GetSettings().GetUseBlanker();
+    for (int id : {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES}) GetDlgItem(id).EnableWindow(useBlanker);
+}
+
+// The three handlers below change the settings in memory at once; only OK
+// writes them. A refused minutes text is reported and the values are taken
+// all the same.
+void COptionsPage::OnUseBlanker()
+{
+    UpdateData(true);
+    CSettings& settings = GetApp().GetSettings();
+    settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
+    settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
+    UpdateBlankerControls();
+}
+
+void COptionsPage::OnShowToolTips()
+{
+    UpdateData(true);
+    bool show = m_showToolTips != BST_UNCHECKED;
+    GetApp().GetSettings().SetShowToolTips(show);
+    if (g_pConfigSheet) g_pConfigSheet->SetToolTipsActive(show);
+}
+
+void COptionsPage::OnBlankerChanged()
+{
+    int current = m_blankerCombo.GetCurSel();
+    if (current >= 0) GetApp().GetSettings().SetBlankerName(m_blankerCombo.GetLBText(current));
+}
+
+void COptionsPage::OnHelp()
+{
+    ShowHelp(GetApp().GetSettings());
+}
+
+void COptionsPage::OnOK()
+{
+    // The sheet has just taken the controls' values, and refused to close
+    // had one been refused.
+    CSettings& settings = GetApp().GetSettings();
+    settings.SetShowToolTips(m_showToolTips != BST_UNCHECKED);
+    settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
+    // Leading digits; none (an emptied edit) give 0.
+    settings.SetBlankerMinutes(ReadDecimal(m_minutesText));
+    settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
+    // With nothing chosen the blanker stays as it was, listed or not.
+    int current = m_blankerCombo.GetCurSel();
+    if (current >= 0) settings.SetBlankerName(m_blankerCombo.GetLBText(current));
+    settings.WriteOptions();
+}

@@ -1,0 +1,190 @@
+// The Options page: what it shows of the settings, the blanker's controls,
+// the minutes check, its tips and the switch of every page's tips, and
+// what OK and Cancel leave in the registry and in memory.
+#include "collections/Settings.h"
+
+#include "SettingsPagesFixture.h"
+
+#include <map>
+
+namespace {
+
+using wintest::Answered;
+
+TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlankerControls)
+{
+    Install(windows, {"Aquarium", "blank SCREEN"});
+    Install(system, {"Clock"});
+    wintest::WriteCollectionsFile("[Default]\r\nClock=2\\15\\1\\0\\\r\n");
+    wintest::SetConfigInt("BlankerMinutes", 45);
+    wintest::SetConfigInt("PasswordOverride", 1);
+    const int blankerControls[] = {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES};
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_SHOW_TOOLTIPS), BM_GETCHECK, 0, 0));
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(OptionsControl(IDC_USE_BLANKER), BM_GETCHECK, 0, 0));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_PASSWORD_OVERRIDE), BM_GETCHECK, 0, 0));
+        EXPECT_EQ("45", wintest::WindowText(OptionsControl(IDC_BLANKER_MINUTES)));
+        HWND spin = OptionsControl(IDC_BLANKER_SPIN);
+        EXPECT_EQ(MAKELONG(999, 1), SendMessageA(spin, UDM_GETRANGE, 0, 0));
+        EXPECT_EQ(OptionsControl(IDC_BLANKER_MINUTES), reinterpret_cast<HWND>(SendMessageA(spin, UDM_GETBUDDY, 0, 0)));
+        // Both lists of the Collections page, sorted; the default blanker
+        // whatever its letter case on disk.
+        EXPECT_EQ((Texts{"Aquarium", "blank SCREEN", "Clock"}), BlankerList());
+        EXPECT_EQ("blank SCREEN", Blanker());
+        for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
+
+        // The click takes the uninterrupted option along.
+        wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
+        wintest::Click(OptionsControl(IDC_USE_BLANKER));
+        for (int id : blankerControls) EXPECT_TRUE(IsWindowEnabled(OptionsControl(id))) << id;
+        EXPECT_TRUE(app->GetSettings().GetUseBlanker());
+        EXPECT_FALSE(app->GetSettings().GetPasswordOverride());
+        wintest::Click(OptionsControl(IDC_USE_BLANKER));
+        for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
+        EXPECT_FALSE(app->GetSettings().GetUseBlanker());
+        PressOk();
+    });
+    EXPECT_EQ("0", Option("UseBlanker"));
+    EXPECT_EQ("0", Option("PasswordOverride"));
+    EXPECT_EQ("45", Option("BlankerMinutes"));
+    EXPECT_EQ("blank SCREEN", Option("BlankerName"));
+}
+
+TEST_F(SettingsPagesTest, OkWritesTheFiveOptionsAndKeepsABlankerThatIsNotListed)
+{
+    Install(windows, {"Aquarium"});
+    wintest::SetConfigString("BlankerName", "Gone Saver");
+    wintest::SetConfigInt("UseBlanker", 1);
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        EXPECT_EQ(Texts{"Aquarium"}, BlankerList());
+        EXPECT_EQ("", Blanker());
+        EXPECT_TRUE(IsWindowEnabled(OptionsControl(IDC_BLANKER)));
+        wintest::Retype(OptionsControl(IDC_BLANKER_MINUTES), "0");
+        wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
+        wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
+        PressOk();
+    });
+    EXPECT_EQ("0", Option("ShowToolTips"));
+    EXPECT_EQ("1", Option("UseBlanker"));
+    EXPECT_EQ("0", Option("BlankerMinutes"));
+    EXPECT_EQ("Gone Saver", Option("BlankerName"));
+    EXPECT_EQ("1", Option("PasswordOverride"));
+
+    // An emptied period is 0 as well; a blanker picked from the list is
+    // taken at once and written by OK.
+    wintest::SetConfigInt("BlankerMinutes", 45);
+    app.reset();
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Retype(OptionsControl(IDC_BLANKER_MINUTES), "");
+        SendMessageA(OptionsControl(IDC_BLANKER), WM_KEYDOWN, VK_DOWN, 0);
+        EXPECT_EQ("Aquarium", app->GetSettings().GetBlankerName());
+        PressOk();
+    });
+    EXPECT_EQ("0", Option("BlankerMinutes"));
+    EXPECT_EQ("Aquarium", Option("BlankerName"));
+}
+
+TEST_F(SettingsPagesTest, FourDigitsOfMinutesAreRefusedWhereverTheyAreTakenAndThePageKept)
+{
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        HWND minutes = OptionsControl(IDC_BLANKER_MINUTES);
+        wintest::Click(OptionsControl(IDC_USE_BLANKER));
+        wintest::Retype(minutes, "1234");
+        EXPECT_EQ("1234", wintest::WindowText(minutes));
+
+        // The click reports the refusal and goes on with what it took.
+        wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
+        std::vector<Answered> seen =
+            wintest::Answering({wintest::PressOk()}, [&] { wintest::Click(OptionsControl(IDC_USE_BLANKER)); });
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("Tombolix2", seen[0].caption);
+        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
+        EXPECT_FALSE(app->GetSettings().GetUseBlanker());
+        EXPECT_TRUE(app->GetSettings().GetPasswordOverride());
+
+        seen = wintest::Answering({wintest::PressOk()}, [&] { OpenPage(foldersTab); });
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
+        EXPECT_EQ(optionsTab, ShownPage());
+        seen = wintest::Answering({wintest::PressOk()}, [&] { PressOk(); });
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
+        EXPECT_TRUE(IsWindowVisible(sheet->m_hWnd));
+
+        wintest::Retype(minutes, "999");
+        PressOk();
+    });
+    EXPECT_EQ("999", Option("BlankerMinutes"));
+    EXPECT_EQ("1", Option("PasswordOverride"));
+}
+
+// The last TTM_ACTIVATE that each tooltip control of this thread was sent.
+std::map<HWND, WPARAM>* activations = nullptr;
+
+LRESULT CALLBACK RecordActivation(int code, WPARAM wp, LPARAM lp)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->message == TTM_ACTIVATE && activations) (*activations)[call->hwnd] = call->wParam;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(SettingsPagesTest, ShowTooltipsSwitchesTheTipsOfEveryPageAndPagesOpenedLaterFollow)
+{
+    std::map<HWND, WPARAM> active;
+    activations = &active;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &RecordActivation, nullptr, GetCurrentThreadId());
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        HWND collectionsTips = sheet->GetCollectionsPage().GetToolTip().m_hWnd;
+        HWND optionsTips = sheet->GetOptionsPage().GetToolTip().m_hWnd;
+        EXPECT_EQ(TRUE, active.at(collectionsTips));
+        EXPECT_EQ(TRUE, active.at(optionsTips));
+
+        wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
+        EXPECT_EQ(FALSE, active.at(collectionsTips));
+        EXPECT_EQ(FALSE, active.at(optionsTips));
+        EXPECT_FALSE(app->GetSettings().GetShowToolTips());
+
+        ASSERT_TRUE(OpenPage(foldersTab));
+        HWND foldersTips = sheet->GetFoldersPage().GetToolTip().m_hWnd;
+        EXPECT_EQ(FALSE, active.at(foldersTips));
+
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
+        for (HWND tips : {collectionsTips, optionsTips, foldersTips}) EXPECT_EQ(TRUE, active.at(tips));
+        wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
+    });
+    UnhookWindowsHookEx(hook);
+    activations = nullptr;
+    // Cancelled: switched off for the rest of the run, but not stored.
+    EXPECT_FALSE(app->GetSettings().GetShowToolTips());
+    EXPECT_EQ("", Option("ShowToolTips"));
+}
+
+TEST_F(SettingsPagesTest, OptionsAndFoldersAddTheirTipsInOrder)
+{
+    const char* const minutesTip = "After this period, the above screensaver will be the only one used";
+    const Tips options = {
+        {IDC_SHOW_TOOLTIPS, "Whether or not to display these popup notes"},
+        {IDC_BLANKER, "Select the screensaver to use"},
+        {IDC_BLANKER_MINUTES, minutesTip},
+        {IDC_BLANKER_SPIN, minutesTip},
+    };
+    const Tips folders = {
+        {IDC_FOLDER_LIST, "List of additional folders that Tombolix will search when launching a screensaver"},
+        {IDC_ADD_FOLDER, "Add a new folder to the list"},
+        {IDC_REMOVE_FOLDER, "Remove the currently selected folder from the list"},
+    };
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        ASSERT_TRUE(OpenPage(foldersTab));
+        ExpectTips(sheet->GetOptionsPage(), sheet->GetOptionsPage().GetToolTip(), options);
+        ExpectTips(sheet->GetFoldersPage(), sheet->GetFoldersPage().GetToolTip(), folders);
+    });
+}
+
+}  // namespace
