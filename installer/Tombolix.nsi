@@ -122,7 +122,7 @@ Section "Tombolix" SecProgram
   File "${HELP_DIR}\Tombolix.htm"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   SetOutPath "$INSTDIR\screenshots"
-  File /nonfatal "${HELP_DIR}\screenshots\*.png"
+  File "${HELP_DIR}\screenshots\*.png"
 
   ; Where every Help button looks for the page, with its final backslash.
   WriteRegStr HKCU "${CONFIG_KEY}" "InstallFolder" "$INSTDIR\"

@@ -14,5 +14,8 @@ echo "== shipped programs"
 tests/check-dist.sh dist/Tombolix2.scr "dist/Blank Screen.scr"
 tests/check-dist-test.sh
 
+echo "== help page"
+tests/check-help.sh
+
 echo "== Windows tests under Wine"
 tests/run-wine-tests.sh

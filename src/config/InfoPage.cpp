@@ -14,6 +14,10 @@ const char* const siteAddress = "https://www.brackwen.example/";
 const char* const supportText = "www.brackwen.example/faq.htm";
 const char* const supportAddress = "https://www.brackwen.example/faq.htm";
 constexpr COLORREF linkColour = RGB(0, 0, 255);
+const ControlTip toolTips[] = {
+    {IDC_SITE_LINK, "Click here to go to Brackwen's web site"},
+    {IDC_SUPPORT_LINK, "Online answers to common questions. Please read before emailing for support."},
+};
 }  // namespace
 
 const CommandMapEntry<CInfoPage> CInfoPage::messageMap[] = {
@@ -40,11 +44,7 @@ void CInfoPage::DoDataExchange(CDataExchange* pDX)
 BOOL CInfoPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_toolTip.Create(*this, 0);
-    m_toolTip.Activate(GetApp().GetSettings().GetShowToolTips());
-    AddToolTip(m_toolTip, GetDlgItem(IDC_SITE_LINK), "Click here to go to Brackwen's web site");
-    AddToolTip(m_toolTip, GetDlgItem(IDC_SUPPORT_LINK),
-               "Online answers to common questions. Please read before emailing for support.");
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
     GetDlgItem(IDC_SITE_LINK).SetWindowText(siteText);
     GetDlgItem(IDC_SUPPORT_LINK).SetWindowText(supportText);
     return TRUE;

@@ -5,6 +5,16 @@
 #include "collections/Settings.h"
 #include "config/ToolTips.h"
 
+namespace {
+// In the order in which the page adds them.
+const ControlTip toolTips[] = {
+    {IDC_USE_TRAY, "Select if you would like Tombolix to run with an icon in the System Tray, allowing quick access "
+                   "to your screensavers"},
+    {IDC_AUTO_START, "Select if you would like Tombolix to appear in the System Tray automatically every time "
+                     "Windows starts up"},
+};
+}  // namespace
+
 const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
     {IDC_USE_TRAY, BN_CLICKED, &CTrayPage::OnUseTrayClicked},
     {IDC_HELP_PAGE, BN_CLICKED, &CTrayPage::OnHelp},
@@ -29,14 +39,7 @@ void CTrayPage::DoDataExchange(CDataExchange* pDX)
 BOOL CTrayPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_toolTip.Create(*this, 0);
-    m_toolTip.Activate(GetApp().GetSettings().GetShowToolTips());
-    AddToolTip(m_toolTip, GetDlgItem(IDC_USE_TRAY),
-               "Select if you would like Tombolix to run with an icon in the System Tray, allowing quick access to "
-               "your screensavers");
-    AddToolTip(m_toolTip, GetDlgItem(IDC_AUTO_START),
-               "Select if you would like Tombolix to appear in the System Tray automatically every time Windows "
-               "starts up");
+    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
     return TRUE;
 }
 
