@@ -16,6 +16,8 @@
 #include "session/MainWnd.h"
 #include "tray/AutoStart.h"
 
+#include <objbase.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -100,6 +102,9 @@ bool CApp::InitInstance()
     // An extra folder on a drive without its disk is simply not there: no
     // system box asking for the disk in the middle of a screen saver.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // The shell's folder browser and its opening of pages and addresses
+    // want COM started on the thread that calls them.
+    CoInitialize(nullptr);
     trayMutexExisted = false;
     OpenStoredSettings();
 
@@ -204,6 +209,7 @@ int CApp::ExitInstance()
         BOOL previous = FALSE;
         SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
     }
+    CoUninitialize();
     return CWinApp::ExitInstance();
 }
 

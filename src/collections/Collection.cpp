@@ -56,10 +56,12 @@ void CCollection::Load(bool keepEveryEntry)
 void CCollection::Save()
 {
     if (uninstall.IsUninstallRequested()) return;
-    for (const auto& [entryName, entry] : entries) {
+    // Removals first: the file's keys ignore letter case, so removing an
+    // unfound "clock" after writing the found "Clock" would remove both.
+    for (const auto& [entryName, entry] : entries)
+        if (!entry.IsAvailable()) file.DeleteKey(name, entryName);
+    for (const auto& [entryName, entry] : entries)
         if (entry.IsAvailable()) file.WriteString(name, entryName, entry.EncodeEntry());
-        else file.DeleteKey(name, entryName);
-    }
     file.WriteString(name, cycleKey, Decimal(cycle ? 1 : 0));
     file.WriteString(name, nextToUseKey, Decimal(nextToUse));
 }

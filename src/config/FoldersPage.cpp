@@ -110,5 +110,7 @@ void CFoldersPage::OnHelp()
 
 void CFoldersPage::OnOK()
 {
+    // After the uninstall step nothing may bring the collections file back.
+    if (GetApp().IsUninstallRequested()) return;
     GetApp().GetSettings().WriteFolders();
 }

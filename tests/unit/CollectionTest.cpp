@@ -204,6 +204,16 @@ TEST_F(CollectionTest, EntriesLeftAloneKeepTheirKeysThroughASave)
               file.Text());
 }
 
+TEST_F(CollectionTest, AFoundNameInOtherLetterCaseSurvivesTheRemovalOfTheUnfoundOne)
+{
+    file.SetText("[Default]\r\nclock=1\\10\\1\\0\\\r\n");
+    CCollection collection("Default", file, uninstall);
+    collection.Load(true);
+    collection.FindOrAdd("Clock").SetAvailable(true);
+    collection.Save();
+    EXPECT_EQ("[Default]\r\nClock=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
 TEST_F(CollectionTest, DeletesItsSectionOrOneKey)
 {
     file.SetText("[A]\r\nClock=1\\1\\1\\0\\\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n");

@@ -33,6 +33,15 @@ TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOk
     });
     // Written although nothing changed, so the last folder gains its "*".
     EXPECT_EQ("D:\\Zeta*C:\\Alpha*D:\\Zeta*", StoredFolders());
+
+    // Once the uninstall step has been taken, not even this write happens.
+    wintest::WriteCollectionsFile("");
+    app->SetUninstallRequested(true);
+    ShowSheet([&] {
+        OpenFoldersPage();
+        PressOk();
+    });
+    EXPECT_EQ("", FileBytes());
 }
 
 TEST_F(SettingsPagesTest, AddingAFolderOffersItsScreenSaversOnceAndTheBlankerListFollows)
