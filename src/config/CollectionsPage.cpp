@@ -62,11 +62,10 @@ const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
     {IDC_MOVE_UP, BN_CLICKED, &CSettingsPage::OnMoveUp},
     {IDC_MOVE_DOWN, BN_CLICKED, &CSettingsPage::OnMoveDown},
     {IDC_COLLECTION, CBN_CLOSEUP, &CSettingsPage::OnCollectionClosedUp},
-    {IDC_HELP_PAGE, BN_CLICKED, &CSettingsPage::OnHelp},
 };
 
 CSettingsPage::CSettingsPage()
-    : CPropertyPage(IDD_COLLECTIONS),
+    : CSheetPage(IDD_COLLECTIONS),
       m_windowsFinder(m_fileSystem, GetWindowsFolder()),
       m_systemFinder(m_fileSystem, GetSystemFolder())
 {
@@ -89,8 +88,9 @@ void CSettingsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_RANDOM, m_randomRadio);
 }
 
-bool CSettingsPage::OnCommand(UINT id, UINT code, HWND)
+bool CSettingsPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    if (CSheetPage::OnCommand(id, code, control)) return true;
     if (id >= IDC_LEVEL_VERY_HIGH && id <= IDC_LEVEL_VERY_LOW && code == BN_CLICKED) {
         OnLevel(static_cast<int>(id) - IDC_LEVEL_VERY_HIGH);
         return true;

@@ -5,22 +5,21 @@
 #pragma once
 #include "collections/Collection.h"
 #include "collections/FileFinder.h"
+#include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "framework/PropertySheet.h"
 #include "os/Win32FileSystem.h"
 
 #include <memory>
 #include <string>
 
-class CSettingsPage : public CPropertyPage {
+class CSettingsPage : public CSheetPage {
 public:
     CSettingsPage();
     ~CSettingsPage() override;
 
     const CListBox& GetAvailableList() const { return m_availableList; }
     const CListBox& GetSelectedList() const { return m_selectedList; }
-    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -58,7 +57,6 @@ private:
     void OnSettings();
     void OnPreview();
     void OnModeChanged();
-    void OnHelp();
 
     CSpinButtonCtrl m_spin;
     CButton m_copyButton;
@@ -69,7 +67,6 @@ private:
     CButton m_levelRadio[5];
     CButton m_cycleRadio;
     CButton m_randomRadio;
-    CToolTipCtrl m_toolTip;
     CWin32FileSystem m_fileSystem;
     CFileFinder m_windowsFinder;
     CFileFinder m_systemFinder;

@@ -140,8 +140,3 @@ void CSettingsPage::OnPreview()
 {
     if (CSaverEntry* entry = GetSelectedEntry()) GetApp().LaunchScreenSaver(entry->GetName(), "/s", IDLE_PRIORITY_CLASS);
 }
-
-void CSettingsPage::OnHelp()
-{
-    ShowHelp(GetApp().GetSettings());
-}

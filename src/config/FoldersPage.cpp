@@ -25,10 +25,9 @@ const ControlTip toolTips[] = {
 const CommandMapEntry<CFoldersPage> CFoldersPage::messageMap[] = {
     {IDC_ADD_FOLDER, BN_CLICKED, &CFoldersPage::OnAdd},
     {IDC_REMOVE_FOLDER, BN_CLICKED, &CFoldersPage::OnRemove},
-    {IDC_HELP_PAGE, BN_CLICKED, &CFoldersPage::OnHelp},
 };
 
-CFoldersPage::CFoldersPage() : CPropertyPage(IDD_FOLDERS), folderChooser(&m_shellFolderChooser) {}
+CFoldersPage::CFoldersPage() : CSheetPage(IDD_FOLDERS), folderChooser(&m_shellFolderChooser) {}
 
 CFoldersPage::~CFoldersPage() = default;
 
@@ -38,8 +37,9 @@ void CFoldersPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_FOLDER_LIST, m_folderList);
 }
 
-bool CFoldersPage::OnCommand(UINT id, UINT code, HWND)
+bool CFoldersPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    if (CSheetPage::OnCommand(id, code, control)) return true;
     return DispatchCommand(*this, messageMap, id, code);
 }
 
@@ -101,11 +101,6 @@ void CFoldersPage::OnRemove()
 void CFoldersPage::RefillBlankerList()
 {
     if (g_pConfigSheet && g_pConfigSheet->GetOptionsPage().IsWindow()) g_pConfigSheet->GetOptionsPage().FillBlankerList();
-}
-
-void CFoldersPage::OnHelp()
-{
-    ShowHelp(GetApp().GetSettings());
 }
 
 void CFoldersPage::OnOK()

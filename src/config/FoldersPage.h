@@ -3,18 +3,17 @@
 // Collections page's lists and the Options page's blanker list in step
 // with the folders it adds and removes.
 #pragma once
+#include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "framework/PropertySheet.h"
 #include "os/FolderChooser.h"
 #include "os/Win32FileSystem.h"
 
-class CFoldersPage : public CPropertyPage {
+class CFoldersPage : public CSheetPage {
 public:
     CFoldersPage();
     ~CFoldersPage() override;
 
-    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
     // Where Add asks for a folder; the shell's folder browser until another
     // is given.
     void SetFolderChooser(IFolderChooser& chooser) { folderChooser = &chooser; }
@@ -34,10 +33,8 @@ private:
     // The handlers of the message map.
     void OnAdd();
     void OnRemove();
-    void OnHelp();
 
     CListBox m_folderList;
-    CToolTipCtrl m_toolTip;
     CWin32FileSystem m_fileSystem;
     CShellFolderChooser m_shellFolderChooser;
     IFolderChooser* folderChooser;

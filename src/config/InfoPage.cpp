@@ -21,13 +21,12 @@ const ControlTip toolTips[] = {
 }  // namespace
 
 const CommandMapEntry<CInfoPage> CInfoPage::messageMap[] = {
-    {IDC_HELP_PAGE, BN_CLICKED, &CInfoPage::OnHelp},
     {IDC_SITE_LINK, EN_SETFOCUS, &CInfoPage::OnSiteLink},
     {IDC_SUPPORT_LINK, EN_SETFOCUS, &CInfoPage::OnSupportLink},
 };
 
 CInfoPage::CInfoPage()
-    : CPropertyPage(IDD_INFORMATION),
+    : CSheetPage(IDD_INFORMATION),
       m_heading("Tombolix Screensaver v" + GetProductVersion()),
       m_body(std::string("Answers to common support questions are available on ") + supportText +
              ". Please read these before emailing for support.\r\n\r\n")
@@ -50,8 +49,9 @@ BOOL CInfoPage::OnInitDialog()
     return TRUE;
 }
 
-bool CInfoPage::OnCommand(UINT id, UINT code, HWND)
+bool CInfoPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    if (CSheetPage::OnCommand(id, code, control)) return true;
     return DispatchCommand(*this, messageMap, id, code);
 }
 
@@ -72,9 +72,4 @@ void CInfoPage::OpenLink(const char* address)
 {
     GetDlgItem(IDC_HELP_PAGE).SetFocus();
     ShellExecuteA(nullptr, "open", address, "", "", SW_SHOWMAXIMIZED);
-}
-
-void CInfoPage::OnHelp()
-{
-    ShowHelp(GetApp().GetSettings());
 }

@@ -1,18 +1,17 @@
 // The Information page of the settings sheet: the program's name and
 // version, where to find answers, and two links to the maker's pages.
 #pragma once
+#include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "framework/PropertySheet.h"
 #include "res/resource.h"
 
 #include <string>
 
-class CInfoPage : public CPropertyPage {
+class CInfoPage : public CSheetPage {
 public:
     CInfoPage();
 
-    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -27,9 +26,7 @@ private:
     // Opens the address in the user's browser; the link gives up the focus
     // first, so that the next click on it opens the page again.
     void OpenLink(const char* address);
-    void OnHelp();
 
     std::string m_heading;
     std::string m_body;
-    CToolTipCtrl m_toolTip;
 };

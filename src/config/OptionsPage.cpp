@@ -1,7 +1,6 @@
 #include "config/OptionsPage.h"
 
 #include "app/App.h"
-#include "app/SystemServices.h"
 #include "collections/Settings.h"
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"
@@ -36,10 +35,9 @@ const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
     {IDC_USE_BLANKER, BN_CLICKED, &COptionsPage::OnUseBlanker},
     {IDC_SHOW_TOOLTIPS, BN_CLICKED, &COptionsPage::OnShowToolTips},
     {IDC_BLANKER, CBN_SELCHANGE, &COptionsPage::OnBlankerChanged},
-    {IDC_HELP_PAGE, BN_CLICKED, &COptionsPage::OnHelp},
 };
 
-COptionsPage::COptionsPage() : CPropertyPage(IDD_OPTIONS)
+COptionsPage::COptionsPage() : CSheetPage(IDD_OPTIONS)
 {
     const CSettings& settings = GetApp().GetSettings();
     m_useBlanker = CheckState(settings.GetUseBlanker());
@@ -64,8 +62,9 @@ void COptionsPage::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, m_minutesText, maxMinutesCharacters);
 }
 
-bool COptionsPage::OnCommand(UINT id, UINT code, HWND)
+bool COptionsPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    if (CSheetPage::OnCommand(id, code, control)) return true;
     return DispatchCommand(*this, messageMap, id, code);
 }
 
@@ -121,11 +120,6 @@ void COptionsPage::OnBlankerChanged()
 {
     int current = m_blankerCombo.GetCurSel();
     if (current >= 0) GetApp().GetSettings().SetBlankerName(m_blankerCombo.GetLBText(current));
-}
-
-void COptionsPage::OnHelp()
-{
-    ShowHelp(GetApp().GetSettings());
 }
 
 void COptionsPage::OnOK()

@@ -2,19 +2,18 @@
 // fixed screen saver that takes over after a period) and the option of a
 // single uninterrupted screen saver.
 #pragma once
+#include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "framework/PropertySheet.h"
 
 #include <string>
 
-class COptionsPage : public CPropertyPage {
+class COptionsPage : public CSheetPage {
 public:
     // The controls start from the settings as they are now.
     COptionsPage();
     ~COptionsPage() override;
 
-    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
     // Offers every screen saver of the Collections page's two lists and
     // selects the blanker among them, if it is there.
@@ -36,7 +35,6 @@ private:
     void OnUseBlanker();
     void OnShowToolTips();
     void OnBlankerChanged();
-    void OnHelp();
 
     CSpinButtonCtrl m_minutesSpin;
     CComboBox m_blankerCombo;
@@ -44,5 +42,4 @@ private:
     int m_showToolTips;
     std::string m_minutesText;
     int m_passwordOverride;
-    CToolTipCtrl m_toolTip;
 };

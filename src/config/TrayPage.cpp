@@ -1,7 +1,6 @@
 #include "config/TrayPage.h"
 
 #include "app/App.h"
-#include "app/SystemServices.h"
 #include "collections/Settings.h"
 #include "config/ToolTips.h"
 
@@ -17,11 +16,10 @@ const ControlTip toolTips[] = {
 
 const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
     {IDC_USE_TRAY, BN_CLICKED, &CTrayPage::OnUseTrayClicked},
-    {IDC_HELP_PAGE, BN_CLICKED, &CTrayPage::OnHelp},
 };
 
 CTrayPage::CTrayPage()
-    : CPropertyPage(IDD_TRAY),
+    : CSheetPage(IDD_TRAY),
       m_useTray(GetApp().GetSettings().GetUseTray() ? BST_CHECKED : BST_UNCHECKED),
       m_autoStart(GetApp().GetSettings().GetAutoStart() ? BST_CHECKED : BST_UNCHECKED)
 {
@@ -43,8 +41,9 @@ BOOL CTrayPage::OnInitDialog()
     return TRUE;
 }
 
-bool CTrayPage::OnCommand(UINT id, UINT code, HWND)
+bool CTrayPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    if (CSheetPage::OnCommand(id, code, control)) return true;
     return DispatchCommand(*this, messageMap, id, code);
 }
 
@@ -60,9 +59,4 @@ void CTrayPage::OnOK()
     settings.SetUseTray(m_useTray != BST_UNCHECKED);
     settings.SetAutoStart(m_autoStart != BST_UNCHECKED);
     settings.WriteTraySettings();
-}
-
-void CTrayPage::OnHelp()
-{
-    ShowHelp(GetApp().GetSettings());
 }

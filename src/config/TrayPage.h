@@ -2,17 +2,16 @@
 // notification area, and (on the page but never shown) whether that
 // instance starts with Windows.
 #pragma once
+#include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "framework/PropertySheet.h"
 #include "res/resource.h"
 
-class CTrayPage : public CPropertyPage {
+class CTrayPage : public CSheetPage {
 public:
     // The check boxes start from the settings as they are when the sheet is built.
     CTrayPage();
 
-    const CToolTipCtrl& GetToolTip() const { return m_toolTip; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -23,9 +22,7 @@ protected:
 private:
     static const CommandMapEntry<CTrayPage> messageMap[];
     void OnUseTrayClicked();
-    void OnHelp();
 
     int m_useTray;
     int m_autoStart;
-    CToolTipCtrl m_toolTip;
 };
