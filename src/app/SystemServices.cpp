@@ -1,6 +1,7 @@
 #include "app/SystemServices.h"
 
 #include "collections/Settings.h"
+#include "collections/TextPieces.h"
 #include "framework/WinApp.h"
 
 #include <io.h>
@@ -65,9 +66,7 @@ std::string ReadRegistryString(HKEY root, const char* subkey, const char* valueN
         } else if (type == REG_DWORD && size == sizeof(int32_t)) {
             int32_t value;
             memcpy(&value, buffer, sizeof value);
-            char number[16];
-            snprintf(number, sizeof number, "%d", value);
-            result = number;
+            result = FormatDecimal(value);
         }
     }
     RegCloseKey(key);

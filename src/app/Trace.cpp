@@ -43,8 +43,8 @@ void TraceWrite(const char* format, ...)
     try {
         // A path cut to the limit names some other file, wherever the cut
         // falls: better no trace than a stray file.
-        if (FullTracePath().size() > maxPathLength) return;
-        std::string path = TraceFilePath();
+        std::string path = FullTracePath();
+        if (path.size() > maxPathLength) return;
         char message[messageSize];
         if (strlen(format) >= messageSize) {
             strcpy(message, "Trace string too long");

@@ -3,21 +3,12 @@
 #include "app/Random.h"
 #include "collections/TextPieces.h"
 
-#include <cstdio>
-
 namespace {
 constexpr size_t nameListSize = 16384;
 constexpr size_t valueSize = 512;
 const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 const char* const internalSection = "TombolixInternal";
-
-std::string Decimal(int32_t value)
-{
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    return text;
-}
 }  // namespace
 
 bool IsReservedName(const std::string& name)
@@ -62,8 +53,8 @@ void CCollection::Save()
         if (!entry.IsAvailable()) file.DeleteKey(name, entryName);
     for (const auto& [entryName, entry] : entries)
         if (entry.IsAvailable()) file.WriteString(name, entryName, entry.EncodeEntry());
-    file.WriteString(name, cycleKey, Decimal(cycle ? 1 : 0));
-    file.WriteString(name, nextToUseKey, Decimal(nextToUse));
+    file.WriteString(name, cycleKey, FormatDecimal(cycle ? 1 : 0));
+    file.WriteString(name, nextToUseKey, FormatDecimal(nextToUse));
 }
 
 void CCollection::DeleteFromFile()
@@ -124,7 +115,7 @@ CSaverEntry* CCollection::ChooseInOrder()
     // over the whole map rather than dividing by zero.
     int32_t length = count != 0 ? count : static_cast<int32_t>(entries.size());
     nextToUse = static_cast<int32_t>((static_cast<int64_t>(nextToUse) + 1) % length);
-    file.WriteString(name, nextToUseKey, Decimal(nextToUse));
+    file.WriteString(name, nextToUseKey, FormatDecimal(nextToUse));
     return result;
 }
 

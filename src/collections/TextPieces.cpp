@@ -1,5 +1,7 @@
 #include "collections/TextPieces.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cctype>
 
@@ -13,6 +15,13 @@ std::vector<std::string> SplitText(const std::string& text, char separator)
     }
     if (start < text.size()) pieces.push_back(text.substr(start));
     return pieces;
+}
+
+std::string FormatDecimal(int32_t value)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    return text;
 }
 
 int32_t ReadDecimal(const char* text)

@@ -14,6 +14,8 @@ std::vector<std::string> SplitText(const std::string& text, char separator);
 // wraps around modulo 2^32 instead of overflowing.
 int32_t ReadDecimal(const char* text);
 inline int32_t ReadDecimal(const std::string& text) { return ReadDecimal(text.c_str()); }
+// The number in signed decimal, as "%d" writes it.
+std::string FormatDecimal(int32_t value);
 
 // The text with A to Z turned to a to z, for comparing without regard to case.
 std::string LowerCase(std::string text);

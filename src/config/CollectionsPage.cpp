@@ -145,8 +145,8 @@ void CSettingsPage::LoadCollection()
     m_pCollection->Load(true);
 
     bool cycle = m_pCollection->GetCycle();
-    m_cycleRadio.SetCheck(cycle ? BST_CHECKED : BST_UNCHECKED);
-    m_randomRadio.SetCheck(cycle ? BST_UNCHECKED : BST_CHECKED);
+    m_cycleRadio.SetCheck(CheckState(cycle));
+    m_randomRadio.SetCheck(CheckState(!cycle));
     m_availableList.ResetContent();
     m_selectedList.ResetContent();
     ListAvailableSavers();

@@ -9,8 +9,6 @@
 #include "config/SaverListMoves.h"
 #include "res/resource.h"
 
-#include <cstdio>
-
 void CSettingsPage::UpdateControls()
 {
     const int current = m_selectedList.GetCurSel();
@@ -40,13 +38,11 @@ void CSettingsPage::ShowSelectedEntry()
     int current = m_selectedList.GetCurSel();
     if (current >= 0) {
         const CSaverEntry& entry = m_pCollection->FindOrAdd(m_selectedList.GetText(current));
-        char duration[16];
-        snprintf(duration, sizeof duration, "%d", entry.GetDuration());
-        m_durationText = duration;
+        m_durationText = FormatDecimal(entry.GetDuration());
         UpdateData(false);
         // A level outside 0 to 4, from a hand-edited file, checks none.
         for (int level = 0; level < 5; ++level)
-            m_levelRadio[level].SetCheck(level == entry.GetLevel() ? BST_CHECKED : BST_UNCHECKED);
+            m_levelRadio[level].SetCheck(CheckState(level == entry.GetLevel()));
     }
     UpdateControls();
 }

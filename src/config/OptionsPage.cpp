@@ -20,15 +20,6 @@ const ControlTip toolTips[] = {
     {IDC_BLANKER_SPIN, minutesTip},
 };
 
-int CheckState(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
-
-std::string Decimal(int value)
-{
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    return text;
-}
-
 }  // namespace
 
 const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
@@ -42,7 +33,7 @@ COptionsPage::COptionsPage() : CSheetPage(IDD_OPTIONS)
     const CSettings& settings = GetApp().GetSettings();
     m_useBlanker = CheckState(settings.GetUseBlanker());
     m_showToolTips = CheckState(settings.GetShowToolTips());
-    m_minutesText = Decimal(settings.GetBlankerMinutes());
+    m_minutesText = FormatDecimal(settings.GetBlankerMinutes());
     m_passwordOverride = CheckState(settings.GetPasswordOverride());
 }
 

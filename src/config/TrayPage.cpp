@@ -20,8 +20,8 @@ const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
 
 CTrayPage::CTrayPage()
     : CSheetPage(IDD_TRAY),
-      m_useTray(GetApp().GetSettings().GetUseTray() ? BST_CHECKED : BST_UNCHECKED),
-      m_autoStart(GetApp().GetSettings().GetAutoStart() ? BST_CHECKED : BST_UNCHECKED)
+      m_useTray(CheckState(GetApp().GetSettings().GetUseTray())),
+      m_autoStart(CheckState(GetApp().GetSettings().GetAutoStart()))
 {
 }
 

@@ -63,6 +63,9 @@ public:
     void SetExtendedUI(bool extended) const { SendMessage(CB_SETEXTENDEDUI, extended); }
 };
 
+// A check box's or radio button's state for a yes or no.
+inline int CheckState(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
+
 class CButton : public CWnd {
 public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
