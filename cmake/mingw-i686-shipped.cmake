@@ -9,4 +9,7 @@ set(MINGW_THREADS win32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections -flto")
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections -flto")
-string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--gc-sections -flto -s")
+# One link-time partition: with several, mingw-w64's GCC 12 stops with an
+# internal error (binds_to_current_def_p, in dead-store elimination) on
+# this program.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--gc-sections -flto -flto-partition=one -s")

@@ -8,6 +8,9 @@ set(TOMBOLIX_PORTABLE_SOURCES
   src/collections/OlderFileImport.cpp
   src/collections/SaverEntry.cpp
   src/collections/Settings.cpp
+  src/collections/SheetEdits.cpp
+  src/collections/StoredNames.cpp
+  src/collections/StoredState.cpp
   src/collections/TextPieces.cpp
   src/session/Session.cpp
   src/session/Stopwatch.cpp

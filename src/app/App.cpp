@@ -6,8 +6,10 @@
 #include "collections/Collection.h"
 #include "collections/OlderFileImport.h"
 #include "collections/Settings.h"
+#include "collections/StoredState.h"
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"
+#include "os/MachineMutex.h"
 #include "os/PrivateProfileFile.h"
 #include "os/RegistrySettingsStore.h"
 #include "os/Win32FileSystem.h"
@@ -29,6 +31,8 @@ namespace {
 const char* const trayMutexName = "BrackwenTombolix";
 const char* const screenSaverMutexName = "BrackwenTombolixScreensaver";
 const char* const desktopKey = "Control Panel\\Desktop";
+// Held across every read-modify-write of the collections file.
+const char* const collectionsLockName = "BrackwenTombolixCollectionsFile";
 
 std::vector<std::string> CommandLineArguments()
 {
@@ -84,7 +88,12 @@ CApp::CApp()
 CApp::~CApp()
 {
     frame.reset();
-    settings.reset();
+    storedState.reset();
+}
+
+CSettings& CApp::GetSettings()
+{
+    return storedState->GetSettings();
 }
 
 void CApp::OpenStoredSettings()
@@ -92,8 +101,9 @@ void CApp::OpenStoredSettings()
     SetRegistryKey("Brackwen");
     g_appTitle = AfxLoadString(IDS_APP_TITLE);
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
-    collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini");
-    settings = std::make_unique<CSettings>(*settingsStore, *collectionsFile);
+    collectionsLock = std::make_unique<CMachineMutex>(collectionsLockName);
+    collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini", collectionsLock.get());
+    storedState = std::make_unique<CStoredState>(*settingsStore, *collectionsFile, *collectionsLock);
     ImportOlderFileOnFirstStart();
 }
 
@@ -137,6 +147,7 @@ void CApp::ImportOlderFileOnFirstStart()
     if (settingsStore->ReadInt("Config", "OlderFileImported", 0) != 0) return;
     // Both files are shared by every user of the machine: another user's
     // first start must not bring the old collections back over the new ones.
+    CFileLockGuard held(collectionsLock.get());
     if (ListCollectionNames(*collectionsFile).empty()) {
         CPrivateProfileFile olderFile("Tombolix.ini");
         CWin32FileSystem fileSystem;
@@ -184,7 +195,7 @@ bool CApp::StartScreenSaverMode()
     mode = ModeScreenSaver;
 
     // The resident instance's window counts as one when the settings keep one.
-    int expected = settings->GetUseTray() ? 2 : 1;
+    int expected = GetSettings().GetUseTray() ? 2 : 1;
     if (CountWindowsTitled(g_appTitle) >= expected) return false;
 
     std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
@@ -220,7 +231,7 @@ bool CApp::StartTrayInstance()
 
 bool CApp::EnsureTrayInstance()
 {
-    if (!settings->GetAutoStart() || !settings->GetUseTray()) return false;
+    if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
     // A mutex that cannot be created counts as one that did not exist.
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
@@ -231,26 +242,33 @@ bool CApp::EnsureTrayInstance()
 
 bool CApp::RunConfiguration(CWnd* parent)
 {
-    auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0);
+    std::unique_ptr<CSheetEdits> edits = storedState->BeginEdits();
+    auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0,
+                                               *storedState, *edits);
     g_pConfigSheet = sheet.get();
     bool ok = sheet->DoModal() == IDOK;
-    if (ok) {
-        HWND trayWindow = FindWindowA(nullptr, g_appTitle.c_str());
-        if (settings->GetUseTray()) {
-            if (!trayWindow) StartTrayInstance();
-        } else if (trayWindow) {
-            PostMessageA(trayWindow, WM_CLOSE, 0, 0);
-        }
-        ApplyAutoStart(*settings);
-    }
-    if (uninstallRequested) settings->RemoveAllStoredSettings();
     g_pConfigSheet = nullptr;
-    return ok;
+    if (!ok) return false;
+
+    CSettings& settings = GetSettings();
+    // Nothing is stored any more: the resident instance goes for good.
+    if (edits->IsUninstallRequested()) {
+        settings.SetUseTray(false);
+        settings.SetAutoStart(false);
+    }
+    HWND trayWindow = FindWindowA(nullptr, g_appTitle.c_str());
+    if (settings.GetUseTray()) {
+        if (!trayWindow) StartTrayInstance();
+    } else if (trayWindow) {
+        PostMessageA(trayWindow, WM_CLOSE, 0, 0);
+    }
+    ApplyAutoStart(settings);
+    return true;
 }
 
 bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
                              HANDLE* process, DWORD* processId)
 {
-    return ::LaunchScreenSaver(settings->GetFolders(), name, arguments, creationFlags, process, processId) ==
+    return ::LaunchScreenSaver(GetSettings().GetFolders(), name, arguments, creationFlags, process, processId) ==
            LaunchOutcome::Started;
 }

@@ -4,7 +4,6 @@
 #pragma once
 #include "app/Random.h"
 #include "app/RunMode.h"
-#include "collections/UninstallState.h"
 #include "framework/WinApp.h"
 
 #include <cstdint>
@@ -13,13 +12,15 @@
 
 class CMainWnd;
 class CSettings;
+class CStoredState;
 class CWnd;
+class IFileLock;
 class IProfileFile;
 class ISettingsStore;
 
 extern std::string g_appTitle;   // "Tombolix2": the window title by which instances find each other
 
-class CApp : public CWinApp, public IUninstallState {
+class CApp : public CWinApp {
 public:
     CApp();
     ~CApp() override;
@@ -27,24 +28,22 @@ public:
     bool InitInstance() override;
     int ExitInstance() override;
     // The first step of every start, whatever the mode: the registry key,
-    // the title, the options and the collections file, and the import of
-    // the older file on the first start.
+    // the title, the options and the collections file under their lock,
+    // and the import of the older file on the first start.
     void OpenStoredSettings();
 
     RunMode GetMode() const { return mode; }
-    CSettings& GetSettings() { return *settings; }
-    ISettingsStore& GetSettingsStore() { return *settingsStore; }
-    IProfileFile& GetCollectionsFile() { return *collectionsFile; }
+    CStoredState& GetStoredState() { return *storedState; }
+    CSettings& GetSettings();
     bool IsPasswordInUse() const { return passwordInUse; }
     int64_t GetStartTime() const { return startTime; }
     bool IsTraceEnabled() const { return traceEnabled; }
-    void SetUninstallRequested(bool requested) { uninstallRequested = requested; }
-    bool IsUninstallRequested() const override { return uninstallRequested; }
 
     // Starts the resident instance when the settings want one and none runs;
     // true when it did.
     bool EnsureTrayInstance();
-    // Shows the settings sheet and applies its outcome; true after OK.
+    // Shows a settings sheet on what is stored now and applies its outcome;
+    // true after OK.
     bool RunConfiguration(CWnd* parent);
     // Finds <name>.scr in the system folder, the Windows folder or an extra
     // folder and starts it with the arguments; true when a process started.
@@ -62,15 +61,15 @@ private:
     void ImportOlderFileOnFirstStart();
 
     std::unique_ptr<ISettingsStore> settingsStore;
+    std::unique_ptr<IFileLock> collectionsLock;
     std::unique_ptr<IProfileFile> collectionsFile;
-    std::unique_ptr<CSettings> settings;
+    std::unique_ptr<CStoredState> storedState;
     std::unique_ptr<CMainWnd> frame;
     bool trayMutexExisted = false;
     RunMode mode = ModeNone;
     bool traceEnabled = false;
     bool passwordInUse = false;
     int64_t startTime = 0;
-    bool uninstallRequested = false;
     // Only what this process switched on is switched off at exit.
     bool announcedScreenSaverRunning = false;
 };

@@ -1,11 +1,13 @@
 #include "collections/Collection.h"
 
 #include "app/Random.h"
+#include "collections/StoredNames.h"
 #include "collections/TextPieces.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
-constexpr size_t nameListSize = 16384;
-constexpr size_t valueSize = 512;
 const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 const char* const internalSection = "TombolixInternal";
@@ -18,49 +20,69 @@ bool IsReservedName(const std::string& name)
 
 bool IsInternalSection(const std::string& name)
 {
-    return LowerCase(name) == LowerCase(internalSection);
+    return SameName(name, internalSection);
 }
 
-CCollection::CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall)
-    : name(std::move(name)), file(file), uninstall(uninstall)
-{
-}
+CCollection::CCollection(std::string name, IProfileFile& file) : name(std::move(name)), file(file) {}
 
 void CCollection::Load(bool keepEveryEntry)
 {
     totalWeight = 0;
     count = 0;
-    for (const std::string& key : file.ReadKeyNames(name, nameListSize)) {
-        std::string value = file.ReadString(name, key, "", valueSize);
-        if (value.empty() || IsReservedName(key)) continue;
+    int32_t position = 0;
+    for (const std::string& key : file.ReadKeyNames(name)) {
+        int32_t filePosition = position++;
+        std::string value = file.ReadString(name, key, "");
+        if (value.empty() || !IsOfferedSaverName(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
         if (!keepEveryEntry && !entry.IsSelected()) continue;
+        entry.SetStored(filePosition, value);
+        fileSpellings.emplace(LowerCase(key), key);
         totalWeight += static_cast<float>(entry.Weight());
         ++count;
         entries.emplace(key, entry);
     }
+    storedCycle = file.ReadString(name, cycleKey, "");
+    storedNextToUse = file.ReadString(name, nextToUseKey, "");
     cycle = file.ReadInt(name, cycleKey, 0) != 0;
     nextToUse = file.ReadInt(name, nextToUseKey, 0);
 }
 
-void CCollection::Save()
+bool CCollection::Save()
 {
-    if (uninstall.IsUninstallRequested()) return;
+    bool written = true;
+    auto keep = [&](bool ok) { written = written && ok; };
     // Removals first: the file's keys ignore letter case, so removing an
     // unfound "clock" after writing the found "Clock" would remove both.
-    for (const auto& [entryName, entry] : entries)
-        if (!entry.IsAvailable()) file.DeleteKey(name, entryName);
-    for (const auto& [entryName, entry] : entries)
-        if (entry.IsAvailable()) file.WriteString(name, entryName, entry.EncodeEntry());
-    file.WriteString(name, cycleKey, FormatDecimal(cycle ? 1 : 0));
-    file.WriteString(name, nextToUseKey, FormatDecimal(nextToUse));
+    for (auto& [entryName, entry] : entries) {
+        if (entry.IsAvailable() || entry.IsKept() || entry.GetFilePosition() < 0) continue;
+        keep(file.DeleteKey(name, entryName));
+        entry.SetStored(-1, "");
+    }
+    for (auto& [entryName, entry] : entries) {
+        if (!entry.IsAvailable() && !entry.IsKept()) continue;
+        std::string value = entry.EncodeEntry();
+        if (value == entry.GetStoredValue()) continue;
+        bool ok = file.WriteString(name, entryName, value);
+        keep(ok);
+        if (ok) entry.SetStoredValue(value);
+    }
+    auto writeNumber = [&](const char* key, int32_t number, std::string& stored) {
+        std::string text = FormatDecimal(number);
+        if (text == stored) return;
+        bool ok = file.WriteString(name, key, text);
+        keep(ok);
+        if (ok) stored = text;
+    };
+    writeNumber(cycleKey, cycle ? 1 : 0, storedCycle);
+    writeNumber(nextToUseKey, nextToUse, storedNextToUse);
+    return written;
 }
 
-void CCollection::DeleteFromFile()
+bool CCollection::DeleteFromFile()
 {
-    if (uninstall.IsUninstallRequested()) return;
-    file.DeleteSection(name);
+    return file.DeleteSection(name);
 }
 
 void CCollection::ForgetEntry(const CSaverEntry& entry)
@@ -78,10 +100,81 @@ void CCollection::ClearSelection()
     for (auto& [entryName, entry] : entries) entry.SetSelected(false);
 }
 
-void CCollection::LeaveUnavailableEntriesAlone()
+void CCollection::MarkFound(const std::string& entryName)
 {
-    for (auto entry = entries.begin(); entry != entries.end();)
-        entry = entry->second.IsAvailable() ? std::next(entry) : entries.erase(entry);
+    auto found = entries.find(entryName);
+    if (found == entries.end()) {
+        CSaverEntry entry(entryName);
+        // The key of the file's spelling takes the found one's value: the
+        // profile functions take both spellings for one key.
+        auto spelling = fileSpellings.find(LowerCase(entryName));
+        if (spelling != fileSpellings.end()) {
+            auto other = entries.find(spelling->second);
+            if (other != entries.end() && !other->second.IsAvailable()) {
+                entry.SetLevel(other->second.GetLevel());
+                entry.SetDuration(other->second.GetDuration());
+                entry.SetSelected(other->second.IsSelected());
+                entry.SetOrder(other->second.GetOrder());
+                entry.SetStored(other->second.GetFilePosition(), "");
+                entries.erase(other);
+            }
+            fileSpellings.erase(spelling);
+        }
+        found = entries.emplace(entryName, entry).first;
+    }
+    found->second.SetAvailable(true);
+}
+
+void CCollection::KeepUnfoundEntries()
+{
+    for (auto& [entryName, entry] : entries)
+        if (!entry.IsAvailable()) entry.SetKept(true);
+}
+
+template <typename Filter>
+std::vector<CSaverEntry*> CCollection::SelectedByOrder(Filter filter) const
+{
+    std::vector<CSaverEntry*> selected;
+    for (const auto& [entryName, entry] : entries)
+        if (entry.IsSelected() && filter(entry)) selected.push_back(const_cast<CSaverEntry*>(&entry));
+    std::stable_sort(selected.begin(), selected.end(), [](const CSaverEntry* a, const CSaverEntry* b) {
+        return std::make_tuple(a->GetOrder(), a->GetFilePosition()) <
+               std::make_tuple(b->GetOrder(), b->GetFilePosition());
+    });
+    return selected;
+}
+
+std::vector<std::string> CCollection::ListSelectedInOrder() const
+{
+    std::vector<std::string> names;
+    for (const CSaverEntry* entry : SelectedByOrder([](const CSaverEntry& e) { return e.IsAvailable(); }))
+        names.push_back(entry->GetName());
+    return names;
+}
+
+void CCollection::SetSelection(const std::vector<std::string>& selectedNames, bool cycleInOrder)
+{
+    auto isKept = [](const CSaverEntry& e) { return e.IsKept() && !e.IsAvailable(); };
+    std::vector<CSaverEntry*> kept = SelectedByOrder(isKept);
+    bool changed = cycleInOrder != cycle || ListSelectedInOrder() != selectedNames;
+
+    ClearSelection();
+    int32_t order = 0;
+    for (const std::string& selectedName : selectedNames) {
+        CSaverEntry& entry = FindOrAdd(selectedName);
+        entry.SetSelected(true);
+        entry.SetOrder(order++);
+        // A name that the Folders page listed after the load was found on
+        // disk all the same.
+        entry.SetAvailable(true);
+    }
+    for (CSaverEntry* entry : kept) {
+        entry->SetSelected(true);
+        entry->SetOrder(order++);
+    }
+    cycle = cycleInOrder;
+    // Cycling starts again at the top of a list that changed.
+    if (changed) nextToUse = 0;
 }
 
 void CCollection::CopyLevelAndDuration(const CSaverEntry& source)
@@ -135,7 +228,7 @@ CSaverEntry* CCollection::PickByWeight(float r)
 std::vector<std::string> ListCollectionNames(IProfileFile& file)
 {
     std::vector<std::string> names;
-    for (std::string& section : file.ReadSectionNames(nameListSize))
-        if (section != internalSection) names.push_back(std::move(section));
+    for (std::string& section : file.ReadSectionNames())
+        if (!IsInternalSection(section)) names.push_back(std::move(section));
     return names;
 }

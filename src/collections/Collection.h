@@ -1,7 +1,6 @@
 // A named collection of screen savers: one section of the collections file.
 #pragma once
 #include "collections/SaverEntry.h"
-#include "collections/UninstallState.h"
 #include "os/ProfileFile.h"
 
 #include <cstdint>
@@ -16,9 +15,7 @@ using SaverEntries = std::map<std::string, CSaverEntry>;
 
 class CCollection {
 public:
-    // Every collection answers to the run's uninstall request: once it is
-    // made, Save and DeleteFromFile leave the file alone.
-    CCollection(std::string name, IProfileFile& file, const IUninstallState& uninstall);
+    CCollection(std::string name, IProfileFile& file);
     virtual ~CCollection() = default;
 
     const std::string& GetName() const { return name; }
@@ -31,18 +28,34 @@ public:
     const SaverEntries& GetEntries() const { return entries; }
 
     // Reads the section; without keepEveryEntry only selected entries stay.
+    // Keys that are no screen saver the program may start are left out.
     void Load(bool keepEveryEntry);
-    // Writes every available entry, removes the keys of the others.
-    void Save();
-    void DeleteFromFile();
+    // Writes what changed since the load: the available and kept entries
+    // whose values differ from the file's, and the cycle and position when
+    // they changed; removes the keys of the entries neither found nor kept.
+    // False when a write did not reach the file.
+    bool Save();
+    bool DeleteFromFile();
     void ForgetEntry(const CSaverEntry& entry);
 
     // The entry of exactly this name, created with the defaults if missing.
     CSaverEntry& FindOrAdd(const std::string& entryName);
     void ClearSelection();
-    // The entries whose screen saver was not found leave this object, not
-    // the file: Save then leaves their keys as they are.
-    void LeaveUnavailableEntriesAlone();
+    // The screen saver was found on disk under this spelling. An entry that
+    // the file spells otherwise (letter case) hands its values over, so that
+    // the selection survives the new spelling.
+    void MarkFound(const std::string& entryName);
+    // The entries not found may be on a drive that is offline: they keep
+    // their keys and their selection.
+    void KeepUnfoundEntries();
+    // The selected entries that were found, in the order of the list of
+    // selected screen savers: by order number, ties in file order.
+    std::vector<std::string> ListSelectedInOrder() const;
+    // Takes selection and order from the list of selected screen savers: the
+    // listed ones get the positions 0 to n - 1, the kept selected ones the
+    // positions after them in their old order. Cycling starts at the top
+    // again when the list or the mode changed.
+    void SetSelection(const std::vector<std::string>& selectedNames, bool cycleInOrder);
     void CopyLevelAndDuration(const CSaverEntry& source);
 
     // The next screen saver: in list order, or drawn by weight; none when
@@ -53,6 +66,9 @@ public:
 
 private:
     CSaverEntry* ChooseInOrder();
+    // Selected entries passing the filter, by order number, ties in file order.
+    template <typename Filter>
+    std::vector<CSaverEntry*> SelectedByOrder(Filter filter) const;
 
     std::string name;
     float totalWeight = 0;
@@ -60,9 +76,13 @@ private:
     int32_t nextToUse = 0;
     SaverEntries entries;
     int32_t count = 0;
+    // The texts the file held for the cycle flag and the position ("" for none).
+    std::string storedCycle;
+    std::string storedNextToUse;
+    // The loaded keys by their lower-case spelling.
+    std::map<std::string, std::string> fileSpellings;
 
     IProfileFile& file;
-    const IUninstallState& uninstall;
 };
 
 // Names whose first 8 characters are exactly "Tombolix" belong to the

@@ -2,12 +2,8 @@
 
 #include "collections/FileFinder.h"
 #include "collections/SaverEntry.h"
+#include "collections/StoredNames.h"
 #include "collections/TextPieces.h"
-
-namespace {
-constexpr size_t nameListSize = 16384;
-constexpr size_t valueSize = 512;
-}
 
 void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFileSystem& fileSystem)
 {
@@ -16,10 +12,10 @@ void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFi
     windowsFinder.Find("*.scr");
     systemFinder.Find("*.scr");
 
-    for (const std::string& section : olderFile.ReadSectionNames(nameListSize)) {
+    for (const std::string& section : olderFile.ReadSectionNames()) {
         int32_t counter = 0;
-        for (const std::string& key : olderFile.ReadKeyNames(section, nameListSize)) {
-            std::string value = olderFile.ReadString(section, key, "", valueSize);
+        for (const std::string& key : olderFile.ReadKeyNames(section)) {
+            std::string value = olderFile.ReadString(section, key, "");
             if (value.empty() || key.empty()) continue;
             std::vector<std::string> pieces = SplitText(value, '\\');
             if (pieces.size() < 4) continue;
@@ -29,6 +25,8 @@ void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFi
             fileName = inSystem != fileName ? inSystem : windowsFinder.MatchName(fileName);
             // Only a lower-case extension is cut off.
             std::string name = fileName.substr(0, fileName.find(".scr"));
+            // A key the new file would read back as another name, or a path.
+            if (!IsOfferedSaverName(name)) continue;
 
             CSaverEntry entry(name);
             entry.SetLevel(ReadDecimal(pieces[1]));

@@ -19,6 +19,21 @@ public:
     void SetSelected(bool value) { selected = value; }
     bool IsAvailable() const { return available; }
     void SetAvailable(bool value) { available = value; }
+    // Not found, but on a folder that could not be searched: stays as it is.
+    bool IsKept() const { return kept; }
+    void SetKept(bool value) { kept = value; }
+
+    // Where the load found the key among the section's keys (-1: not in
+    // the file), and the value it read there.
+    int32_t GetFilePosition() const { return filePosition; }
+    const std::string& GetStoredValue() const { return storedValue; }
+    void SetStored(int32_t position, const std::string& value)
+    {
+        filePosition = position;
+        storedValue = value;
+    }
+    // The file now holds this value for the entry.
+    void SetStoredValue(const std::string& value) { storedValue = value; }
 
     // (5 - level)^2 for whatever level the file held: 0 to 4 give 25 to 1.
     // Wide enough that no stored level overflows it.
@@ -40,4 +55,7 @@ private:
     int32_t order = 0;
     bool selected = false;
     bool available = false;
+    bool kept = false;
+    int32_t filePosition = -1;
+    std::string storedValue;
 };

@@ -2,65 +2,110 @@
 
 #include "collections/TextPieces.h"
 
+#include <algorithm>
+
 namespace {
 const char* const configSection = "Config";
 const char* const foldersSection = "TombolixInternal";
 const char* const foldersKey = "Folders";
-constexpr size_t foldersBufferSize = 4096;
 constexpr char folderTerminator = '*';
+
+bool Contains(const std::vector<std::string>& list, const std::string& item)
+{
+    return std::find(list.begin(), list.end(), item) != list.end();
 }
+
+// The stored list with the folders that the sheet removed taken out and
+// those it added put at the end, once each.
+std::vector<std::string> MergeFolders(const std::vector<std::string>& stored, const std::vector<std::string>& original,
+                                      const std::vector<std::string>& edited)
+{
+    std::vector<std::string> merged;
+    for (const std::string& folder : stored)
+        if (!Contains(original, folder) || Contains(edited, folder)) merged.push_back(folder);
+    for (const std::string& folder : edited)
+        if (!Contains(original, folder) && !Contains(merged, folder)) merged.push_back(folder);
+    return merged;
+}
+}  // namespace
 
 CSettings::CSettings(ISettingsStore& store, IProfileFile& collectionsFile)
     : store(store), collectionsFile(collectionsFile)
 {
+    Reload();
+}
+
+CSettings::CSettings(const CSettings& other) = default;
+CSettings::~CSettings() = default;
+
+void CSettings::Reload()
+{
+    values = ProgramOptions();
     installFolder = store.ReadString(configSection, "InstallFolder", "");
-    useTray = store.ReadInt(configSection, "UseTray", 1) != 0;
-    autoStart = true;   // never read: only the Tray page and Exit write it
-    showToolTips = store.ReadInt(configSection, "ShowToolTips", 1) != 0;
-    useBlanker = store.ReadInt(configSection, "UseBlanker", 0) != 0;
-    passwordOverride = store.ReadInt(configSection, "PasswordOverride", 0) != 0;
-    blankerMinutes = store.ReadInt(configSection, "BlankerMinutes", 120);
-    blankerName = store.ReadString(configSection, "BlankerName", "Blank Screen");
+    values.useTray = store.ReadInt(configSection, "UseTray", 1) != 0;
+    values.autoStart = true;   // never read: only the Tray page and Exit write it
+    values.showToolTips = store.ReadInt(configSection, "ShowToolTips", 1) != 0;
+    values.useBlanker = store.ReadInt(configSection, "UseBlanker", 0) != 0;
+    values.passwordOverride = store.ReadInt(configSection, "PasswordOverride", 0) != 0;
+    values.blankerMinutes = store.ReadInt(configSection, "BlankerMinutes", 120);
+    values.blankerName = store.ReadString(configSection, "BlankerName", "Blank Screen");
     ReadFolders();
 }
 
 void CSettings::RemoveFolder(size_t index)
 {
-    if (index < folders.size()) folders.erase(folders.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < values.folders.size())
+        values.folders.erase(values.folders.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void CSettings::WriteTraySettings()
+StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions edited)
 {
-    store.WriteInt(configSection, "UseTray", useTray ? 1 : 0);
-    store.WriteInt(configSection, "AutoStart", autoStart ? 1 : 0);
-}
+    Reload();
+    bool stored = true;
+    auto writeSwitch = [&](bool before, bool after, bool& value, const char* name) {
+        if (before == after) return;
+        value = after;
+        stored = store.WriteInt(configSection, name, after ? 1 : 0) && stored;
+    };
+    // In the order in which the pages have always written them.
+    writeSwitch(original.useTray, edited.useTray, values.useTray, "UseTray");
+    writeSwitch(original.autoStart, edited.autoStart, values.autoStart, "AutoStart");
+    writeSwitch(original.showToolTips, edited.showToolTips, values.showToolTips, "ShowToolTips");
+    writeSwitch(original.useBlanker, edited.useBlanker, values.useBlanker, "UseBlanker");
+    if (original.blankerMinutes != edited.blankerMinutes) {
+        values.blankerMinutes = edited.blankerMinutes;
+        stored = store.WriteInt(configSection, "BlankerMinutes", edited.blankerMinutes) && stored;
+    }
+    if (original.blankerName != edited.blankerName) {
+        values.blankerName = edited.blankerName;
+        stored = store.WriteString(configSection, "BlankerName", edited.blankerName) && stored;
+    }
+    writeSwitch(original.passwordOverride, edited.passwordOverride, values.passwordOverride, "PasswordOverride");
 
-void CSettings::WriteOptions()
-{
-    store.WriteInt(configSection, "ShowToolTips", showToolTips ? 1 : 0);
-    store.WriteInt(configSection, "UseBlanker", useBlanker ? 1 : 0);
-    store.WriteInt(configSection, "BlankerMinutes", blankerMinutes);
-    store.WriteString(configSection, "BlankerName", blankerName);
-    store.WriteInt(configSection, "PasswordOverride", passwordOverride ? 1 : 0);
+    StoreFailures failed;
+    failed.settingsStore = !stored;
+    if (original.folders != edited.folders) {
+        values.folders = MergeFolders(values.folders, original.folders, edited.folders);
+        std::string value;
+        for (const std::string& folder : values.folders) value += folder + folderTerminator;
+        failed.collectionsFile = !collectionsFile.WriteString(foldersSection, foldersKey, value);
+    }
+    return failed;
 }
 
 void CSettings::ReadFolders()
 {
-    std::string value = collectionsFile.ReadString(foldersSection, foldersKey, "", foldersBufferSize);
-    for (std::string& folder : SplitText(value, folderTerminator)) folders.push_back(std::move(folder));
+    values.folders.clear();
+    std::string value = collectionsFile.ReadString(foldersSection, foldersKey, "");
+    for (std::string& folder : SplitText(value, folderTerminator)) values.folders.push_back(std::move(folder));
 }
 
-void CSettings::WriteFolders()
+StoreFailures CSettings::RemoveAllStoredSettings()
 {
-    std::string value;
-    for (const std::string& folder : folders) value += folder + folderTerminator;
-    collectionsFile.WriteString(foldersSection, foldersKey, value);
-}
-
-void CSettings::RemoveAllStoredSettings()
-{
-    store.RemoveAll();
-    collectionsFile.Remove();
+    StoreFailures failed;
+    failed.settingsStore = !store.RemoveAll();
+    failed.collectionsFile = !collectionsFile.Remove();
+    return failed;
 }
 
 std::string ReadCurrentName(ISettingsStore& store)
@@ -68,7 +113,7 @@ std::string ReadCurrentName(ISettingsStore& store)
     return store.ReadString(configSection, "Current", "Default");
 }
 
-void WriteCurrentName(ISettingsStore& store, const std::string& name)
+bool WriteCurrentName(ISettingsStore& store, const std::string& name)
 {
-    store.WriteString(configSection, "Current", name);
+    return store.WriteString(configSection, "Current", name);
 }

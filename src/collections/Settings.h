@@ -7,43 +7,8 @@
 #include <string>
 #include <vector>
 
-class CSettings {
-public:
-    // Reads every value at once.
-    CSettings(ISettingsStore& store, IProfileFile& collectionsFile);
-    virtual ~CSettings() = default;
-
-    const std::vector<std::string>& GetFolders() const { return folders; }
-    void AddFolder(const std::string& folder) { folders.push_back(folder); }
-    void RemoveFolder(size_t index);
-
-    bool GetUseTray() const { return useTray; }
-    void SetUseTray(bool on) { useTray = on; }
-    bool GetAutoStart() const { return autoStart; }
-    void SetAutoStart(bool on) { autoStart = on; }
-    bool GetShowToolTips() const { return showToolTips; }
-    void SetShowToolTips(bool on) { showToolTips = on; }
-    bool GetUseBlanker() const { return useBlanker; }
-    void SetUseBlanker(bool on) { useBlanker = on; }
-    bool GetPasswordOverride() const { return passwordOverride; }
-    void SetPasswordOverride(bool on) { passwordOverride = on; }
-    const std::string& GetBlankerName() const { return blankerName; }
-    void SetBlankerName(const std::string& name) { blankerName = name; }
-    int GetBlankerMinutes() const { return blankerMinutes; }
-    void SetBlankerMinutes(int minutes) { blankerMinutes = minutes; }
-    const std::string& GetInstallFolder() const { return installFolder; }
-
-    void WriteTraySettings();
-    void WriteOptions();
-    void WriteFolders();
-    void ReadFolders();
-    // Deletes the stored options and the collections file.
-    void RemoveAllStoredSettings();
-
-private:
-    ISettingsStore& store;
-    IProfileFile& collectionsFile;
-
+// The values themselves, as one sheet edits them.
+struct ProgramOptions {
     std::vector<std::string> folders;
     bool useTray = true;
     bool autoStart = true;
@@ -52,9 +17,69 @@ private:
     bool passwordOverride = false;
     std::string blankerName = "Blank Screen";
     int blankerMinutes = 120;
+};
+
+// Which of the two stores a write could not reach.
+struct StoreFailures {
+    bool collectionsFile = false;
+    bool settingsStore = false;
+
+    bool Any() const { return collectionsFile || settingsStore; }
+    StoreFailures& operator|=(const StoreFailures& other)
+    {
+        collectionsFile = collectionsFile || other.collectionsFile;
+        settingsStore = settingsStore || other.settingsStore;
+        return *this;
+    }
+};
+
+class CSettings {
+public:
+    // Reads every value at once.
+    CSettings(ISettingsStore& store, IProfileFile& collectionsFile);
+    CSettings(const CSettings& other);
+    virtual ~CSettings();
+
+    const ProgramOptions& Values() const { return values; }
+
+    const std::vector<std::string>& GetFolders() const { return values.folders; }
+    void AddFolder(const std::string& folder) { values.folders.push_back(folder); }
+    void RemoveFolder(size_t index);
+
+    bool GetUseTray() const { return values.useTray; }
+    void SetUseTray(bool on) { values.useTray = on; }
+    bool GetAutoStart() const { return values.autoStart; }
+    void SetAutoStart(bool on) { values.autoStart = on; }
+    bool GetShowToolTips() const { return values.showToolTips; }
+    void SetShowToolTips(bool on) { values.showToolTips = on; }
+    bool GetUseBlanker() const { return values.useBlanker; }
+    void SetUseBlanker(bool on) { values.useBlanker = on; }
+    bool GetPasswordOverride() const { return values.passwordOverride; }
+    void SetPasswordOverride(bool on) { values.passwordOverride = on; }
+    const std::string& GetBlankerName() const { return values.blankerName; }
+    void SetBlankerName(const std::string& name) { values.blankerName = name; }
+    int GetBlankerMinutes() const { return values.blankerMinutes; }
+    void SetBlankerMinutes(int minutes) { values.blankerMinutes = minutes; }
+    const std::string& GetInstallFolder() const { return installFolder; }
+
+    // Every value again, as stored now.
+    void Reload();
+    // Reads what is stored now and writes over it only the values that
+    // edited changes from original; the folders added and removed join the
+    // stored list. The values are then those stored.
+    StoreFailures Apply(const ProgramOptions& original, ProgramOptions edited);
+    void ReadFolders();
+    // Deletes the stored options and the collections file.
+    StoreFailures RemoveAllStoredSettings();
+
+private:
+    ISettingsStore& store;
+    IProfileFile& collectionsFile;
+
+    ProgramOptions values;
     std::string installFolder;
 };
 
 // The name of the collection that the session uses.
 std::string ReadCurrentName(ISettingsStore& store);
-void WriteCurrentName(ISettingsStore& store, const std::string& name);
+bool WriteCurrentName(ISettingsStore& store, const std::string& name);

@@ -36,6 +36,23 @@ int32_t ReadDecimal(const char* text)
     return static_cast<int32_t>(value);
 }
 
+std::optional<int32_t> ReadBoundedNumber(const std::string& text, int32_t minValue, int32_t maxValue)
+{
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < minValue || value > maxValue) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+int32_t Clamp(int32_t value, int32_t minValue, int32_t maxValue)
+{
+    return value < minValue ? minValue : value > maxValue ? maxValue : value;
+}
+
 std::string LowerCase(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),

@@ -1,6 +1,7 @@
 // Splitting stored texts into pieces and reading numbers out of them.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ std::vector<std::string> SplitText(const std::string& text, char separator);
 // wraps around modulo 2^32 instead of overflowing.
 int32_t ReadDecimal(const char* text);
 inline int32_t ReadDecimal(const std::string& text) { return ReadDecimal(text.c_str()); }
+// A whole number written with digits only (no sign, no blanks) from
+// minValue to maxValue; none for any other text.
+std::optional<int32_t> ReadBoundedNumber(const std::string& text, int32_t minValue, int32_t maxValue);
+// The value moved into the range.
+int32_t Clamp(int32_t value, int32_t minValue, int32_t maxValue);
 // The number in signed decimal, as "%d" writes it.
 std::string FormatDecimal(int32_t value);
 

@@ -3,17 +3,20 @@
 #include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
+#include "collections/StoredNames.h"
+#include "collections/TextPieces.h"
 #include "config/NewCollectionDlg.h"
 #include "config/ToolTips.h"
 #include "framework/MessageMap.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
 
 const char* const defaultCollection = "Default";
-constexpr int maxDurationCharacters = 5;
 const char* const levelTip = "How often the screensaver will be shown relative to the others";
 
 // In the order in which the page adds them.
@@ -41,6 +44,21 @@ const ControlTip toolTips[] = {
     {IDC_MOVE_UP, "Move the selected screensaver up one position in the list"},
 };
 
+// Why New refuses a name the file cannot hold as it is; null for the others.
+const char* RefusalOf(CollectionNameProblem problem)
+{
+    switch (problem) {
+    case CollectionNameProblem::TooLong:
+        return "A collection name can have at most 260 characters.";
+    case CollectionNameProblem::Blanks:
+        return "A collection name cannot begin or end with a blank.";
+    case CollectionNameProblem::Characters:
+        return "A collection name cannot contain ']' or a line break.";
+    default:
+        return nullptr;
+    }
+}
+
 }  // namespace
 
 const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
@@ -64,10 +82,11 @@ const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
     {IDC_COLLECTION, CBN_CLOSEUP, &CSettingsPage::OnCollectionClosedUp},
 };
 
-CSettingsPage::CSettingsPage()
-    : CSheetPage(IDD_COLLECTIONS),
+CSettingsPage::CSettingsPage(CStoredState& stored, CSheetEdits& edits)
+    : CSheetPage(IDD_COLLECTIONS, edits),
       m_windowsFinder(m_fileSystem, GetWindowsFolder()),
-      m_systemFinder(m_fileSystem, GetSystemFolder())
+      m_systemFinder(m_fileSystem, GetSystemFolder()),
+      m_stored(stored)
 {
 }
 
@@ -82,7 +101,9 @@ void CSettingsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_SELECTED, m_selectedList);
     DDX_Control(pDX, IDC_AVAILABLE, m_availableList);
     DDX_Text(pDX, IDC_DURATION, m_durationText);
-    DDV_MaxChars(pDX, m_durationText, maxDurationCharacters);
+    // Only a duration the user can edit (one of a current item) is checked.
+    if (!pDX->m_bSaveAndValidate || m_selectedList.GetCurSel() >= 0)
+        DDV_MinMaxDigits(pDX, m_durationText, minDuration, maxDuration);
     for (int level = 0; level < 5; ++level) DDX_Control(pDX, IDC_LEVEL_VERY_HIGH + level, m_levelRadio[level]);
     DDX_Control(pDX, IDC_CYCLE, m_cycleRadio);
     DDX_Control(pDX, IDC_RANDOM, m_randomRadio);
@@ -108,18 +129,18 @@ BOOL CSettingsPage::OnInitDialog()
     m_systemFinder.Find("*.scr");
     m_collectionCombo.SetExtendedUI(true);
 
-    CApp& app = GetApp();
     m_collectionCombo.ResetContent();
-    for (const std::string& name : ListCollectionNames(app.GetCollectionsFile())) m_collectionCombo.AddString(name);
+    for (const std::string& name : ListCollectionNames(m_stored.GetCollectionsFile()))
+        m_collectionCombo.AddString(name);
     if (m_collectionCombo.GetCount() == 0) {
         OfferDefaultCollection();
     } else {
-        int current = m_collectionCombo.FindStringExact(-1, ReadCurrentName(app.GetSettingsStore()));
+        int current = m_collectionCombo.FindStringExact(-1, m_edits.GetCurrentName());
         m_collectionCombo.SetCurSel(current >= 0 ? current : 0);
     }
     LoadCollection();
 
-    CreateToolTips(m_toolTip, *this, app.GetSettings().GetShowToolTips(), toolTips);
+    CreatePageToolTips(toolTips);
     m_spin.SetRange(1, 32767);
     UpdateControls();
     m_initializing = false;
@@ -127,22 +148,26 @@ BOOL CSettingsPage::OnInitDialog()
 }
 
 // A file without collections, or a combo box emptied by deletions, still
-// gives the page a collection to edit; it enters the file at its first save.
+// gives the page a collection to edit; it enters the file at OK.
 void CSettingsPage::OfferDefaultCollection()
 {
     m_collectionCombo.SetCurSel(m_collectionCombo.AddString(defaultCollection));
 }
 
+// Shows the combo box's current collection: the sheet's copy if the page
+// showed it before, else as stored now. It is the one the session will use.
 void CSettingsPage::LoadCollection()
 {
-    if (m_pCollection) {
-        StoreCollection();
-        m_pCollection.reset();
-    }
-    CApp& app = GetApp();
+    if (m_pCollection) StoreCollection();
     std::string name = m_collectionCombo.GetLBText(m_collectionCombo.GetCurSel());
-    m_pCollection = std::make_unique<CCollection>(name, app.GetCollectionsFile(), app);
-    m_pCollection->Load(true);
+    m_pCollection = m_edits.FindCollection(name);
+    if (!m_pCollection) {
+        // A section deleted in this sheet is still in the file until OK.
+        auto collection = m_edits.IsDeleted(name) ? std::make_unique<CCollection>(name, m_stored.GetCollectionsFile())
+                                                  : m_stored.LoadCollection(name, true);
+        m_pCollection = &m_edits.AddCollection(std::move(collection));
+    }
+    m_edits.SetCurrentName(m_pCollection->GetName());
 
     bool cycle = m_pCollection->GetCycle();
     m_cycleRadio.SetCheck(CheckState(cycle));
@@ -157,75 +182,55 @@ void CSettingsPage::LoadCollection()
 }
 
 // Every screen saver found on disk, once, under the spelling of the first
-// folder that has it, and marked available in the collection.
+// folder that has it, and marked found in the collection. Names that a
+// collection cannot hold are not offered.
 void CSettingsPage::ListAvailableSavers()
 {
     CListBoxNames available(m_availableList);
     m_windowsFinder.FillList(available);
     m_systemFinder.FillList(available);
     bool everyFolderSearched = true;
-    for (const std::string& folder : GetApp().GetSettings().GetFolders()) {
+    for (const std::string& folder : m_edits.edited.GetFolders()) {
         CFileFinder finder(m_fileSystem, folder);
         finder.Find("*.scr");
         finder.FillList(available);
         everyFolderSearched = everyFolderSearched && FolderExists(folder);
     }
-    // The program's own files never join a collection.
     for (int i = m_availableList.GetCount() - 1; i >= 0; --i)
-        if (IsReservedName(m_availableList.GetText(i))) m_availableList.DeleteString(i);
-    for (int i = 0; i < m_availableList.GetCount(); ++i)
-        m_pCollection->FindOrAdd(m_availableList.GetText(i)).SetAvailable(true);
+        if (!IsOfferedSaverName(m_availableList.GetText(i))) m_availableList.DeleteString(i);
+    for (int i = 0; i < m_availableList.GetCount(); ++i) m_pCollection->MarkFound(m_availableList.GetText(i));
     // A screen saver not found may be on a drive that is offline now: only
-    // when every folder could be searched does the next save forget it.
-    if (!everyFolderSearched) m_pCollection->LeaveUnavailableEntriesAlone();
+    // when every folder could be searched does OK forget it.
+    if (!everyFolderSearched) m_pCollection->KeepUnfoundEntries();
 }
 
-// Moves the selected screen savers into the Selected list by their order:
-// for each position from 0 to count - 1 the first available item holding
-// it. Positions that no item holds are skipped; their entries stay
-// available. One pass finds all of them, so large collections load fast.
+// Moves every selected screen saver that was found into the Selected list,
+// in the collection's list order, whatever its order numbers.
 void CSettingsPage::ShowSelectedSavers()
 {
-    const int positions = m_pCollection->GetCount();
-    std::vector<int> itemAt(static_cast<size_t>(positions > 0 ? positions : 0), -1);
-    for (int i = 0; i < m_availableList.GetCount(); ++i) {
-        const CSaverEntry& entry = m_pCollection->FindOrAdd(m_availableList.GetText(i));
-        int order = entry.GetOrder();
-        if (entry.IsSelected() && order >= 0 && order < positions && itemAt[static_cast<size_t>(order)] < 0)
-            itemAt[static_cast<size_t>(order)] = i;
+    std::map<std::string, int> itemOf;
+    for (int i = 0; i < m_availableList.GetCount(); ++i) itemOf.emplace(m_availableList.GetText(i), i);
+    std::vector<int> moved;
+    for (const std::string& name : m_pCollection->ListSelectedInOrder()) {
+        auto item = itemOf.find(name);
+        if (item == itemOf.end()) continue;
+        m_selectedList.AddString(name);
+        moved.push_back(item->second);
     }
-    std::vector<bool> moved(static_cast<size_t>(m_availableList.GetCount()), false);
-    for (int item : itemAt) {
-        if (item < 0) continue;
-        m_selectedList.AddString(m_availableList.GetText(item));
-        moved[static_cast<size_t>(item)] = true;
-    }
-    for (int i = m_availableList.GetCount() - 1; i >= 0; --i)
-        if (moved[static_cast<size_t>(i)]) m_availableList.DeleteString(i);
+    std::sort(moved.begin(), moved.end());
+    for (auto item = moved.rbegin(); item != moved.rend(); ++item) m_availableList.DeleteString(*item);
 }
 
 void CSettingsPage::StoreCollection()
 {
-    m_pCollection->ClearSelection();
-    // Cycling starts again at the top of the list.
-    m_pCollection->SetNextToUse(0);
-    m_pCollection->SetCycle(m_cycleRadio.GetCheck() == BST_CHECKED);
-    for (int i = 0; i < m_selectedList.GetCount(); ++i) {
-        CSaverEntry& entry = m_pCollection->FindOrAdd(m_selectedList.GetText(i));
-        entry.SetSelected(true);
-        entry.SetOrder(i);
-        // A name that the Folders page listed after the load was found on
-        // disk all the same; without this its selection would not be saved.
-        entry.SetAvailable(true);
-    }
-    m_pCollection->Save();
+    std::vector<std::string> selected;
+    for (int i = 0; i < m_selectedList.GetCount(); ++i) selected.push_back(m_selectedList.GetText(i));
+    m_pCollection->SetSelection(selected, m_cycleRadio.GetCheck() == BST_CHECKED);
 }
 
 void CSettingsPage::OnOK()
 {
-    if (!m_pCollection) return;
-    StoreCollection();
-    WriteCurrentName(GetApp().GetSettingsStore(), m_pCollection->GetName());
+    if (m_pCollection) StoreCollection();
 }
 
 void CSettingsPage::OnCollectionClosedUp()
@@ -237,15 +242,20 @@ void CSettingsPage::OnNew()
 {
     CNewCollectionDlg dialog(this);
     if (dialog.DoModal() != IDOK) return;
+    // The whole text, however it reached the field.
     const std::string& name = dialog.m_name;
-    if (name.empty()) return;
+    CollectionNameProblem problem = CheckCollectionName(name);
+    if (problem == CollectionNameProblem::Empty) return;
+    if (const char* refusal = RefusalOf(problem)) {
+        ShowError(m_hWnd, refusal);
+        return;
+    }
     // The section of the extra folders is no collection, and the profile
     // functions would take the new one for it.
     if (m_collectionCombo.FindStringExact(-1, name) >= 0 || IsInternalSection(name)) {
         ShowError(m_hWnd, "This name is already used: " + name);
         return;
     }
-    StoreCollection();
     m_collectionCombo.SetCurSel(m_collectionCombo.AddString(name));
     LoadCollection();
 }
@@ -254,14 +264,15 @@ void CSettingsPage::OnDelete()
 {
     if (!m_pCollection) return;
     // Letter case counts here: "default" may go.
-    if (m_pCollection->GetName() == defaultCollection) {
+    std::string name = m_pCollection->GetName();
+    if (name == defaultCollection) {
         ShowError(m_hWnd, "'Default' is the only collection that cannot be deleted.");
         return;
     }
-    int index = m_collectionCombo.FindStringExact(-1, m_pCollection->GetName());
+    int index = m_collectionCombo.FindStringExact(-1, name);
     if (index < 0) return;
-    m_pCollection->DeleteFromFile();
-    m_pCollection.reset();
+    m_pCollection = nullptr;
+    m_edits.DeleteCollection(name);
 
     m_collectionCombo.DeleteString(index);
     int remaining = m_collectionCombo.GetCount();
@@ -269,5 +280,4 @@ void CSettingsPage::OnDelete()
     else if (remaining > 0) m_collectionCombo.SetCurSel(remaining - 1);
     else OfferDefaultCollection();
     LoadCollection();
-    WriteCurrentName(GetApp().GetSettingsStore(), m_pCollection->GetName());
 }

@@ -1,21 +1,21 @@
 // The Collections page of the settings sheet: picks, creates and deletes
-// collections and edits the one shown. Its two lists are also the sheet's
-// catalogue of every screen saver found, which the Folders and Options
-// pages read and change.
+// collections and edits the one shown, all in the sheet's copy. Its two
+// lists are also the sheet's catalogue of every screen saver found, which
+// the Folders and Options pages read and change.
 #pragma once
 #include "collections/Collection.h"
+#include "collections/StoredState.h"
 #include "collections/FileFinder.h"
 #include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
 #include "os/Win32FileSystem.h"
 
-#include <memory>
 #include <string>
 
 class CSettingsPage : public CSheetPage {
 public:
-    CSettingsPage();
+    CSettingsPage(CStoredState& stored, CSheetEdits& edits);
     ~CSettingsPage() override;
 
     const CListBox& GetAvailableList() const { return m_availableList; }
@@ -33,12 +33,19 @@ private:
     void LoadCollection();
     void ListAvailableSavers();
     void ShowSelectedSavers();
+    // Takes the lists into the collection shown, in the sheet's copy.
     void StoreCollection();
+    // Starts the Selected list's current screen saver with the arguments.
+    void LaunchSelected(const char* arguments, DWORD priority);
 
     // Editing the collection shown.
     void UpdateControls();
     CSaverEntry* GetSelectedEntry();
     void ShowSelectedEntry();
+
+    // Typed durations; the up-down control keeps to 1 to 32767 itself.
+    static constexpr int minDuration = 0;
+    static constexpr int maxDuration = 99999;
 
     static const CommandMapEntry<CSettingsPage> messageMap[];
     // The handlers of the message map.
@@ -70,7 +77,8 @@ private:
     CWin32FileSystem m_fileSystem;
     CFileFinder m_windowsFinder;
     CFileFinder m_systemFinder;
-    std::unique_ptr<CCollection> m_pCollection;
+    CStoredState& m_stored;
+    CCollection* m_pCollection = nullptr;   // owned by the sheet's copy
     // While true, the level radios and the duration edit change no entry.
     bool m_initializing = true;
 };

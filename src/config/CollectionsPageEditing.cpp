@@ -8,6 +8,7 @@
 #include "collections/TextPieces.h"
 #include "config/SaverListMoves.h"
 #include "res/resource.h"
+#include "session/Launcher.h"
 
 void CSettingsPage::UpdateControls()
 {
@@ -38,7 +39,9 @@ void CSettingsPage::ShowSelectedEntry()
     int current = m_selectedList.GetCurSel();
     if (current >= 0) {
         const CSaverEntry& entry = m_pCollection->FindOrAdd(m_selectedList.GetText(current));
-        m_durationText = FormatDecimal(entry.GetDuration());
+        // A stored duration out of range shows within it, so the page can
+        // always be left.
+        m_durationText = FormatDecimal(Clamp(entry.GetDuration(), minDuration, maxDuration));
         UpdateData(false);
         // A level outside 0 to 4, from a hand-edited file, checks none.
         for (int level = 0; level < 5; ++level)
@@ -111,11 +114,10 @@ void CSettingsPage::OnDurationChanged()
     if (m_initializing) return;
     CSaverEntry* entry = GetSelectedEntry();
     if (!entry) return;
-    // The text as it stands: its length is checked when the page is left,
-    // not each time the page shows a duration from a hand-edited file.
+    // The text as it stands; anything but a number in range (an emptied
+    // edit too) keeps the duration, and leaving the page says why.
     m_durationText = GetDlgItem(IDC_DURATION).GetWindowText();
-    // An emptied edit keeps the duration.
-    if (!m_durationText.empty()) entry->SetDuration(ReadDecimal(m_durationText));
+    if (auto minutes = ReadBoundedNumber(m_durationText, minDuration, maxDuration)) entry->SetDuration(*minutes);
 }
 
 void CSettingsPage::OnCopy()
@@ -129,10 +131,17 @@ void CSettingsPage::OnCopy()
 
 void CSettingsPage::OnSettings()
 {
-    if (CSaverEntry* entry = GetSelectedEntry()) GetApp().LaunchScreenSaver(entry->GetName(), "/c", NORMAL_PRIORITY_CLASS);
+    LaunchSelected("/c", NORMAL_PRIORITY_CLASS);
 }
 
 void CSettingsPage::OnPreview()
 {
-    if (CSaverEntry* entry = GetSelectedEntry()) GetApp().LaunchScreenSaver(entry->GetName(), "/s", IDLE_PRIORITY_CLASS);
+    LaunchSelected("/s", IDLE_PRIORITY_CLASS);
+}
+
+// Searched in the folders the sheet lists now, added ones included.
+void CSettingsPage::LaunchSelected(const char* arguments, DWORD priority)
+{
+    if (CSaverEntry* entry = GetSelectedEntry())
+        LaunchScreenSaver(m_edits.edited.GetFolders(), entry->GetName(), arguments, priority, nullptr, nullptr);
 }

@@ -1,11 +1,40 @@
 #include "config/ConfigProp.h"
 
+#include "app/App.h"
+#include "app/SystemServices.h"
+#include "os/Win32FileSystem.h"
+
 #include <utility>
 
 CConfigProp* g_pConfigSheet = nullptr;
 
-CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage)
-    : CPropertySheet(caption, parent, startPage)
+namespace {
+// What OK could not store, and that nothing is lost yet.
+std::string DescribeFailures(const StoreFailures& failed)
+{
+    std::string text = "Your changes could not all be saved.";
+    if (failed.collectionsFile)
+        text += "\n\nThe file " + GetWindowsFolder() +
+                "\\Tombolix2.ini could not be written: it may be read-only, in use by another program, or on a "
+                "full disk.";
+    if (failed.settingsStore)
+        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + GetApp().GetAppRegistryPath() +
+                "\\Config could not be written.";
+    return text + "\n\nYour changes are still shown: press OK to try again, or Cancel to leave them unsaved.";
+}
+}  // namespace
+
+CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored,
+                         CSheetEdits& edits)
+    : CPropertySheet(caption, parent, startPage),
+      stored(stored),
+      edits(edits),
+      collectionsPage(stored, edits),
+      informationPage(edits),
+      foldersPage(edits),
+      trayPage(edits),
+      optionsPage(edits),
+      uninstallPage(edits)
 {
     AddPage(&collectionsPage);
     AddPage(&trayPage);
@@ -14,6 +43,14 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
     AddPage(&informationPage);
     AddPage(&uninstallPage);
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
+}
+
+__attribute__((noipa)) bool CConfigProp::OnApply()
+{
+    StoreFailures failed = stored.Commit(edits);
+    if (!failed.Any()) return true;
+    ShowError(m_hWnd, DescribeFailures(failed));
+    return false;
 }
 
 void CConfigProp::SetToolTipsActive(bool active)

@@ -1,5 +1,8 @@
-// The settings sheet: six pages, OK and Cancel, no Apply.
+// The settings sheet: six pages, OK and Cancel, no Apply. The pages edit the
+// sheet's copy of the settings; OK stores what they changed, Cancel drops it.
 #pragma once
+#include "collections/SheetEdits.h"
+#include "collections/StoredState.h"
 #include "config/CollectionsPage.h"
 #include "config/FoldersPage.h"
 #include "config/InfoPage.h"
@@ -8,9 +11,11 @@
 #include "config/UninstallPage.h"
 #include "framework/PropertySheet.h"
 
-class CConfigProp : public CPropertySheet {
+class CConfigProp final : public CPropertySheet {
 public:
-    CConfigProp(const std::string& caption, HWND parent, UINT startPage);
+    CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored, CSheetEdits& edits);
+
+    CSheetEdits& GetEdits() { return edits; }
 
     CSettingsPage& GetCollectionsPage() { return collectionsPage; }
     // The Collections page's lists: every screen saver found, for the
@@ -24,7 +29,14 @@ public:
     // later reads the setting itself.
     void SetToolTipsActive(bool active);
 
+protected:
+    // Stores what the pages changed; a write that fails is reported and
+    // keeps the sheet open with the changes.
+    bool OnApply() override;
+
 private:
+    CStoredState& stored;
+    CSheetEdits& edits;
     // Declared in the order of construction; the tabs follow AddPage.
     CSettingsPage collectionsPage;
     CInfoPage informationPage;

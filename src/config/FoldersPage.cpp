@@ -27,7 +27,7 @@ const CommandMapEntry<CFoldersPage> CFoldersPage::messageMap[] = {
     {IDC_REMOVE_FOLDER, BN_CLICKED, &CFoldersPage::OnRemove},
 };
 
-CFoldersPage::CFoldersPage() : CSheetPage(IDD_FOLDERS), folderChooser(&m_shellFolderChooser) {}
+CFoldersPage::CFoldersPage(CSheetEdits& edits) : CSheetPage(IDD_FOLDERS, edits), folderChooser(&m_shellFolderChooser) {}
 
 CFoldersPage::~CFoldersPage() = default;
 
@@ -46,10 +46,10 @@ bool CFoldersPage::OnCommand(UINT id, UINT code, HWND control)
 BOOL CFoldersPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    CreatePageToolTips(toolTips);
     ShowAlwaysSearchedFolders();
     // Every entry, duplicates too: the list shows what is searched.
-    for (const std::string& folder : GetApp().GetSettings().GetFolders()) m_folderList.AddString(folder);
+    for (const std::string& folder : m_edits.edited.GetFolders()) m_folderList.AddString(folder);
     return TRUE;
 }
 
@@ -73,7 +73,7 @@ void CFoldersPage::OnAdd()
         ShowNote("No screensavers (*.scr) were found in this folder.");
     else if (g_pConfigSheet)
         AddToCatalogue(finder, g_pConfigSheet->GetAvailableList(), g_pConfigSheet->GetSelectedList());
-    GetApp().GetSettings().AddFolder(folder);
+    m_edits.edited.AddFolder(folder);
     RefillBlankerList();
 }
 
@@ -91,7 +91,7 @@ void CFoldersPage::OnRemove()
     m_folderList.DeleteString(current);
 
     // Every entry of exactly this spelling.
-    CSettings& settings = GetApp().GetSettings();
+    CSettings& settings = m_edits.edited;
     const std::vector<std::string>& folders = settings.GetFolders();
     for (size_t i = folders.size(); i-- > 0;)
         if (folders[i] == folder) settings.RemoveFolder(i);
@@ -101,11 +101,4 @@ void CFoldersPage::OnRemove()
 void CFoldersPage::RefillBlankerList()
 {
     if (g_pConfigSheet && g_pConfigSheet->GetOptionsPage().IsWindow()) g_pConfigSheet->GetOptionsPage().FillBlankerList();
-}
-
-void CFoldersPage::OnOK()
-{
-    // After the uninstall step nothing may bring the collections file back.
-    if (GetApp().IsUninstallRequested()) return;
-    GetApp().GetSettings().WriteFolders();
 }

@@ -11,7 +11,7 @@
 
 class CFoldersPage : public CSheetPage {
 public:
-    CFoldersPage();
+    explicit CFoldersPage(CSheetEdits& edits);
     ~CFoldersPage() override;
 
     // Where Add asks for a folder; the shell's folder browser until another
@@ -21,8 +21,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Writes the folder list, changed or not.
-    void OnOK() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:

@@ -25,8 +25,8 @@ const CommandMapEntry<CInfoPage> CInfoPage::messageMap[] = {
     {IDC_SUPPORT_LINK, EN_SETFOCUS, &CInfoPage::OnSupportLink},
 };
 
-CInfoPage::CInfoPage()
-    : CSheetPage(IDD_INFORMATION),
+CInfoPage::CInfoPage(CSheetEdits& edits)
+    : CSheetPage(IDD_INFORMATION, edits),
       m_heading("Tombolix Screensaver v" + GetProductVersion()),
       m_body(std::string("Answers to common support questions are available on ") + supportText +
              ". Please read these before emailing for support.\r\n\r\n")
@@ -43,7 +43,7 @@ void CInfoPage::DoDataExchange(CDataExchange* pDX)
 BOOL CInfoPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    CreatePageToolTips(toolTips);
     GetDlgItem(IDC_SITE_LINK).SetWindowText(siteText);
     GetDlgItem(IDC_SUPPORT_LINK).SetWindowText(supportText);
     return TRUE;

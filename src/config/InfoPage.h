@@ -10,7 +10,7 @@
 
 class CInfoPage : public CSheetPage {
 public:
-    CInfoPage();
+    explicit CInfoPage(CSheetEdits& edits);
 
 
 protected:

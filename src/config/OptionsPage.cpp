@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr int maxMinutesCharacters = 3;
+constexpr int minMinutes = 0;
+constexpr int maxMinutes = 999;
 const char* const minutesTip = "After this period, the above screensaver will be the only one used";
 
 // In the order in which the page adds them.
@@ -28,12 +29,13 @@ const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
     {IDC_BLANKER, CBN_SELCHANGE, &COptionsPage::OnBlankerChanged},
 };
 
-COptionsPage::COptionsPage() : CSheetPage(IDD_OPTIONS)
+COptionsPage::COptionsPage(CSheetEdits& edits) : CSheetPage(IDD_OPTIONS, edits)
 {
-    const CSettings& settings = GetApp().GetSettings();
+    const CSettings& settings = edits.edited;
     m_useBlanker = CheckState(settings.GetUseBlanker());
     m_showToolTips = CheckState(settings.GetShowToolTips());
-    m_minutesText = FormatDecimal(settings.GetBlankerMinutes());
+    // A stored value out of range shows within it, so the page can always be left.
+    m_minutesText = FormatDecimal(Clamp(settings.GetBlankerMinutes(), minMinutes, maxMinutes));
     m_passwordOverride = CheckState(settings.GetPasswordOverride());
 }
 
@@ -46,11 +48,12 @@ void COptionsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_BLANKER, m_blankerCombo);
     DDX_Check(pDX, IDC_USE_BLANKER, m_useBlanker);
     DDX_Check(pDX, IDC_SHOW_TOOLTIPS, m_showToolTips);
-    DDX_Text(pDX, IDC_BLANKER_MINUTES, m_minutesText);
     DDX_Check(pDX, IDC_PASSWORD_OVERRIDE, m_passwordOverride);
-    // Checked last, when every value has been taken: the edit itself takes
-    // any number of digits.
-    DDV_MaxChars(pDX, m_minutesText, maxMinutesCharacters);
+    // Taken and checked last, when every other value has been taken; checked
+    // only while the edit is open to the user.
+    DDX_Text(pDX, IDC_BLANKER_MINUTES, m_minutesText);
+    if (!pDX->m_bSaveAndValidate || m_useBlanker != BST_UNCHECKED)
+        DDV_MinMaxDigits(pDX, m_minutesText, minMinutes, maxMinutes);
 }
 
 bool COptionsPage::OnCommand(UINT id, UINT code, HWND control)
@@ -62,7 +65,7 @@ bool COptionsPage::OnCommand(UINT id, UINT code, HWND control)
 BOOL COptionsPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    CreatePageToolTips(toolTips);
     m_minutesSpin.SetRange(1, 999);
     FillBlankerList();
     UpdateBlankerControls();
@@ -76,24 +79,24 @@ void COptionsPage::FillBlankerList()
     for (const CListBox* list : {&g_pConfigSheet->GetAvailableList(), &g_pConfigSheet->GetSelectedList()})
         for (int i = 0; i < list->GetCount(); ++i) m_blankerCombo.AddString(list->GetText(i));
     // Letter case aside, the whole name; a blanker not found selects nothing.
-    int blanker = m_blankerCombo.FindStringExact(-1, GetApp().GetSettings().GetBlankerName());
+    int blanker = m_blankerCombo.FindStringExact(-1, m_edits.edited.GetBlankerName());
     if (blanker >= 0) m_blankerCombo.SetCurSel(blanker);
 }
 
 void COptionsPage::UpdateBlankerControls()
 {
     // The setting in memory decides; the check box's handler sets it first.
-    bool useBlanker = GetApp().GetSettings().GetUseBlanker();
+    bool useBlanker = m_edits.edited.GetUseBlanker();
     for (int id : {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES}) GetDlgItem(id).EnableWindow(useBlanker);
 }
 
-// The three handlers below change the settings in memory at once; only OK
-// writes them. A refused minutes text is reported and the values are taken
-// all the same.
+// The three handlers below change the sheet's settings at once; only OK
+// stores them. A refused minutes text is reported and the other values are
+// taken all the same.
 void COptionsPage::OnUseBlanker()
 {
     UpdateData(true);
-    CSettings& settings = GetApp().GetSettings();
+    CSettings& settings = m_edits.edited;
     settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
     settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
     UpdateBlankerControls();
@@ -103,28 +106,27 @@ void COptionsPage::OnShowToolTips()
 {
     UpdateData(true);
     bool show = m_showToolTips != BST_UNCHECKED;
-    GetApp().GetSettings().SetShowToolTips(show);
+    m_edits.edited.SetShowToolTips(show);
     if (g_pConfigSheet) g_pConfigSheet->SetToolTipsActive(show);
 }
 
 void COptionsPage::OnBlankerChanged()
 {
     int current = m_blankerCombo.GetCurSel();
-    if (current >= 0) GetApp().GetSettings().SetBlankerName(m_blankerCombo.GetLBText(current));
+    if (current >= 0) m_edits.edited.SetBlankerName(m_blankerCombo.GetLBText(current));
 }
 
 void COptionsPage::OnOK()
 {
     // The sheet has just taken the controls' values, and refused to close
     // had one been refused.
-    CSettings& settings = GetApp().GetSettings();
+    CSettings& settings = m_edits.edited;
     settings.SetShowToolTips(m_showToolTips != BST_UNCHECKED);
     settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
-    // Leading digits; none (an emptied edit) give 0.
-    settings.SetBlankerMinutes(ReadDecimal(m_minutesText));
+    // A text refused while the edit was closed leaves the period as it was.
+    if (auto minutes = ReadBoundedNumber(m_minutesText, minMinutes, maxMinutes)) settings.SetBlankerMinutes(*minutes);
     settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
     // With nothing chosen the blanker stays as it was, listed or not.
     int current = m_blankerCombo.GetCurSel();
     if (current >= 0) settings.SetBlankerName(m_blankerCombo.GetLBText(current));
-    settings.WriteOptions();
 }

@@ -10,8 +10,8 @@
 
 class COptionsPage : public CSheetPage {
 public:
-    // The controls start from the settings as they are now.
-    COptionsPage();
+    // The controls start from the sheet's settings as they are now.
+    explicit COptionsPage(CSheetEdits& edits);
     ~COptionsPage() override;
 
 
@@ -22,7 +22,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Stores the five options.
+    // Takes the five options into the sheet's settings.
     void OnOK() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 

@@ -1,6 +1,6 @@
 #include "config/SaverCatalogue.h"
 
-#include "collections/Collection.h"
+#include "collections/StoredNames.h"
 #include "os/Win32FileSystem.h"
 
 #include <vector>
@@ -24,7 +24,7 @@ void AddToCatalogue(const CFileFinder& finder, const CListBox& available, const 
     // A name already selected would otherwise show in both lists, and could
     // be selected twice.
     for (const std::string& name : found.names)
-        if (!IsReservedName(name) && available.FindStringExact(-1, name) < 0 && selected.FindStringExact(-1, name) < 0)
+        if (IsOfferedSaverName(name) && available.FindStringExact(-1, name) < 0 && selected.FindStringExact(-1, name) < 0)
             available.AddString(name);
 }
 

@@ -6,8 +6,8 @@
 #include "framework/Controls.h"
 
 // Offers the names the finder found in the Available list, except those
-// that either list already shows (in any letter case) and the program's
-// own files.
+// that either list already shows (in any letter case) and those a
+// collection cannot hold (the program's own files among them).
 void AddToCatalogue(const CFileFinder& finder, const CListBox& available, const CListBox& selected);
 
 // Takes each name the finder found out of both lists, whether or not

@@ -18,10 +18,10 @@ const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
     {IDC_USE_TRAY, BN_CLICKED, &CTrayPage::OnUseTrayClicked},
 };
 
-CTrayPage::CTrayPage()
-    : CSheetPage(IDD_TRAY),
-      m_useTray(CheckState(GetApp().GetSettings().GetUseTray())),
-      m_autoStart(CheckState(GetApp().GetSettings().GetAutoStart()))
+CTrayPage::CTrayPage(CSheetEdits& edits)
+    : CSheetPage(IDD_TRAY, edits),
+      m_useTray(CheckState(edits.edited.GetUseTray())),
+      m_autoStart(CheckState(edits.edited.GetAutoStart()))
 {
 }
 
@@ -37,7 +37,7 @@ void CTrayPage::DoDataExchange(CDataExchange* pDX)
 BOOL CTrayPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    CreateToolTips(m_toolTip, *this, GetApp().GetSettings().GetShowToolTips(), toolTips);
+    CreatePageToolTips(toolTips);
     return TRUE;
 }
 
@@ -55,8 +55,7 @@ void CTrayPage::OnUseTrayClicked()
 void CTrayPage::OnOK()
 {
     UpdateData(true);
-    CSettings& settings = GetApp().GetSettings();
+    CSettings& settings = m_edits.edited;
     settings.SetUseTray(m_useTray != BST_UNCHECKED);
     settings.SetAutoStart(m_autoStart != BST_UNCHECKED);
-    settings.WriteTraySettings();
 }

@@ -9,8 +9,8 @@
 
 class CTrayPage : public CSheetPage {
 public:
-    // The check boxes start from the settings as they are when the sheet is built.
-    CTrayPage();
+    // The check boxes start from the sheet's settings as they are when it is built.
+    explicit CTrayPage(CSheetEdits& edits);
 
 
 protected:

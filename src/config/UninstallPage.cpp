@@ -21,11 +21,8 @@ bool CUninstallPage::OnCommand(UINT id, UINT code, HWND)
 
 void CUninstallPage::PrepareUninstall()
 {
-    // In memory only: when the sheet closes, the resident instance is closed
-    // (after OK) and every stored setting is removed (after OK or Cancel).
-    CApp& app = GetApp();
-    app.GetSettings().SetUseTray(false);
-    app.GetSettings().SetAutoStart(false);
-    app.SetUninstallRequested(true);
+    // In the sheet's copy only: OK then closes the resident instance and
+    // removes every stored setting; Cancel forgets the request.
+    m_edits.RequestUninstall();
     ShowNote("Step 1 for Uninstalling completed.");
 }

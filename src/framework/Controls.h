@@ -7,15 +7,9 @@
 
 namespace detail {
 // The text of a list or combo item through its length and text messages.
-inline std::string ItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, int index)
-{
-    auto length = control.SendMessage(lengthMessage, index);
-    if (length < 0) return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    auto copied = control.SendMessage(textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
+// The wide messages: the conversion behind the ANSI ones is not safe for
+// long items everywhere.
+std::string ItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, int index);
 
 inline LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 }  // namespace detail

@@ -1,5 +1,6 @@
 #include "framework/DataExchange.h"
 
+#include "collections/TextPieces.h"
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
 
@@ -49,6 +50,16 @@ void DDX_Check(CDataExchange* pDX, int id, int& value)
     else check.SetCheck(value);
 }
 
+namespace {
+// The framework's box for a refused value, and the failed exchange.
+void Refuse(CDataExchange* pDX, const char* text)
+{
+    const CWinApp* app = AfxGetApp();
+    MessageBoxA(pDX->Dialog(), text, app ? app->m_appName.c_str() : nullptr, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+}  // namespace
+
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
 {
     if (pDX->Failed()) return;
@@ -60,7 +71,18 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
     if (static_cast<int>(value.size()) <= maxChars) return;
     char text[64];
     snprintf(text, sizeof text, "Please enter no more than %d characters.", maxChars);
-    const CWinApp* app = AfxGetApp();
-    MessageBoxA(pDX->Dialog(), text, app ? app->m_appName.c_str() : nullptr, MB_OK | MB_ICONEXCLAMATION);
-    pDX->Fail();
+    Refuse(pDX, text);
+}
+
+void DDV_MinMaxDigits(CDataExchange* pDX, const std::string& value, int minValue, int maxValue)
+{
+    if (pDX->Failed()) return;
+    if (!pDX->m_bSaveAndValidate) {
+        CEdit(pDX->LastControl()).LimitText(static_cast<int>(FormatDecimal(maxValue).size()));
+        return;
+    }
+    if (ReadBoundedNumber(value, minValue, maxValue)) return;
+    char text[96];
+    snprintf(text, sizeof text, "Please enter an integer between %d and %d.", minValue, maxValue);
+    Refuse(pDX, text);
 }

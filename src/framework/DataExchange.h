@@ -37,3 +37,7 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);
 // Limits the edit of the last DDX_Text; refuses a longer text with the
 // usual message.
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars);
+// Limits the edit of the last DDX_Text to the digits of maxValue; refuses
+// anything but a whole number from minValue to maxValue with the usual
+// message.
+void DDV_MinMaxDigits(CDataExchange* pDX, const std::string& value, int minValue, int maxValue);

@@ -34,6 +34,11 @@ bool CPropertyPage::OnNotify(NMHDR* header, LRESULT& result)
             return true;
         }
         OnOK();
+        if (sheet && sheet->IsLastCreatedPage(this) && !sheet->OnApply()) {
+            sheet->closedWithOk = false;
+            result = PSNRET_INVALID_NOCHANGEPAGE;
+            return true;
+        }
         // lParam is TRUE when the sheet closes through OK rather than Apply.
         if (sheet && reinterpret_cast<PSHNOTIFY*>(header)->lParam) sheet->closedWithOk = true;
         result = PSNRET_NOERROR;
@@ -52,6 +57,13 @@ CPropertySheet::CPropertySheet(const std::string& caption, HWND parent, UINT sta
     m_psh.hInstance = AfxGetInstanceHandle();
     m_psh.nStartPage = startPage;
     m_psh.pfnCallback = &CPropertySheet::SheetCallback;
+}
+
+bool CPropertySheet::IsLastCreatedPage(const CPropertyPage* page) const
+{
+    for (auto it = pages.rbegin(); it != pages.rend(); ++it)
+        if ((*it)->IsWindow()) return *it == page;
+    return false;
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page)

@@ -42,8 +42,15 @@ public:
 
     PROPSHEETHEADERA m_psh{};
 
+protected:
+    // OK: every page that exists has taken its controls' values. False keeps
+    // the sheet open.
+    virtual bool OnApply() { return true; }
+
 private:
     friend class CPropertyPage;
+    // The last page in page order whose window exists: it is told of OK last.
+    bool IsLastCreatedPage(const CPropertyPage* page) const;
     static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lp);
 
     std::string caption;

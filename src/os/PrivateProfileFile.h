@@ -1,27 +1,32 @@
 // An INI file in the Windows folder through the Windows profile functions,
-// always named by its bare file name.
+// always named by its bare file name. Each call holds the file's lock, if
+// it has one.
 #pragma once
+#include "os/FileLock.h"
 #include "os/ProfileFile.h"
 
 class CPrivateProfileFile : public IProfileFile {
 public:
-    explicit CPrivateProfileFile(std::string fileName) : fileName(std::move(fileName)) {}
+    CPrivateProfileFile(std::string fileName, IFileLock* lock = nullptr)
+        : fileName(std::move(fileName)), lock(lock) {}
 
     std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue, size_t bufferSize) override;
+                           const std::string& defaultValue) override;
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
-    std::vector<std::string> ReadSectionNames(size_t bufferSize) override;
-    std::vector<std::string> ReadKeyNames(const std::string& section, size_t bufferSize) override;
-    void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
-    void DeleteKey(const std::string& section, const std::string& key) override;
-    void DeleteSection(const std::string& section) override;
-    void Remove() override;
+    std::vector<std::string> ReadSectionNames() override;
+    std::vector<std::string> ReadKeyNames(const std::string& section) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+    bool DeleteKey(const std::string& section, const std::string& key) override;
+    bool DeleteSection(const std::string& section) override;
+    bool Remove() override;
 
     // The file's full path in the Windows folder.
     std::string GetPath() const;
 
 private:
-    std::vector<std::string> ReadNameList(const char* section, size_t bufferSize);
+    std::vector<std::string> ReadNameList(const char* section);
+    bool Write(const char* section, const char* key, const char* value);
 
     std::string fileName;
+    IFileLock* lock;
 };

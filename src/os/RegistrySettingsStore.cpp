@@ -14,21 +14,22 @@ std::string CRegistrySettingsStore::ReadString(const std::string& section, const
     return app.GetProfileString(section.c_str(), entry.c_str(), defaultValue.c_str());
 }
 
-void CRegistrySettingsStore::WriteInt(const std::string& section, const std::string& entry, int value)
+bool CRegistrySettingsStore::WriteInt(const std::string& section, const std::string& entry, int value)
 {
-    app.WriteProfileInt(section.c_str(), entry.c_str(), value);
+    return app.WriteProfileInt(section.c_str(), entry.c_str(), value);
 }
 
-void CRegistrySettingsStore::WriteString(const std::string& section, const std::string& entry,
+bool CRegistrySettingsStore::WriteString(const std::string& section, const std::string& entry,
                                          const std::string& value)
 {
-    app.WriteProfileString(section.c_str(), entry.c_str(), value.c_str());
+    return app.WriteProfileString(section.c_str(), entry.c_str(), value.c_str());
 }
 
-void CRegistrySettingsStore::RemoveAll()
+bool CRegistrySettingsStore::RemoveAll()
 {
     // The NT family deletes only keys without subkeys: innermost first.
     std::string appKey = app.GetAppRegistryPath();
-    DeleteRegistryKey(HKEY_CURRENT_USER, (appKey + "\\Config").c_str());
-    DeleteRegistryKey(HKEY_CURRENT_USER, appKey.c_str());
+    auto gone = [](LONG result) { return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND; };
+    bool configGone = gone(DeleteRegistryKey(HKEY_CURRENT_USER, (appKey + "\\Config").c_str()));
+    return gone(DeleteRegistryKey(HKEY_CURRENT_USER, appKey.c_str())) && configGone;
 }

@@ -11,12 +11,12 @@ public:
     int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override;
     std::string ReadString(const std::string& section, const std::string& entry,
                            const std::string& defaultValue) override;
-    void WriteInt(const std::string& section, const std::string& entry, int value) override;
-    void WriteString(const std::string& section, const std::string& entry,
+    bool WriteInt(const std::string& section, const std::string& entry, int value) override;
+    bool WriteString(const std::string& section, const std::string& entry,
                      const std::string& value) override;
     // Deletes ...\<application>\Config, then ...\<application>; the
     // registry key's own parent stays.
-    void RemoveAll() override;
+    bool RemoveAll() override;
 
 private:
     const CWinApp& app;

@@ -9,9 +9,10 @@ public:
     virtual int ReadInt(const std::string& section, const std::string& entry, int defaultValue) = 0;
     virtual std::string ReadString(const std::string& section, const std::string& entry,
                                    const std::string& defaultValue) = 0;
-    virtual void WriteInt(const std::string& section, const std::string& entry, int value) = 0;
-    virtual void WriteString(const std::string& section, const std::string& entry,
+    // Writes say whether the value was stored.
+    virtual bool WriteInt(const std::string& section, const std::string& entry, int value) = 0;
+    virtual bool WriteString(const std::string& section, const std::string& entry,
                              const std::string& value) = 0;
-    // Deletes every stored option of the program.
-    virtual void RemoveAll() = 0;
+    // Deletes every stored option of the program; true when none is left.
+    virtual bool RemoveAll() = 0;
 };

@@ -1,5 +1,6 @@
 #include "session/Launcher.h"
 
+#include "collections/StoredNames.h"
 #include "os/Win32FileSystem.h"
 
 namespace {
@@ -43,6 +44,11 @@ LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, co
                                 const std::string& arguments, DWORD creationFlags, HANDLE* process,
                                 DWORD* processId, std::string* startedPath)
 {
+    if (process) *process = nullptr;
+    if (processId) *processId = 0;
+    // A name is a file name: a path in a shared file must not make anyone
+    // start a program outside the searched folders.
+    if (!IsPlainFileName(name)) return LaunchOutcome::NotStarted;
     std::string fileName = name + ".scr";
     std::vector<std::string> folders{GetSystemFolder(), GetWindowsFolder()};
     folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Trace.h"
 #include "collections/Settings.h"
+#include "collections/StoredState.h"
 #include "session/SystemCommands.h"
 #include "tray/AutoStart.h"
 #include "tray/TrayCommands.h"
@@ -89,9 +90,12 @@ void CMainWnd::OpenSettings()
 
 void CMainWnd::Exit()
 {
-    CSettings& settings = GetApp().GetSettings();
-    settings.SetAutoStart(false);
-    settings.WriteTraySettings();
+    // Only the one value: whatever a sheet stored since this instance
+    // started stays.
+    CStoredState& stored = GetApp().GetStoredState();
+    ProgramOptions options = stored.GetSettings().Values();
+    options.autoStart = false;
+    stored.ApplyOptions(options);
     RemoveAutoStart();
     PostMessage(WM_CLOSE);
 }

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "collections/Settings.h"
+#include "collections/StoredState.h"
 
 CSessionWnd::~CSessionWnd() = default;
 
@@ -28,8 +29,8 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     CApp& app = GetApp();
     const CSettings& settings = app.GetSettings();
 
-    auto collection = std::make_unique<CCollection>(ReadCurrentName(app.GetSettingsStore()), app.GetCollectionsFile(), app);
-    collection->Load(false);
+    CStoredState& stored = app.GetStoredState();
+    std::unique_ptr<CCollection> collection = stored.LoadCollection(ReadCurrentName(stored.GetSettingsStore()), false);
 
     SessionRules rules;
     rules.useBlanker = settings.GetUseBlanker();

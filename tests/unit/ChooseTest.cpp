@@ -2,7 +2,6 @@
 #include "collections/Collection.h"
 
 #include "fakes/FakeProfileFile.h"
-#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,12 @@ std::string NameOf(const CSaverEntry* entry) { return entry ? entry->GetName() :
 
 struct ChooseTest : ::testing::Test {
     FakeProfileFile file;
-    FakeUninstallState uninstall;
     CRandom random{1};
 
     CCollection Loaded(const std::string& text)
     {
         file.SetText(text);
-        CCollection collection("Default", file, uninstall);
+        CCollection collection("Default", file);
         collection.Load(false);
         return collection;
     }
@@ -106,7 +104,7 @@ TEST_F(ChooseTest, CycleModeGoesInOrderAndWritesThePosition)
     const char* written[] = {"1", "2", "0", "1"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(expected[i], NameOf(collection.ChooseNext(random)));
-        EXPECT_EQ(written[i], file.ReadString("Default", "TombolixNextToUse", "", 64));
+        EXPECT_EQ(written[i], file.ReadString("Default", "TombolixNextToUse", ""));
     }
     EXPECT_EQ(twin.Next(), random.Next());   // cycle mode draws nothing
 }
@@ -134,7 +132,7 @@ TEST_F(ChooseTest, CyclePositionsWithoutAnEntryGiveTheLastEntry)
 
 TEST_F(ChooseTest, CycleModeWithoutALoadedCountRunsOverTheWholeMap)
 {
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     collection.SetCycle(true);
     EXPECT_EQ(nullptr, collection.ChooseNext(random));
     EXPECT_FALSE(file.Exists());
@@ -147,7 +145,7 @@ TEST_F(ChooseTest, CycleModeWithoutALoadedCountRunsOverTheWholeMap)
     EXPECT_EQ("A", NameOf(collection.ChooseNext(random)));
     EXPECT_EQ("B", NameOf(collection.ChooseNext(random)));
     EXPECT_EQ("A", NameOf(collection.ChooseNext(random)));
-    EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", "", 64));
+    EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", ""));
 }
 
 }  // namespace

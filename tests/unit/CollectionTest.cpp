@@ -1,7 +1,6 @@
 #include "collections/Collection.h"
 
 #include "fakes/FakeProfileFile.h"
-#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -63,12 +62,11 @@ TEST(SaverEntry, WeighsAnyLevel)
 
 struct CollectionTest : ::testing::Test {
     FakeProfileFile file;
-    FakeUninstallState uninstall;
 };
 
 TEST_F(CollectionTest, WalksEntriesInByteOrder)
 {
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     collection.FindOrAdd("apple");
     collection.FindOrAdd("Zebra");
     collection.FindOrAdd("Clock2");
@@ -80,7 +78,7 @@ TEST_F(CollectionTest, WalksEntriesInByteOrder)
 TEST_F(CollectionTest, FindOrAddMatchesLetterCaseExactlyAndLeavesTheLoadedCounts)
 {
     file.SetText("[Default]\r\nClock=0\\15\\1\\0\\\r\n");
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     collection.Load(false);
     CSaverEntry& clock = collection.FindOrAdd("Clock");
     EXPECT_TRUE(clock.IsSelected());
@@ -95,7 +93,7 @@ TEST_F(CollectionTest, FindOrAddMatchesLetterCaseExactlyAndLeavesTheLoadedCounts
 
 TEST_F(CollectionTest, CopiesLevelAndDurationToEveryEntry)
 {
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     CSaverEntry& source = collection.FindOrAdd("Clock");
     source.SetLevel(4);
     source.SetDuration(3);
@@ -121,7 +119,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
                  "Empty=\r\n"
                  "TombolixCycle=1\r\n"
                  "TombolixNextToUse=2\r\n");
-    CCollection session("night", file, uninstall);
+    CCollection session("night", file);
     session.Load(false);
     EXPECT_EQ((Names{"Aquarium", "Clock"}), NamesOf(session));
     EXPECT_EQ(2, session.GetCount());
@@ -129,7 +127,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
     EXPECT_TRUE(session.GetCycle());
     EXPECT_EQ(2, session.GetNextToUse());
 
-    CCollection page("Night", file, uninstall);
+    CCollection page("Night", file);
     page.Load(true);
     EXPECT_EQ((Names{"Aquarium", "Bubbles", "Clock"}), NamesOf(page));
     EXPECT_EQ(3, page.GetCount());
@@ -138,7 +136,7 @@ TEST_F(CollectionTest, LoadKeepsScreenSaversOnlyAndCountsWhatItKept)
 
 TEST_F(CollectionTest, AMissingSectionLoadsEmptyWithDefaults)
 {
-    CCollection collection("Nowhere", file, uninstall);
+    CCollection collection("Nowhere", file);
     collection.Load(true);
     EXPECT_TRUE(collection.GetEntries().empty());
     EXPECT_EQ(0, collection.GetCount());
@@ -153,7 +151,7 @@ TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
                  "TombolixExtra=1\\1\\1\\1\\\r\n"
                  "Empty=\r\n"
                  "Bubbles=3\\5\\1\\0\\\r\n");
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     collection.Load(true);
     collection.FindOrAdd("Bubbles").SetAvailable(true);
     collection.FindOrAdd("Bubbles").SetSelected(false);
@@ -170,54 +168,96 @@ TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
               file.Text());
 }
 
-TEST_F(CollectionTest, WritesNothingOnceUninstallWasRequested)
+TEST_F(CollectionTest, SaveWritesOnlyWhatChangedAndSaysWhenTheFileRefuses)
 {
-    const std::string text = "[Default]\r\nClock=1\\1\\1\\0\\\r\n";
-    file.SetText(text);
-    CCollection collection("Default", file, uninstall);
+    file.SetText("[Default]\r\nClock=1\\1\\1\\0\\\r\nBubbles=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=3\r\n");
+    CCollection collection("Default", file);
     collection.Load(true);
-    collection.FindOrAdd("Clock").SetAvailable(true);
-    collection.FindOrAdd("Clock").SetLevel(4);
-    collection.Save();   // not requested yet: written
-    const std::string saved = "[Default]\r\nClock=4\\1\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n";
-    EXPECT_EQ(saved, file.Text());
+    collection.MarkFound("Clock");
+    collection.MarkFound("Bubbles");
+    EXPECT_TRUE(collection.Save());
+    EXPECT_EQ(0, file.writeCount);   // opened and confirmed: nothing to write
 
-    uninstall.requested = true;
-    collection.FindOrAdd("Clock").SetLevel(0);
-    collection.Save();
-    collection.DeleteFromFile();
-    EXPECT_EQ(saved, file.Text());
+    // Another program moves the position on and changes Bubbles meanwhile.
+    file.WriteString("Default", "TombolixNextToUse", "4");
+    file.WriteString("Default", "Bubbles", "0\\1\\0\\0\\");
+    collection.FindOrAdd("Clock").SetLevel(4);
+    file.failWrites = true;
+    EXPECT_FALSE(collection.Save());
+    file.failWrites = false;
+    EXPECT_TRUE(collection.Save());   // the refused change is written at the next try
+    EXPECT_EQ("[Default]\r\nClock=4\\1\\1\\0\\\r\nBubbles=0\\1\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=4\r\n",
+              file.Text());
 }
 
-TEST_F(CollectionTest, EntriesLeftAloneKeepTheirKeysThroughASave)
+TEST_F(CollectionTest, ListsEverySelectedFoundEntryWhateverItsOrderNumbers)
 {
-    file.SetText("[Default]\r\nAway=1\\5\\1\\0\\\r\nHere=2\\15\\1\\1\\\r\nGone=2\\15\\0\\0\\\r\n");
-    CCollection collection("Default", file, uninstall);
+    // Gaps, a repeat, numbers beyond the count, a negative one; ties go in
+    // file order, not name order.
+    file.SetText("[Default]\r\nZulu=2\\15\\1\\7\\\r\nEcho=2\\15\\1\\2\\\r\nAlpha=2\\15\\1\\2\\\r\n"
+                 "Minus=2\\15\\1\\-1\\\r\nAway=2\\15\\1\\0\\\r\nOff=2\\15\\0\\1\\\r\nFar=2\\15\\1\\99\\\r\n");
+    CCollection collection("Default", file);
     collection.Load(true);
-    collection.FindOrAdd("Here").SetAvailable(true);
-    collection.LeaveUnavailableEntriesAlone();
-    EXPECT_EQ((Names{"Here"}), NamesOf(collection));
-    collection.ClearSelection();
-    collection.Save();
-    EXPECT_EQ("[Default]\r\nAway=1\\5\\1\\0\\\r\nHere=2\\15\\0\\1\\\r\nGone=2\\15\\0\\0\\\r\n"
+    for (const char* name : {"Zulu", "Echo", "Alpha", "Minus", "Off", "Far"}) collection.MarkFound(name);
+    EXPECT_EQ((Names{"Minus", "Echo", "Alpha", "Zulu", "Far"}), collection.ListSelectedInOrder());
+
+    // Confirming the list as shown changes no selection; the entry of the
+    // folder that is away keeps its key, selected, after the shown ones.
+    collection.KeepUnfoundEntries();
+    collection.SetSelection(collection.ListSelectedInOrder(), false);
+    EXPECT_TRUE(collection.Save());
+    EXPECT_EQ("[Default]\r\nZulu=2\\15\\1\\3\\\r\nEcho=2\\15\\1\\1\\\r\nAlpha=2\\15\\1\\2\\\r\n"
+              "Minus=2\\15\\1\\0\\\r\nAway=2\\15\\1\\5\\\r\nOff=2\\15\\0\\1\\\r\nFar=2\\15\\1\\4\\\r\n"
               "TombolixCycle=0\r\nTombolixNextToUse=0\r\n",
               file.Text());
 }
 
-TEST_F(CollectionTest, AFoundNameInOtherLetterCaseSurvivesTheRemovalOfTheUnfoundOne)
+TEST_F(CollectionTest, CyclingStartsAtTheTopOnlyWhenTheListOrTheModeChanged)
 {
-    file.SetText("[Default]\r\nclock=1\\10\\1\\0\\\r\n");
-    CCollection collection("Default", file, uninstall);
+    const std::string text = "[Default]\r\nA=2\\15\\1\\0\\\r\nB=2\\15\\1\\1\\\r\nTombolixCycle=1\r\nTombolixNextToUse=1\r\n";
+    struct Case { Names selected; bool cycle; int32_t nextToUse; };
+    const Case cases[] = {{{"A", "B"}, true, 1}, {{"B", "A"}, true, 0}, {{"A"}, true, 0}, {{"A", "B"}, false, 0}};
+    for (const Case& c : cases) {
+        file.SetText(text);
+        CCollection collection("Default", file);
+        collection.Load(true);
+        collection.MarkFound("A");
+        collection.MarkFound("B");
+        collection.SetSelection(c.selected, c.cycle);
+        EXPECT_EQ(c.nextToUse, collection.GetNextToUse()) << c.selected.size() << c.cycle;
+    }
+}
+
+TEST_F(CollectionTest, AFoundNameInOtherLetterCaseTakesOverTheEntry)
+{
+    file.SetText("[Default]\r\nclock=1\\10\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n");
+    CCollection collection("Default", file);
     collection.Load(true);
-    collection.FindOrAdd("Clock").SetAvailable(true);
-    collection.Save();
-    EXPECT_EQ("[Default]\r\nClock=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+    collection.MarkFound("Clock");
+    EXPECT_EQ((Names{"Clock"}), NamesOf(collection));
+    EXPECT_EQ((Names{"Clock"}), collection.ListSelectedInOrder());
+    EXPECT_TRUE(collection.Save());
+    // One key for both spellings: its value stays, and so does the selection.
+    EXPECT_EQ("[Default]\r\nclock=1\\10\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
+TEST_F(CollectionTest, KeysThatAreNoPlainScreenSaverNameAreNeitherLoadedNorTouched)
+{
+    const std::string text = "[Default]\r\n..\\..\\Elsewhere\\Hidden=1\\1\\1\\0\\\r\nC:Evil=1\\1\\1\\1\\\r\n"
+                             "a/b=1\\1\\1\\2\\\r\nWhat?=1\\1\\1\\3\\\r\nGood=1\\1\\1\\4\\\r\n";
+    file.SetText(text);
+    CCollection session("Default", file);
+    session.Load(false);
+    EXPECT_EQ((Names{"Good"}), NamesOf(session));
+    session.MarkFound("Good");
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(text + "TombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
 }
 
 TEST_F(CollectionTest, DeletesItsSectionOrOneKey)
 {
     file.SetText("[A]\r\nClock=1\\1\\1\\0\\\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n");
-    CCollection a("a", file, uninstall);
+    CCollection a("a", file);
     a.Load(true);
     a.ForgetEntry(a.FindOrAdd("clock"));
     EXPECT_EQ("[A]\r\nBubbles=1\\1\\1\\1\\\r\n[B]\r\nx=1\r\n[TombolixInternal]\r\nFolders=\r\n", file.Text());

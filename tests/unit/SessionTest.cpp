@@ -2,7 +2,6 @@
 
 #include "app/Random.h"
 #include "fakes/FakeProfileFile.h"
-#include "fakes/FakeUninstallState.h"
 #include "fakes/FakeSessionHost.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@ const ChildScript closesAtOnce{{}, 0, {}, true};
 
 struct SessionTest : ::testing::Test {
     FakeProfileFile file;
-    FakeUninstallState uninstall;
     FakeSessionHost host;
     CRandom random{1};
     SessionRules rules;
@@ -27,7 +25,7 @@ struct SessionTest : ::testing::Test {
         for (size_t i = 0; i < entries.size(); ++i)
             text += entries[i].first + "=2\\" + std::to_string(entries[i].second) + "\\1\\" + std::to_string(i) + "\\\r\n";
         file.SetText(text + "TombolixCycle=1\r\n");
-        auto collection = std::make_unique<CCollection>("Default", file, uninstall);
+        auto collection = std::make_unique<CCollection>("Default", file);
         collection->Load(false);
         return std::make_unique<CSession>(host, random, rules, std::move(collection));
     }
@@ -60,7 +58,7 @@ TEST_F(SessionTest, ADurationOfZeroIsInterruptedAtTheFirstTickAndTheRotationGoes
     EXPECT_TRUE(host.children[0].handleClosed);
     host.PassSeconds(*session, 2);
     EXPECT_EQ((Texts{"A", "B", "C", "A"}), host.launches);
-    EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", "", 16));
+    EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", ""));
 }
 
 TEST_F(SessionTest, TheDurationIsReachedAtExactlyItsMinutes)
@@ -188,17 +186,17 @@ TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
     host.PassSeconds(*session, 1);
     EXPECT_EQ((Texts{"A", "Gone"}), host.launches);
     EXPECT_TRUE(host.ended);
-    EXPECT_EQ(Texts({"A", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default", 16384));
+    EXPECT_EQ(Texts({"A", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default"));
 
     FakeSessionHost other;
     FakeProfileFile otherFile;
     otherFile.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\n");
-    auto collection = std::make_unique<CCollection>("Default", otherFile, uninstall);
+    auto collection = std::make_unique<CCollection>("Default", otherFile);
     collection->Load(false);
     CSession first(other, random, rules, std::move(collection));
     EXPECT_FALSE(first.LaunchNext(false));
     EXPECT_FALSE(other.timerRunning);
-    EXPECT_TRUE(otherFile.ReadKeyNames("Default", 16384).empty());
+    EXPECT_TRUE(otherFile.ReadKeyNames("Default").empty());
 }
 
 TEST_F(SessionTest, AScreenSaverOutOfReachForNowKeepsItsEntry)
@@ -209,7 +207,7 @@ TEST_F(SessionTest, AScreenSaverOutOfReachForNowKeepsItsEntry)
     ASSERT_TRUE(session->LaunchNext(false));
     host.PassSeconds(*session, 1);
     EXPECT_TRUE(host.ended);
-    EXPECT_EQ(Texts({"A", "OnUsbStick", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default", 16384));
+    EXPECT_EQ(Texts({"A", "OnUsbStick", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default"));
 }
 
 TEST_F(SessionTest, DestroyingTheSessionClosesTheRunningChildsHandle)
@@ -254,7 +252,7 @@ TEST_F(SessionTest, TheTraceTellsEveryDecision)
     FakeSessionHost other;
     other.unreachable.insert("Offline");
     file.SetText("[Default]\r\nGone=2\\0\\1\\0\\\r\nOffline=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n");
-    auto collection = std::make_unique<CCollection>("Default", file, uninstall);
+    auto collection = std::make_unique<CCollection>("Default", file);
     collection->Load(false);
     CSession failing(other, random, rules, std::move(collection));
     EXPECT_FALSE(failing.LaunchNext(false));

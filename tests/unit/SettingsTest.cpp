@@ -38,22 +38,29 @@ TEST_F(SettingsTest, ReadsInItsOrderAndNeverReadsAutoStart)
     EXPECT_EQ(120, settings.GetBlankerMinutes());
 }
 
-TEST_F(SettingsTest, WritesEachGroupInItsOrder)
+TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
 {
     CSettings settings(store, collectionsFile);
-    settings.SetAutoStart(false);
-    settings.WriteTraySettings();
-    EXPECT_EQ((Texts{"UseTray=1", "AutoStart=0"}), store.writes);
+    ProgramOptions original = settings.Values();
+    ProgramOptions edited = original;
+    edited.autoStart = false;
+    edited.useBlanker = true;
+    edited.blankerMinutes = 30;
+    edited.blankerName = "Night";
+    // Meanwhile another sheet switches the tips off and the tray on.
+    store.values["Config\\ShowToolTips"] = 0;
+    store.values["Config\\UseTray"] = 1;
+    EXPECT_FALSE(settings.Apply(original, edited).Any());
+    EXPECT_EQ((Texts{"AutoStart=0", "UseBlanker=1", "BlankerMinutes=30", "BlankerName=Night"}), store.writes);
+    EXPECT_FALSE(settings.GetShowToolTips());   // the other sheet's value stays, here too
+    EXPECT_TRUE(settings.GetUseBlanker());
+    EXPECT_EQ("", collectionsFile.Text());       // the folders were not changed
 
-    store.writes.clear();
-    settings.SetUseBlanker(true);
-    settings.SetBlankerMinutes(30);
-    settings.SetBlankerName("Night");
-    settings.SetShowToolTips(false);
-    settings.WriteOptions();
-    EXPECT_EQ((Texts{"ShowToolTips=0", "UseBlanker=1", "BlankerMinutes=30", "BlankerName=Night",
-                     "PasswordOverride=0"}),
-              store.writes);
+    store.failWrites = true;
+    edited.useTray = false;
+    StoreFailures failed = settings.Apply(original, edited);
+    EXPECT_TRUE(failed.settingsStore);
+    EXPECT_FALSE(failed.collectionsFile);
 }
 
 TEST_F(SettingsTest, FoldersAreReadFromTheCollectionsFile)
@@ -74,31 +81,34 @@ TEST_F(SettingsTest, FoldersAreReadFromTheCollectionsFile)
     }
 }
 
-TEST_F(SettingsTest, FoldersAreWrittenEachWithItsStar)
+TEST_F(SettingsTest, FoldersAddedAndRemovedJoinTheListStoredMeanwhile)
 {
+    collectionsFile.WriteString("TombolixInternal", "Folders", "D:\\Savers*F:\\Gone*");
     CSettings settings(store, collectionsFile);
-    settings.AddFolder("D:\\Savers");
-    settings.AddFolder("E:\\More");
-    settings.AddFolder("F:\\Gone");
-    settings.RemoveFolder(2);
-    settings.RemoveFolder(2);   // one past the end
-    settings.RemoveFolder(9);
-    settings.WriteFolders();
-    EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*E:\\More*\r\n", collectionsFile.Text());
+    ProgramOptions original = settings.Values();
+    ProgramOptions edited = original;
+    edited.folders = {"D:\\Savers", "G:\\New"};
+    // Another sheet added a folder of its own, and so did this one.
+    collectionsFile.WriteString("TombolixInternal", "Folders", "D:\\Savers*F:\\Gone*H:\\Theirs*G:\\New*");
+    EXPECT_FALSE(settings.Apply(original, edited).Any());
+    EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*H:\\Theirs*G:\\New*\r\n", collectionsFile.Text());
 
-    settings.RemoveFolder(0);
-    settings.RemoveFolder(0);
-    settings.WriteFolders();
-    // An empty list stays as an empty value, not a removed key.
-    EXPECT_EQ("[TombolixInternal]\r\nFolders=\r\n", collectionsFile.Text());
+    original = settings.Values();
+    edited.folders.clear();
+    collectionsFile.WriteString("TombolixInternal", "Folders", "D:\\Savers*H:\\Theirs*G:\\New*I:\\Late*");
+    collectionsFile.failWrites = true;
+    EXPECT_TRUE(settings.Apply(original, edited).collectionsFile);
+    collectionsFile.failWrites = false;
+    EXPECT_FALSE(settings.Apply(original, edited).Any());
+    EXPECT_EQ("[TombolixInternal]\r\nFolders=I:\\Late*\r\n", collectionsFile.Text());
 }
 
 TEST_F(SettingsTest, RemovingEverythingClearsTheStoreAndTheFile)
 {
     CSettings settings(store, collectionsFile);
     WriteCurrentName(store, "Night");
-    settings.WriteFolders();
-    settings.RemoveAllStoredSettings();
+    collectionsFile.WriteString("TombolixInternal", "Folders", "");
+    EXPECT_FALSE(settings.RemoveAllStoredSettings().Any());
     EXPECT_EQ(1, store.removals);
     EXPECT_FALSE(collectionsFile.Exists());
     EXPECT_EQ("Default", ReadCurrentName(store));

@@ -26,4 +26,18 @@ TEST(ReadDecimal, ReadsLikeAtoi)
     EXPECT_EQ(-1, ReadDecimal("4294967295"));
 }
 
+TEST(ReadBoundedNumber, TakesDigitsOnlyWithinTheRange)
+{
+    const std::pair<const char*, int> accepted[] = {{"0", 0}, {"999", 999}, {"007", 7}, {"00000000000000999", -1}};
+    for (auto [text, value] : accepted) {
+        auto number = ReadBoundedNumber(text, 0, 999);
+        if (value < 0) EXPECT_FALSE(number) << text;   // longer than any number in range
+        else EXPECT_EQ(value, number.value_or(-1)) << text;
+    }
+    for (const char* refused : {"", "abc", "-1", "+5", " 5", "5 ", "1000", "12a", "4294967296", "99999999999"})
+        EXPECT_FALSE(ReadBoundedNumber(refused, 0, 999)) << refused;
+    EXPECT_EQ(999, Clamp(2147483647, 0, 999));
+    EXPECT_EQ(0, Clamp(-2147483647 - 1, 0, 999));
+}
+
 }  // namespace

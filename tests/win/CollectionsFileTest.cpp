@@ -10,7 +10,6 @@
 
 #include "WinTestSupport.h"
 #include "fakes/FakeSettingsStore.h"
-#include "fakes/FakeUninstallState.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,6 @@ using Names = std::vector<std::string>;
 
 struct CollectionsFile : ::testing::Test {
     CPrivateProfileFile file{"Tombolix2.ini"};
-    FakeUninstallState uninstall;
     std::string path = wintest::WindowsFolder() + "\\Tombolix2.ini";
 
     void SetUp() override { file.Remove(); }
@@ -38,7 +36,7 @@ struct CollectionsFile : ::testing::Test {
 
 TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
 {
-    CCollection collection("Default", file, uninstall);
+    CCollection collection("Default", file);
     collection.Load(true);
     for (const char* name : {"Clock", "Aquarium", "Bubbles"}) collection.FindOrAdd(name).SetAvailable(true);
     collection.ClearSelection();
@@ -57,7 +55,7 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
     FakeSettingsStore store;
     CSettings settings(store, file);
     settings.AddFolder("D:\\Savers");
-    settings.WriteFolders();
+    settings.Apply(ProgramOptions(), settings.Values());
 
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
     EXPECT_EQ("[Default]\r\n"
@@ -71,7 +69,7 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
               wintest::ReadFileBytes(path));
 
     CRandom random(1);
-    CCollection session("Default", file, uninstall);
+    CCollection session("Default", file);
     session.Load(false);
     EXPECT_EQ("Clock", session.ChooseNext(random)->GetName());
     EXPECT_EQ(1, GetPrivateProfileIntA("Default", "TombolixNextToUse", -1, "Tombolix2.ini"));
@@ -80,13 +78,13 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
 TEST_F(CollectionsFile, SaveKeepsForeignKeysAndAppendsNewCollections)
 {
     Replace("[Default]\r\nTombolixExtra=1\\1\\1\\1\\\r\nBlank=\r\nOld=1\\1\\1\\0\\\r\n[TombolixInternal]\r\nFolders=\r\n");
-    CCollection existing("Default", file, uninstall);
+    CCollection existing("Default", file);
     existing.Load(true);
     EXPECT_EQ(1u, existing.GetEntries().size());
     existing.FindOrAdd("New").SetAvailable(true);
     existing.Save();
 
-    CCollection night("Night", file, uninstall);
+    CCollection night("Night", file);
     night.FindOrAdd("Stars").SetAvailable(true);
     night.Save();
 
@@ -134,14 +132,14 @@ TEST_F(SaverFiles, TheImportTakesTheLetterCaseOfTheSystemFolder)
 
     Create(wintest::SystemFolder() + "\\Clock.scr");
     ImportOlderFile(older, current, disk);
-    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", "", 512));
-    EXPECT_EQ((Names{"Clock"}), current.ReadKeyNames("Default", 16384));
+    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", ""));
+    EXPECT_EQ((Names{"Clock"}), current.ReadKeyNames("Default"));
 
     current.Remove();
     DeleteFileA(created.back().c_str());
     Create(wintest::SystemFolder() + "\\CLOCK.SCR");
     ImportOlderFile(older, current, disk);
-    EXPECT_EQ((Names{"CLOCK.SCR"}), current.ReadKeyNames("Default", 16384));
+    EXPECT_EQ((Names{"CLOCK.SCR"}), current.ReadKeyNames("Default"));
 }
 
 TEST_F(SaverFiles, AreListedOnceUnderTheFirstSpelling)
@@ -190,15 +188,15 @@ TEST_F(SaverFiles, TheFirstStartImportsTheOlderFileOnce)
     };
 
     runPreview();
-    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", "", 512));
+    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", ""));
 
     current.Remove();
     runPreview();   // not the first start any more
-    EXPECT_TRUE(current.ReadSectionNames(16384).empty());
+    EXPECT_TRUE(current.ReadSectionNames().empty());
 
     wintest::ClearStoredSettings();
     runPreview();   // after removing the stored settings it is again
-    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", "", 512));
+    EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", ""));
     wintest::ClearStoredSettings();
 }
 

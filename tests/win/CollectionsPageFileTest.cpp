@@ -53,7 +53,7 @@ TEST_F(CollectionsPageTest, LevelsAndTypedDurationsChangeTheCurrentEntry)
         PressOk();
     });
     EXPECT_EQ("[Default]\r\nAlpha=3\\0\\1\\0\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=1\\12345\\1\\1\\\r\n"
-              "TombolixCycle=1\r\nTombolixNextToUse=0\r\n",
+              "TombolixCycle=1\r\nTombolixNextToUse=2\r\n",
               FileBytes());
 }
 
@@ -72,42 +72,49 @@ TEST_F(CollectionsPageTest, CopyGivesEveryEntryTheCurrentLevelAndDuration)
         PressOk();
     });
     EXPECT_EQ("[Default]\r\nAlpha=1\\10\\1\\0\\\r\nBravo=1\\10\\0\\0\\\r\nCharlie=1\\10\\1\\1\\\r\n"
-              "TombolixCycle=1\r\nTombolixNextToUse=0\r\n",
+              "TombolixCycle=1\r\nTombolixNextToUse=2\r\n",
               FileBytes());
 }
 
-TEST_F(CollectionsPageTest, NewRefusesUsedNamesAndStoresTheShownCollectionFirst)
+TEST_F(CollectionsPageTest, NewRefusesNamesUsedOrThatTheFileCannotHoldAndWritesNothingBeforeOk)
 {
     Install(windows, {"Alpha", "Bravo", "Charlie"});
     wintest::WriteCollectionsFile(std::string(threeSelected) + "[Night]\r\n[TombolixInternal]\r\nFolders=\r\n");
     const std::string untouched = FileBytes();
+    const std::pair<std::string, std::string> refused[] = {
+        {"night", "This name is already used: night"},
+        {"TOMBOLIXINTERNAL", "This name is already used: TOMBOLIXINTERNAL"},
+        {" Autumn", "A collection name cannot begin or end with a blank."},
+        {"Autumn ", "A collection name cannot begin or end with a blank."},
+        {"Au]tumn", "A collection name cannot contain ']' or a line break."},
+        {std::string(261, 'a'), "A collection name can have at most 260 characters."},
+    };
     ShowSheet([&] {
         ClickItem(IDC_SELECTED, "Alpha");
         Click(IDC_MOVE_BACK);
-        for (const char* used : {"night", "TOMBOLIXINTERNAL"}) {
+        for (const auto& [name, message] : refused) {
             std::vector<Answered> seen = wintest::Answering(
-                {wintest::TypeAndClose(IDC_NEW_NAME, used, true), wintest::PressOk()}, [&] { Click(IDC_NEW); });
-            ASSERT_EQ(2u, seen.size());
+                {wintest::TypeAndClose(IDC_NEW_NAME, name, true), wintest::PressOk()}, [&] { Click(IDC_NEW); });
+            ASSERT_EQ(2u, seen.size()) << name;
             EXPECT_EQ("New", seen[0].caption);
             EXPECT_EQ("Error", seen[1].caption);
-            EXPECT_EQ(std::string("This name is already used: ") + used, seen[1].text);
+            EXPECT_EQ(message, seen[1].text);
         }
         wintest::Answering({wintest::TypeAndClose(IDC_NEW_NAME, "", true)}, [&] { Click(IDC_NEW); });
         wintest::Answering({wintest::TypeAndClose(IDC_NEW_NAME, "Autumn", false)}, [&] { Click(IDC_NEW); });
         EXPECT_EQ((Texts{"Default", "Night"}), wintest::ComboItems(Control(IDC_COLLECTION)));
-        EXPECT_EQ(untouched, FileBytes());
 
-        wintest::Answering({wintest::TypeAndClose(IDC_NEW_NAME, " Autumn", true)}, [&] { Click(IDC_NEW); });
-        EXPECT_EQ((Texts{" Autumn", "Default", "Night"}), wintest::ComboItems(Control(IDC_COLLECTION)));
-        EXPECT_EQ(" Autumn", wintest::ComboText(Control(IDC_COLLECTION)));
+        const std::string longest(260, 'L');
+        wintest::Answering({wintest::TypeAndClose(IDC_NEW_NAME, longest, true)}, [&] { Click(IDC_NEW); });
+        EXPECT_EQ(longest, wintest::ComboText(Control(IDC_COLLECTION)));
         EXPECT_EQ((Texts{"Alpha", "Bravo", "Charlie"}), Available());
         EXPECT_TRUE(Selected().empty());
         EXPECT_TRUE(Checked(IDC_RANDOM));
-        EXPECT_EQ("[Default]\r\nAlpha=2\\15\\0\\0\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=1\\10\\1\\0\\\r\n"
-                  "TombolixCycle=1\r\nTombolixNextToUse=0\r\n[Night]\r\n[TombolixInternal]\r\nFolders=\r\n",
-                  FileBytes());
+        EXPECT_EQ(untouched, FileBytes());   // the sheet's copy only
+        PressCancel();
     });
-    EXPECT_EQ("", CurrentName());
+    EXPECT_EQ(untouched, FileBytes());
+    EXPECT_EQ("Default", CurrentName());
 }
 
 TEST_F(CollectionsPageTest, DeleteRefusesDefaultButNotDefaultInOtherCaseAndMakesTheNextCurrent)
@@ -126,10 +133,10 @@ TEST_F(CollectionsPageTest, DeleteRefusesDefaultButNotDefaultInOtherCaseAndMakes
     wintest::WriteCollectionsFile("[default]\r\nAlpha=2\\15\\1\\0\\\r\n[Night]\r\nAlpha=0\\5\\1\\0\\\r\n[Zoo]\r\n");
     wintest::SetConfigString("Current", "Zoo");
     ShowSheet([&] {
-        // The last item goes: the one before it is shown and current at once.
+        // The last item goes: the one before it is shown; the file waits for OK.
+        const std::string stored = FileBytes();
         Click(IDC_DELETE);
-        EXPECT_EQ("[default]\r\nAlpha=2\\15\\1\\0\\\r\n[Night]\r\nAlpha=0\\5\\1\\0\\\r\n", FileBytes());
-        EXPECT_EQ("Night", CurrentName());
+        EXPECT_EQ(stored, FileBytes());
         EXPECT_EQ("Night", wintest::ComboText(Control(IDC_COLLECTION)));
         // An item in the same place follows.
         wintest::ChooseInDropDown(Control(IDC_COLLECTION), "default");
@@ -140,55 +147,53 @@ TEST_F(CollectionsPageTest, DeleteRefusesDefaultButNotDefaultInOtherCaseAndMakes
         Click(IDC_DELETE);
         EXPECT_EQ(Texts{"Default"}, wintest::ComboItems(Control(IDC_COLLECTION)));
         EXPECT_EQ("Default", wintest::ComboText(Control(IDC_COLLECTION)));
-        EXPECT_EQ("Default", CurrentName());
         EXPECT_EQ(Texts{"Alpha"}, Available());
-        EXPECT_EQ("", FileBytes());
-        PressCancel();
+        PressOk();
     });
-    EXPECT_EQ("", FileBytes());
+    // Every section goes at OK; the Default offered comes in, and is current.
+    EXPECT_EQ("[Default]\r\nAlpha=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", FileBytes());
+    EXPECT_EQ("Default", CurrentName());
 }
 
-TEST_F(CollectionsPageTest, OnlyTheDropDownNewDeleteAndOkWrite)
+TEST_F(CollectionsPageTest, OnlyOkWritesAndItKeepsTheEditsOfEveryCollectionShown)
 {
     Install(windows, {"Alpha", "Bravo", "Charlie"});
     const std::string file = std::string(threeSelected) + "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=3\r\n";
     wintest::WriteCollectionsFile(file);
     wintest::SetConfigString("Current", "Default");
-    std::string stored;
     INT_PTR result = ShowSheet([&] {
         ClickItem(IDC_SELECTED, "Charlie");
         Click(IDC_LEVEL_VERY_HIGH);
         Click(IDC_MOVE_UP);
         Click(IDC_RANDOM);
-        EXPECT_EQ(file, FileBytes());
 
         // Typing a letter into the closed combo box changes its choice only.
         wintest::Type(Control(IDC_COLLECTION), "N");
         EXPECT_EQ("Night", wintest::ComboText(Control(IDC_COLLECTION)));
         EXPECT_EQ((Texts{"Charlie", "Alpha"}), Selected());
-        EXPECT_EQ(file, FileBytes());
 
-        // Closing the drop-down stores the collection shown, even unchanged.
+        // Switching keeps the edits in the sheet, back and forth.
         wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Night");
         EXPECT_EQ(Texts{"Bravo"}, Selected());
+        wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Default");
+        EXPECT_EQ((Texts{"Charlie", "Alpha"}), Selected());
+        EXPECT_TRUE(Checked(IDC_RANDOM));
         wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Night");
-        EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\1\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=0\\10\\1\\0\\\r\n"
-                  "TombolixCycle=0\r\nTombolixNextToUse=0\r\n"
-                  "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=0\r\nAlpha=2\\15\\0\\0\\\r\nCharlie=2\\15\\0\\0\\\r\n"
-                  "TombolixCycle=0\r\n",
-                  FileBytes());
-        EXPECT_EQ("Default", CurrentName());
-        stored = FileBytes();
-
-        // Cancel loses what was not stored.
-        Click(IDC_MOVE_ALL_FORWARD);
-        PressCancel();
+        EXPECT_EQ(file, FileBytes());
+        PressOk();
     });
-    EXPECT_EQ(IDCANCEL, result);
-    EXPECT_EQ(stored, FileBytes());
-    EXPECT_EQ("Default", CurrentName());
+    EXPECT_EQ(IDOK, result);
+    // Night, shown but unchanged, keeps its position; its found screen
+    // savers join it.
+    EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\1\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=0\\10\\1\\0\\\r\n"
+              "TombolixCycle=0\r\nTombolixNextToUse=0\r\n"
+              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=3\r\nAlpha=2\\15\\0\\0\\\r\n"
+              "Charlie=2\\15\\0\\0\\\r\nTombolixCycle=0\r\n",
+              FileBytes());
+    EXPECT_EQ("Night", CurrentName());
 
     // A choice typed into the closed box is not the one OK stores.
+    wintest::SetConfigString("Current", "Default");
     app.reset();
     ShowSheet([&] {
         ClickItem(IDC_SELECTED, "Charlie");
@@ -199,25 +204,27 @@ TEST_F(CollectionsPageTest, OnlyTheDropDownNewDeleteAndOkWrite)
     EXPECT_EQ("Default", CurrentName());
     EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=0\\10\\0\\0\\\r\n"
               "TombolixCycle=0\r\nTombolixNextToUse=0\r\n"
-              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=0\r\nAlpha=2\\15\\0\\0\\\r\nCharlie=2\\15\\0\\0\\\r\n"
+              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=3\r\nAlpha=2\\15\\0\\0\\\r\nCharlie=2\\15\\0\\0\\\r\n"
               "TombolixCycle=0\r\n",
               FileBytes());
 }
 
-TEST_F(CollectionsPageTest, NothingIsWrittenOnceUninstallWasRequested)
+TEST_F(CollectionsPageTest, CancelForgetsEverySwitchNewAndDelete)
 {
     Install(windows, {"Alpha", "Bravo", "Charlie"});
-    wintest::WriteCollectionsFile(std::string(threeSelected) + "[Night]\r\n");
+    wintest::WriteCollectionsFile(std::string(threeSelected) + "[Night]\r\nAlpha=2\\15\\1\\0\\\r\n");
     const std::string file = FileBytes();
-    ShowSheet([&] {
-        app->SetUninstallRequested(true);
+    INT_PTR result = ShowSheet([&] {
         Click(IDC_MOVE_ALL_BACK);
         wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Night");
-        wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Night");
         Click(IDC_DELETE);
-        PressOk();
+        wintest::Answering({wintest::TypeAndClose(IDC_NEW_NAME, "Morning", true)}, [&] { Click(IDC_NEW); });
+        Click(IDC_MOVE_ALL_FORWARD);
+        PressCancel();
     });
+    EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ(file, FileBytes());
+    EXPECT_EQ("Default", CurrentName());
 }
 
 TEST_F(CollectionsPageTest, ANameTheFoldersPageListsCanBeSelectedAndIsStored)
@@ -274,26 +281,32 @@ TEST_F(CollectionsPageTest, SettingsAndPreviewStartTheCurrentScreenSaver)
     EXPECT_EQ(2, starts);
 }
 
-TEST_F(CollectionsPageTest, ADurationLongerThanTheEditTakesKeepsThePageAndTheSheet)
+TEST_F(CollectionsPageTest, DurationsOtherThanANumberUpTo99999AreRefusedAndTheStoredOnesShownWithinRange)
 {
-    Install(windows, {"Alpha"});
-    // Only a hand-edited file gets past the edit's limit of five.
-    wintest::WriteCollectionsFile("[Default]\r\nAlpha=2\\123456\\1\\0\\\r\n");
+    Install(windows, {"Alpha", "Bravo"});
+    wintest::WriteCollectionsFile("[Default]\r\nAlpha=2\\123456\\1\\0\\\r\nBravo=2\\-4\\1\\1\\\r\n");
     const std::string file = FileBytes();
+    const std::string refusal = "Please enter an integer between 0 and 99999.";
     INT_PTR result = ShowSheet([&] {
+        ClickItem(IDC_SELECTED, "Bravo");
+        EXPECT_EQ("0", Duration());
         ClickItem(IDC_SELECTED, "Alpha");
-        EXPECT_EQ("123456", Duration());
+        EXPECT_EQ("99999", Duration());
+        wintest::Retype(Control(IDC_DURATION), "4x2");   // typed: digits only
+        EXPECT_EQ("42", Duration());
 
-        auto seen = wintest::Answering({wintest::PressOk()}, [&] { PressOk(); });
-        ASSERT_EQ(1u, seen.size());
-        EXPECT_EQ("Tombolix2", seen[0].caption);
-        EXPECT_EQ("Please enter no more than 5 characters.", seen[0].text);
-        EXPECT_EQ(Control(IDC_DURATION), GetFocus());
-
-        seen = wintest::Answering({wintest::PressOk()}, [&] { PropSheet_SetCurSel(sheet->m_hWnd, nullptr, 1); });
+        const std::string refused[] = {"abc", "-1", "", "123456", std::string(10000, '9')};
+        for (const std::string& text : refused) {
+            SetWindowTextA(Control(IDC_DURATION), text.c_str());   // set by a message, as a paste may
+            auto seen = wintest::Answering({wintest::PressOk()}, [&] { PressOk(); });
+            ASSERT_EQ(1u, seen.size()) << text;
+            EXPECT_EQ("Tombolix2", seen[0].caption);
+            EXPECT_EQ(refusal, seen[0].text);
+            EXPECT_EQ(Control(IDC_DURATION), GetFocus());
+        }
+        auto seen = wintest::Answering({wintest::PressOk()}, [&] { PropSheet_SetCurSel(sheet->m_hWnd, nullptr, 1); });
         ASSERT_EQ(1u, seen.size());
         EXPECT_EQ(0, PropSheet_HwndToIndex(sheet->m_hWnd, PropSheet_GetCurrentPageHwnd(sheet->m_hWnd)));
-        EXPECT_EQ("Please enter no more than 5 characters.", seen[0].text);
         ASSERT_TRUE(IsWindow(sheet->m_hWnd));
         EXPECT_EQ(file, FileBytes());
 
@@ -301,7 +314,9 @@ TEST_F(CollectionsPageTest, ADurationLongerThanTheEditTakesKeepsThePageAndTheShe
         PressOk();
     });
     EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("[Default]\r\nAlpha=2\\42\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", FileBytes());
+    // The refused texts never reached the entry; Bravo was shown clamped.
+    EXPECT_EQ("[Default]\r\nAlpha=2\\42\\1\\0\\\r\nBravo=2\\0\\1\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              FileBytes());
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ void CollectionsPageTest::StartApp()
 INT_PTR CollectionsPageTest::ShowSheet(const std::function<void()>& script)
 {
     if (!app) StartApp();
-    CConfigProp shown("Tombolix Screensaver", nullptr, 0);
+    // As the program's start does it: a sheet on what is stored now.
+    std::unique_ptr<CSheetEdits> edits = app->GetStoredState().BeginEdits();
+    CConfigProp shown("Tombolix Screensaver", nullptr, 0, app->GetStoredState(), *edits);
     sheet = &shown;
     g_pConfigSheet = &shown;
     INT_PTR result = wintest::RunModal(
@@ -92,5 +94,6 @@ std::string CollectionsPageTest::FileBytes() const
 
 std::string CollectionsPageTest::CurrentName() const
 {
-    return ReadRegistryString(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", "Current");
+    std::string name = ReadRegistryString(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", "Current");
+    return name.empty() ? "Default" : name;
 }

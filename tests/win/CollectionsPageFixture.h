@@ -40,6 +40,8 @@ struct CollectionsPageTest : ::testing::Test {
     void PressOk();
     void PressCancel();
 
+    // The sheet's copy of the settings, which its pages edit.
+    CSettings& Edited() const { return sheet->GetEdits().edited; }
     HWND Control(int id) const;
     void Click(int id) const { wintest::Click(Control(id)); }
     void ClickItem(int listId, const std::string& item) const;
@@ -55,5 +57,6 @@ struct CollectionsPageTest : ::testing::Test {
 
     // The collections file as the profile functions leave it.
     std::string FileBytes() const;
+    // The current collection's name as the program reads it.
     std::string CurrentName() const;
 };

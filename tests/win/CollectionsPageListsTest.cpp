@@ -60,14 +60,19 @@ TEST_F(CollectionsPageTest, ShowsTheCurrentCollectionOrTheFirstByNameWhenItIsMis
 TEST_F(CollectionsPageTest, SelectedScreenSaversFollowTheirOrderAndGapsStayAvailable)
 {
     Install(windows, {"Alpha", "Bravo", "Charlie", "Delta", "Echo"});
-    // Orders 2, 0 and 5 of four entries, and order 0 twice: the first in
-    // the Available list wins it.
+    // Orders 2, 0 and 5 of four entries, and order 0 twice: every one is
+    // shown, by its order, a tie in file order.
     wintest::WriteCollectionsFile("[Default]\r\nEcho=2\\15\\1\\2\\\r\nDelta=2\\15\\1\\0\\\r\nCharlie=2\\15\\1\\0\\\r\n"
                                   "Bravo=2\\15\\1\\5\\\r\n");
     ShowSheet([&] {
-        EXPECT_EQ((Texts{"Charlie", "Echo"}), Selected());
-        EXPECT_EQ((Texts{"Alpha", "Bravo", "Delta"}), Available());
+        EXPECT_EQ((Texts{"Delta", "Charlie", "Echo", "Bravo"}), Selected());
+        EXPECT_EQ((Texts{"Alpha"}), Available());
+        PressOk();
     });
+    // OK closes the gaps and keeps every selection.
+    EXPECT_EQ("[Default]\r\nEcho=2\\15\\1\\2\\\r\nDelta=2\\15\\1\\0\\\r\nCharlie=2\\15\\1\\1\\\r\n"
+              "Bravo=2\\15\\1\\3\\\r\nAlpha=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              FileBytes());
 }
 
 TEST_F(CollectionsPageTest, ForwardInsertsAfterTheCurrentItemAndShowsASingleMovedOne)

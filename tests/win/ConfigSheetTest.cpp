@@ -54,7 +54,8 @@ TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
     app.OpenStoredSettings();
     SheetInspection seen;
     inspection = &seen;
-    CConfigProp sheet("Tombolix Screensaver", nullptr, 0);
+    std::unique_ptr<CSheetEdits> edits = app.GetStoredState().BeginEdits();
+    CConfigProp sheet("Tombolix Screensaver", nullptr, 0, app.GetStoredState(), *edits);
     g_pConfigSheet = &sheet;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, &InspectSheet);
     INT_PTR result = sheet.DoModal();

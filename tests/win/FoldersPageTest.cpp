@@ -13,7 +13,7 @@ using wintest::Answered;
 
 const char* const noScreenSaversNote = "No screensavers (*.scr) were found in this folder.";
 
-TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOkRewritesThemOnceOpened)
+TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOkWritesOnlyAChange)
 {
     wintest::WriteCollectionsFile("[TombolixInternal]\r\nFolders=D:\\Zeta*C:\\Alpha*D:\\Zeta\r\n");
     // Pages never opened store nothing.
@@ -31,17 +31,8 @@ TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOk
         EXPECT_EQ(3u, FolderList().size());
         PressOk();
     });
-    // Written although nothing changed, so the last folder gains its "*".
-    EXPECT_EQ("D:\\Zeta*C:\\Alpha*D:\\Zeta*", StoredFolders());
-
-    // Once the uninstall step has been taken, not even this write happens.
-    wintest::WriteCollectionsFile("");
-    app->SetUninstallRequested(true);
-    ShowSheet([&] {
-        OpenFoldersPage();
-        PressOk();
-    });
-    EXPECT_EQ("", FileBytes());
+    // Nothing changed: the value stays as the user left it.
+    EXPECT_EQ("D:\\Zeta*C:\\Alpha*D:\\Zeta", StoredFolders());
 }
 
 TEST_F(SettingsPagesTest, AddingAFolderOffersItsScreenSaversOnceAndTheBlankerListFollows)
@@ -115,7 +106,7 @@ TEST_F(SettingsPagesTest, AFolderInOtherLetterCaseIsShownOnceStoredTwiceAndRemov
         EXPECT_TRUE(Selected().empty());
         EXPECT_EQ(Texts{"Aquarium"}, BlankerList());
         EXPECT_EQ(Texts{otherCase}, FolderList());
-        EXPECT_EQ(std::vector<std::string>{otherCase}, app->GetSettings().GetFolders());
+        EXPECT_EQ(std::vector<std::string>{otherCase}, Edited().GetFolders());
         PressOk();
     });
     // Taken out of the collection's selection, not forgotten.
@@ -135,13 +126,13 @@ TEST_F(SettingsPagesTest, RemovingAFolderOutOfReachTakesNoNamesAndRemovesEverySa
         RemoveFolder("Q:\\Offline");
         EXPECT_EQ(Texts{"Aquarium"}, Available());
         EXPECT_EQ(Texts{"Clock"}, Selected());
-        EXPECT_EQ((std::vector<std::string>{"C:\\Elsewhere", "q:\\offline"}), app->GetSettings().GetFolders());
+        EXPECT_EQ((std::vector<std::string>{"C:\\Elsewhere", "q:\\offline"}), Edited().GetFolders());
         PressOk();
     });
     EXPECT_EQ("C:\\Elsewhere*q:\\offline*", StoredFolders());
 }
 
-TEST_F(SettingsPagesTest, CancelKeepsWhatTheHandlersChangedInMemoryAndWritesNothing)
+TEST_F(SettingsPagesTest, CancelForgetsWhatTheHandlersChangedAndWritesNothing)
 {
     Install(windows, {"Aquarium", "Blank Screen"});
     const std::string savers = folders.Make("PagesTestSavers", {"Zebra"});
@@ -160,11 +151,11 @@ TEST_F(SettingsPagesTest, CancelKeepsWhatTheHandlersChangedInMemoryAndWritesNoth
     });
     EXPECT_EQ(IDCANCEL, result);
     const CSettings& settings = app->GetSettings();
-    EXPECT_TRUE(settings.GetUseBlanker());
-    EXPECT_EQ("Aquarium", settings.GetBlankerName());
-    EXPECT_FALSE(settings.GetShowToolTips());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());   // only OK takes the period
-    EXPECT_EQ(std::vector<std::string>{savers}, settings.GetFolders());
+    EXPECT_FALSE(settings.GetUseBlanker());
+    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
+    EXPECT_TRUE(settings.GetShowToolTips());
+    EXPECT_EQ(120, settings.GetBlankerMinutes());
+    EXPECT_EQ(std::vector<std::string>{"D:\\Old"}, settings.GetFolders());
     for (const char* option : {"ShowToolTips", "UseBlanker", "BlankerMinutes", "BlankerName", "PasswordOverride"})
         EXPECT_EQ("", Option(option)) << option;
     EXPECT_EQ(stored, FileBytes());

@@ -38,14 +38,16 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
         wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_TRUE(IsWindowEnabled(OptionsControl(id))) << id;
-        EXPECT_TRUE(app->GetSettings().GetUseBlanker());
-        EXPECT_FALSE(app->GetSettings().GetPasswordOverride());
+        EXPECT_TRUE(Edited().GetUseBlanker());
+        EXPECT_FALSE(Edited().GetPasswordOverride());
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
-        EXPECT_FALSE(app->GetSettings().GetUseBlanker());
+        EXPECT_FALSE(Edited().GetUseBlanker());
+        EXPECT_TRUE(app->GetSettings().GetPasswordOverride());   // the stored state waits for OK
         PressOk();
     });
-    EXPECT_EQ("0", Option("UseBlanker"));
+    // Only what changed is written.
+    EXPECT_EQ("", Option("UseBlanker"));
     EXPECT_EQ("0", Option("PasswordOverride"));
     EXPECT_EQ("45", Option("BlankerMinutes"));
     EXPECT_EQ("blank SCREEN", Option("BlankerName"));
@@ -72,47 +74,52 @@ TEST_F(SettingsPagesTest, OkWritesTheFiveOptionsAndKeepsABlankerThatIsNotListed)
     EXPECT_EQ("Gone Saver", Option("BlankerName"));
     EXPECT_EQ("1", Option("PasswordOverride"));
 
-    // An emptied period is 0 as well; a blanker picked from the list is
-    // taken at once and written by OK.
+    // A blanker picked from the list is taken at once and written by OK.
     wintest::SetConfigInt("BlankerMinutes", 45);
     app.reset();
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
-        wintest::Retype(OptionsControl(IDC_BLANKER_MINUTES), "");
         SendMessageA(OptionsControl(IDC_BLANKER), WM_KEYDOWN, VK_DOWN, 0);
-        EXPECT_EQ("Aquarium", app->GetSettings().GetBlankerName());
+        EXPECT_EQ("Aquarium", Edited().GetBlankerName());
         PressOk();
     });
-    EXPECT_EQ("0", Option("BlankerMinutes"));
+    EXPECT_EQ("45", Option("BlankerMinutes"));
     EXPECT_EQ("Aquarium", Option("BlankerName"));
 }
 
-TEST_F(SettingsPagesTest, FourDigitsOfMinutesAreRefusedWhereverTheyAreTakenAndThePageKept)
+TEST_F(SettingsPagesTest, MinutesOtherThanANumberUpTo999AreRefusedWhereverTheyAreTakenAndThePageKept)
 {
+    const std::string refusal = "Please enter an integer between 0 and 999.";
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
         HWND minutes = OptionsControl(IDC_BLANKER_MINUTES);
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
-        wintest::Retype(minutes, "1234");
-        EXPECT_EQ("1234", wintest::WindowText(minutes));
-
+        wintest::Retype(minutes, "12a34");   // typed: digits only, three of them
+        EXPECT_EQ("123", wintest::WindowText(minutes));
+        const std::string refused[] = {"1234", "abc", "-1", "", std::string(10000, '9')};
+        for (const std::string& text : refused) {
+            SetWindowTextA(minutes, text.c_str());   // set by a message, as a paste may
+            std::vector<Answered> seen = wintest::Answering({wintest::PressOk()}, [&] { OpenPage(foldersTab); });
+            ASSERT_EQ(1u, seen.size()) << text;
+            EXPECT_EQ("Tombolix2", seen[0].caption);
+            EXPECT_EQ(refusal, seen[0].text);
+            EXPECT_EQ(optionsTab, ShownPage());
+        }
         // The click reports the refusal and goes on with what it took.
         wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
+        SetWindowTextA(minutes, "-1");
         std::vector<Answered> seen =
             wintest::Answering({wintest::PressOk()}, [&] { wintest::Click(OptionsControl(IDC_USE_BLANKER)); });
-        ASSERT_EQ(1u, seen.size());
-        EXPECT_EQ("Tombolix2", seen[0].caption);
-        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
-        EXPECT_FALSE(app->GetSettings().GetUseBlanker());
-        EXPECT_TRUE(app->GetSettings().GetPasswordOverride());
+        EXPECT_TRUE(seen.empty());   // the edit closed: nothing to refuse
+        EXPECT_FALSE(Edited().GetUseBlanker());
+        EXPECT_TRUE(Edited().GetPasswordOverride());
 
-        seen = wintest::Answering({wintest::PressOk()}, [&] { OpenPage(foldersTab); });
-        ASSERT_EQ(1u, seen.size());
-        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
-        EXPECT_EQ(optionsTab, ShownPage());
+        SetWindowTextA(minutes, "5");
+        wintest::Click(OptionsControl(IDC_USE_BLANKER));
+        SetWindowTextA(minutes, "1000");
         seen = wintest::Answering({wintest::PressOk()}, [&] { PressOk(); });
         ASSERT_EQ(1u, seen.size());
-        EXPECT_EQ("Please enter no more than 3 characters.", seen[0].text);
+        EXPECT_EQ(refusal, seen[0].text);
         EXPECT_TRUE(IsWindowVisible(sheet->m_hWnd));
 
         wintest::Retype(minutes, "999");
@@ -120,6 +127,20 @@ TEST_F(SettingsPagesTest, FourDigitsOfMinutesAreRefusedWhereverTheyAreTakenAndTh
     });
     EXPECT_EQ("999", Option("BlankerMinutes"));
     EXPECT_EQ("1", Option("PasswordOverride"));
+}
+
+TEST_F(SettingsPagesTest, AStoredPeriodOutOfRangeShowsWithinItAndNeverLocksThePage)
+{
+    wintest::SetConfigInt("BlankerMinutes", 2147483647);
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        EXPECT_EQ("999", wintest::WindowText(OptionsControl(IDC_BLANKER_MINUTES)));
+        std::vector<Answered> seen = wintest::Answering({}, [&] { OpenPage(foldersTab); });
+        EXPECT_TRUE(seen.empty());
+        EXPECT_EQ(foldersTab, ShownPage());
+        PressCancel();
+    });
+    EXPECT_EQ("2147483647", Option("BlankerMinutes"));
 }
 
 // The last TTM_ACTIVATE that each tooltip control of this thread was sent.
@@ -147,7 +168,7 @@ TEST_F(SettingsPagesTest, ShowTooltipsSwitchesTheTipsOfEveryPageAndPagesOpenedLa
         wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
         EXPECT_EQ(FALSE, active.at(collectionsTips));
         EXPECT_EQ(FALSE, active.at(optionsTips));
-        EXPECT_FALSE(app->GetSettings().GetShowToolTips());
+        EXPECT_FALSE(Edited().GetShowToolTips());
 
         ASSERT_TRUE(OpenPage(foldersTab));
         HWND foldersTips = sheet->GetFoldersPage().GetToolTip().m_hWnd;
@@ -160,8 +181,8 @@ TEST_F(SettingsPagesTest, ShowTooltipsSwitchesTheTipsOfEveryPageAndPagesOpenedLa
     });
     UnhookWindowsHookEx(hook);
     activations = nullptr;
-    // Cancelled: switched off for the rest of the run, but not stored.
-    EXPECT_FALSE(app->GetSettings().GetShowToolTips());
+    // Cancelled: the sheet's copy went with it.
+    EXPECT_TRUE(app->GetSettings().GetShowToolTips());
     EXPECT_EQ("", Option("ShowToolTips"));
 }
 

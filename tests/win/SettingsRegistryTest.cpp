@@ -54,9 +54,7 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
         settings.SetBlankerMinutes(-3);
         settings.SetUseBlanker(true);
         settings.AddFolder("D:\\Savers");
-        settings.WriteTraySettings();
-        settings.WriteOptions();
-        settings.WriteFolders();
+        EXPECT_FALSE(settings.Apply(ProgramOptions(), settings.Values()).Any());
         WriteCurrentName(store, "Night");
     }
     using Stored = std::pair<DWORD, std::string>;
@@ -90,12 +88,12 @@ TEST_F(SettingsInRegistry, ValuesOfAnotherTypeReadAsTheirDefaults)
 TEST_F(SettingsInRegistry, RemovingEverythingLeavesOnlyTheCompanyKey)
 {
     CSettings settings(store, collectionsFile);
-    settings.WriteTraySettings();
+    settings.SetUseTray(false);
     settings.AddFolder("D:\\Savers");
-    settings.WriteFolders();
+    settings.Apply(ProgramOptions(), settings.Values());
     ASSERT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config"));
 
-    settings.RemoveAllStoredSettings();
+    EXPECT_FALSE(settings.RemoveAllStoredSettings().Any());
     EXPECT_FALSE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2"));
     EXPECT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen"));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((wintest::WindowsFolder() + "\\Tombolix2.ini").c_str()));

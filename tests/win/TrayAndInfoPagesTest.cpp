@@ -57,7 +57,7 @@ TEST_F(SheetPagesTest, TheTrayPageHidesItsStartUpBoxAndEnablesItWithTheTray)
     EXPECT_FALSE(autoStartVisible);
     EXPECT_EQ((std::vector<bool>{true, false, true, false}), autoStartEnabled);
     EXPECT_EQ(0u, ConfigNumber("UseTray"));
-    EXPECT_EQ(1u, ConfigNumber("AutoStart"));
+    EXPECT_EQ(0xFFFFFFFFu, ConfigNumber("AutoStart"));   // unchanged: not written
     EXPECT_FALSE(app->GetSettings().GetUseTray());
 
     // Cancel writes nothing of the page.

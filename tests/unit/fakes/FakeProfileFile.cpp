@@ -30,7 +30,7 @@ FakeProfileFile::Section* FakeProfileFile::FindSection(const std::string& name)
 }
 
 std::string FakeProfileFile::ReadString(const std::string& section, const std::string& key,
-                                        const std::string& defaultValue, size_t bufferSize)
+                                        const std::string& defaultValue)
 {
     std::string value = defaultValue;
     if (Section* found = FindSection(section)) {
@@ -40,49 +40,35 @@ std::string FakeProfileFile::ReadString(const std::string& section, const std::s
     value = Trim(value);
     // A value quoted at both ends is read without its quotes.
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-    if (bufferSize == 0) return "";
-    if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
     return value;
 }
 
 int FakeProfileFile::ReadInt(const std::string& section, const std::string& key, int defaultValue)
 {
-    std::string value = ReadString(section, key, "", 1024);
+    std::string value = ReadString(section, key, "");
     if (value.empty()) return defaultValue;
     return ReadDecimal(value);
 }
 
-std::vector<std::string> FakeProfileFile::CutNameList(const std::vector<std::string>& names,
-                                                      size_t bufferSize) const
-{
-    // Whole names only while they and the closing zero fit.
-    std::vector<std::string> kept;
-    size_t used = 0;
-    for (const std::string& name : names) {
-        if (used + name.size() + 2 > bufferSize) break;
-        kept.push_back(name);
-        used += name.size() + 1;
-    }
-    return kept;
-}
-
-std::vector<std::string> FakeProfileFile::ReadSectionNames(size_t bufferSize)
+std::vector<std::string> FakeProfileFile::ReadSectionNames()
 {
     std::vector<std::string> names;
     for (const Section& section : sections) names.push_back(section.name);
-    return CutNameList(names, bufferSize);
+    return names;
 }
 
-std::vector<std::string> FakeProfileFile::ReadKeyNames(const std::string& section, size_t bufferSize)
+std::vector<std::string> FakeProfileFile::ReadKeyNames(const std::string& section)
 {
     std::vector<std::string> names;
     if (Section* found = FindSection(section))
         for (auto& entry : found->keys) names.push_back(entry.first);
-    return CutNameList(names, bufferSize);
+    return names;
 }
 
-void FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& text)
+bool FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& text)
 {
+    if (failWrites) return false;
+    ++writeCount;
     // Values are stored without surrounding blanks.
     std::string value = Trim(text);
     exists = true;
@@ -92,25 +78,40 @@ void FakeProfileFile::WriteString(const std::string& section, const std::string&
         found = &sections.back();
     }
     for (auto& entry : found->keys) {
-        if (SameName(entry.first, key)) { entry.second = value; return; }
+        if (SameName(entry.first, key)) { entry.second = value; return true; }
     }
     found->keys.emplace_back(key, value);
+    return true;
 }
 
-void FakeProfileFile::DeleteKey(const std::string& section, const std::string& key)
+bool FakeProfileFile::DeleteKey(const std::string& section, const std::string& key)
 {
+    if (failWrites) return false;
+    ++writeCount;
     if (Section* found = FindSection(section)) {
         auto& keys = found->keys;
         keys.erase(std::remove_if(keys.begin(), keys.end(), [&](auto& entry) { return SameName(entry.first, key); }),
                    keys.end());
     }
+    return true;
 }
 
-void FakeProfileFile::DeleteSection(const std::string& section)
+bool FakeProfileFile::DeleteSection(const std::string& section)
 {
+    if (failWrites) return false;
+    ++writeCount;
     sections.erase(std::remove_if(sections.begin(), sections.end(),
                                   [&](const Section& s) { return SameName(s.name, section); }),
                    sections.end());
+    return true;
+}
+
+bool FakeProfileFile::Remove()
+{
+    if (failWrites) return false;
+    sections.clear();
+    exists = false;
+    return true;
 }
 
 std::string FakeProfileFile::Text() const

@@ -9,14 +9,19 @@
 class FakeProfileFile : public IProfileFile {
 public:
     std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue, size_t bufferSize) override;
+                           const std::string& defaultValue) override;
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
-    std::vector<std::string> ReadSectionNames(size_t bufferSize) override;
-    std::vector<std::string> ReadKeyNames(const std::string& section, size_t bufferSize) override;
-    void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
-    void DeleteKey(const std::string& section, const std::string& key) override;
-    void DeleteSection(const std::string& section) override;
-    void Remove() override { sections.clear(); exists = false; }
+    std::vector<std::string> ReadSectionNames() override;
+    std::vector<std::string> ReadKeyNames(const std::string& section) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+    bool DeleteKey(const std::string& section, const std::string& key) override;
+    bool DeleteSection(const std::string& section) override;
+    bool Remove() override;
+
+    // Every write refused and the file left as it is, as for a read-only file.
+    bool failWrites = false;
+    // How many writes (and deletions) reached the file.
+    int writeCount = 0;
 
     // The file as Windows writes it: "[Section]\r\nkey=value\r\n...".
     std::string Text() const;
@@ -30,7 +35,6 @@ private:
         std::vector<std::pair<std::string, std::string>> keys;
     };
     Section* FindSection(const std::string& name);
-    std::vector<std::string> CutNameList(const std::vector<std::string>& names, size_t bufferSize) const;
 
     std::vector<Section> sections;
     bool exists = false;

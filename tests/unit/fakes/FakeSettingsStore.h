@@ -26,20 +26,31 @@ public:
         if (found == values.end() || !std::holds_alternative<std::string>(found->second)) return defaultValue;
         return std::get<std::string>(found->second);
     }
-    void WriteInt(const std::string& section, const std::string& entry, int value) override
+    bool WriteInt(const std::string& section, const std::string& entry, int value) override
     {
+        if (failWrites) return false;
         writes.push_back(entry + "=" + std::to_string(value));
         values[section + "\\" + entry] = value;
+        return true;
     }
-    void WriteString(const std::string& section, const std::string& entry, const std::string& value) override
+    bool WriteString(const std::string& section, const std::string& entry, const std::string& value) override
     {
+        if (failWrites) return false;
         writes.push_back(entry + "=" + value);
         values[section + "\\" + entry] = value;
+        return true;
     }
-    void RemoveAll() override { values.clear(); ++removals; }
+    bool RemoveAll() override
+    {
+        if (failWrites) return false;
+        values.clear();
+        ++removals;
+        return true;
+    }
 
     std::map<std::string, Value> values;   // "Section\Entry"
     std::vector<std::string> reads;        // entry names in order
     std::vector<std::string> writes;       // "Entry=value" in order
     int removals = 0;
+    bool failWrites = false;               // every write refused, as a locked-down registry does
 };

@@ -1,0 +1,49 @@
+// What one settings sheet changed, kept apart from what is stored until
+// its OK: Cancel drops it all.
+#pragma once
+#include "collections/Collection.h"
+#include "collections/Settings.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CSheetEdits {
+public:
+    // Starts from the stored values of the moment.
+    CSheetEdits(const CSettings& stored, std::string currentName);
+    ~CSheetEdits();
+    CSheetEdits(const CSheetEdits&) = delete;
+    CSheetEdits& operator=(const CSheetEdits&) = delete;
+
+    // The options as the sheet opened with them, and as its pages leave them.
+    const ProgramOptions original;
+    CSettings edited;
+
+    // The collection that the session is to use.
+    const std::string& GetCurrentName() const { return current; }
+    const std::string& GetOriginalCurrentName() const { return originalCurrent; }
+    void SetCurrentName(const std::string& name) { current = name; }
+
+    // The collections the Collections page edited, each loaded once.
+    CCollection* FindCollection(const std::string& name) const;
+    CCollection& AddCollection(std::unique_ptr<CCollection> collection);
+    // Forgets the collection's edits; OK removes its section.
+    void DeleteCollection(const std::string& name);
+    const std::vector<std::unique_ptr<CCollection>>& Collections() const { return collections; }
+    const std::vector<std::string>& DeletedCollections() const { return deleted; }
+    // Deleted in this sheet: a new collection of the name starts empty.
+    bool IsDeleted(const std::string& name) const;
+
+    bool IsUninstallRequested() const { return uninstallRequested; }
+    // The resident instance goes and nothing starts it again; every stored
+    // setting goes when the sheet is confirmed.
+    void RequestUninstall();
+
+private:
+    std::string originalCurrent;
+    std::string current;
+    std::vector<std::unique_ptr<CCollection>> collections;
+    std::vector<std::string> deleted;
+    bool uninstallRequested = false;
+};

@@ -1,0 +1,21 @@
+// A named mutex that every process of the machine shares, whichever user
+// runs it.
+#pragma once
+#include "os/FileLock.h"
+
+#include <windows.h>
+#include <string>
+
+class CMachineMutex : public IFileLock {
+public:
+    explicit CMachineMutex(const std::string& name);
+    ~CMachineMutex() override;
+    CMachineMutex(const CMachineMutex&) = delete;
+    CMachineMutex& operator=(const CMachineMutex&) = delete;
+
+    bool Lock() override;
+    void Unlock() override;
+
+private:
+    HANDLE mutex = nullptr;
+};

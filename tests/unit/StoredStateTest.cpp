@@ -1,0 +1,172 @@
+// What a settings sheet stores at OK, and the names the file can hold.
+#include "collections/StoredNames.h"
+#include "collections/StoredState.h"
+
+#include "fakes/FakeProfileFile.h"
+#include "fakes/FakeSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct CountingLock : IFileLock {
+    bool Lock() override
+    {
+        ++taken;
+        if (!refuse) ++depth;
+        return !refuse;
+    }
+    void Unlock() override { --depth; }
+    int depth = 0;
+    int taken = 0;
+    bool refuse = false;
+};
+
+TEST(StoredNames, KeysAndOfferedNamesReadBackAsThemselves)
+{
+    struct Case { const char* name; bool key; bool offered; };
+    const Case cases[] = {
+        {"Aquarium", true, true},        {"ok name", true, true},      {"a;b", true, true},
+        {"#Hash", true, true},           {"Br]", true, true},           {"Tab\tin", true, true},
+        {" Lead", false, false},         {"Trail ", false, false},      {"\tTab", false, false},
+        {"x=y", false, false},           {";Semi", false, false},       {"[Br", false, false},
+        {"", false, false},              {"line\nbreak", false, false},
+        {"..\\..\\Elsewhere\\Hidden", true, false}, {"a/b", true, false}, {"C:Evil", true, false},
+        {"dots..here", true, false},     {"Ma?ana", true, false},       {"TombolixScreen", true, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.key, IsStorableKey(c.name)) << c.name;
+        EXPECT_EQ(c.offered, IsOfferedSaverName(c.name)) << c.name;
+    }
+    EXPECT_TRUE(IsPlainFileName("Tombolix2"));
+    EXPECT_FALSE(IsPlainFileName("..\\Tombolix2"));
+}
+
+TEST(StoredNames, NewCollectionNamesTheFileCanHold)
+{
+    const std::pair<std::string, CollectionNameProblem> cases[] = {
+        {"Night", CollectionNameProblem::None},
+        {"x=y;[z", CollectionNameProblem::None},
+        {std::string(260, 'n'), CollectionNameProblem::None},
+        {"", CollectionNameProblem::Empty},
+        {std::string(261, 'n'), CollectionNameProblem::TooLong},
+        {" Night", CollectionNameProblem::Blanks},
+        {"Night\t", CollectionNameProblem::Blanks},
+        {"Ni]ght", CollectionNameProblem::Characters},
+        {"Ni\r\nght", CollectionNameProblem::Characters},
+        {"tombolixINTERNAL", CollectionNameProblem::Reserved},
+    };
+    for (const auto& [name, problem] : cases) EXPECT_EQ(problem, CheckCollectionName(name)) << name;
+}
+
+struct StoredStateTest : ::testing::Test {
+    FakeSettingsStore store;
+    FakeProfileFile file;
+    CountingLock lock;
+
+    // A sheet on what is stored now that selects screen savers in the shown collection.
+    std::unique_ptr<CSheetEdits> EditShown(CStoredState& state, const std::string& name, const Texts& selected)
+    {
+        std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+        CCollection& collection = edits->AddCollection(state.LoadCollection(name, true));
+        for (const std::string& saver : selected) collection.MarkFound(saver);
+        collection.SetSelection(selected, false);
+        edits->SetCurrentName(name);
+        return edits;
+    }
+};
+
+TEST_F(StoredStateTest, OkWritesTheCollectionsThenTheCurrentName)
+{
+    file.SetText("[Old]\r\nA=2\\15\\1\\0\\\r\n");
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
+    edits->DeleteCollection("old");
+    EXPECT_EQ("[Old]\r\nA=2\\15\\1\\0\\\r\n", file.Text());   // nothing before OK
+
+    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_EQ("[Night]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+    EXPECT_EQ("Night", ReadCurrentName(store));
+    EXPECT_EQ(0, lock.depth);
+    EXPECT_GT(lock.taken, 0);
+}
+
+TEST_F(StoredStateTest, AFailedWriteIsReportedAndTheCurrentNameWaitsForItsCollection)
+{
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
+    file.failWrites = true;
+    StoreFailures failed = state.Commit(*edits);
+    EXPECT_TRUE(failed.collectionsFile);
+    EXPECT_FALSE(failed.settingsStore);
+    EXPECT_EQ("Default", ReadCurrentName(store));   // never a name without its section
+
+    // The same OK again once the file can be written.
+    file.failWrites = false;
+    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_EQ("Night", ReadCurrentName(store));
+
+    lock.refuse = true;
+    edits->edited.SetUseBlanker(true);
+    EXPECT_TRUE(state.Commit(*edits).collectionsFile);
+    EXPECT_EQ(0, lock.depth);
+}
+
+TEST_F(StoredStateTest, TwoSheetsKeepEachOthersChanges)
+{
+    file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\nB=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n");
+    CStoredState first(store, file, lock);
+    CStoredState second(store, file, lock);
+    std::unique_ptr<CSheetEdits> one = EditShown(first, "Default", {"A"});
+    std::unique_ptr<CSheetEdits> other = EditShown(second, "Default", {"A"});
+    for (CSheetEdits* edits : {one.get(), other.get()}) edits->FindCollection("Default")->MarkFound("B");
+    one->edited.SetShowToolTips(false);
+    one->FindCollection("Default")->FindOrAdd("B").SetLevel(0);
+    other->edited.SetBlankerMinutes(5);
+    other->FindCollection("Default")->FindOrAdd("A").SetDuration(3);
+
+    EXPECT_FALSE(first.Commit(*one).Any());
+    EXPECT_FALSE(second.Commit(*other).Any());
+    EXPECT_EQ((Texts{"ShowToolTips=0", "BlankerMinutes=5"}), store.writes);
+    EXPECT_EQ("[Default]\r\nA=2\\3\\1\\0\\\r\nB=0\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
+TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
+{
+    file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\n");
+    store.values["Config\\UseTray"] = 1;
+    CStoredState state(store, file, lock);
+    {
+        std::unique_ptr<CSheetEdits> cancelled = state.BeginEdits();
+        cancelled->RequestUninstall();
+    }   // Cancel: the edits go, nothing is removed
+    std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+    EXPECT_FALSE(edits->IsUninstallRequested());
+    EXPECT_TRUE(edits->edited.GetUseTray());
+    edits->RequestUninstall();
+    EXPECT_FALSE(edits->edited.GetUseTray());
+    EXPECT_EQ(0, store.removals);
+    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_EQ(1, store.removals);
+    EXPECT_FALSE(file.Exists());
+}
+
+TEST_F(StoredStateTest, ANewCollectionOfADeletedNameStartsEmpty)
+{
+    file.SetText("[Night]\r\nOld=2\\15\\1\\0\\\r\n");
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+    edits->AddCollection(state.LoadCollection("Night", true));
+    edits->DeleteCollection("Night");
+    EXPECT_TRUE(edits->IsDeleted("NIGHT"));
+    EXPECT_EQ(nullptr, edits->FindCollection("Night"));
+    CCollection& fresh = edits->AddCollection(std::make_unique<CCollection>("Night", file));
+    fresh.MarkFound("New");
+    fresh.SetSelection({"New"}, true);
+    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_EQ("[Night]\r\nNew=2\\15\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
+}  // namespace
