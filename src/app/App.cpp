@@ -251,12 +251,13 @@ bool CApp::RunConfiguration(CWnd* parent)
     if (!ok) return false;
 
     CSettings& settings = GetSettings();
-    // Nothing is stored any more: the resident instance goes for good.
+    // Nothing is stored any more: the sheet's copy says what the resident
+    // instance does now (the Tray page, if opened, has the last word).
     if (edits->IsUninstallRequested()) {
-        settings.SetUseTray(false);
-        settings.SetAutoStart(false);
+        settings.SetUseTray(edits->edited.GetUseTray());
+        settings.SetAutoStart(edits->edited.GetAutoStart());
     }
-    HWND trayWindow = FindWindowA(nullptr, g_appTitle.c_str());
+    HWND trayWindow = FindWindowA(trayWindowClass, g_appTitle.c_str());
     if (settings.GetUseTray()) {
         if (!trayWindow) StartTrayInstance();
     } else if (trayWindow) {

@@ -17,8 +17,15 @@ std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     char name[96];
     snprintf(name, sizeof name, "Afx:%p:%x:%p:%p:%p", static_cast<void*>(instance), classStyle,
              static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
+    return AfxRegisterNamedWndClass(name, classStyle, cursor, background, icon);
+}
+
+std::string AfxRegisterNamedWndClass(const std::string& name, UINT classStyle, HCURSOR cursor, HBRUSH background,
+                                     HICON icon)
+{
+    HINSTANCE instance = AfxGetInstanceHandle();
     WNDCLASSA existing;
-    if (GetClassInfoA(instance, name, &existing)) return name;
+    if (GetClassInfoA(instance, name.c_str(), &existing)) return name;
 
     WNDCLASSA wc{};
     wc.style = classStyle;
@@ -27,7 +34,7 @@ std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     wc.hIcon = icon;
     wc.hCursor = cursor;
     wc.hbrBackground = background;
-    wc.lpszClassName = name;
+    wc.lpszClassName = name.c_str();
     RegisterClassA(&wc);
     return name;
 }

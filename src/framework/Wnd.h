@@ -35,6 +35,10 @@ public:
 // of attributes and returns its name.
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
                                 HBRUSH background = nullptr, HICON icon = nullptr);
+// The same under a name of the caller's, by which other processes can find
+// the window.
+std::string AfxRegisterNamedWndClass(const std::string& name, UINT classStyle, HCURSOR cursor = nullptr,
+                                     HBRUSH background = nullptr, HICON icon = nullptr);
 
 // A top-level window of our own. One window procedure serves every frame: it
 // finds the object through the window's user data and calls OnMessage.
@@ -71,5 +75,5 @@ private:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
     struct { UINT msg; WPARAM wp; LPARAM lp; } current{};
-    friend std::string AfxRegisterWndClass(UINT, HCURSOR, HBRUSH, HICON);
+    friend std::string AfxRegisterNamedWndClass(const std::string&, UINT, HCURSOR, HBRUSH, HICON);
 };

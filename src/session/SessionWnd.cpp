@@ -8,7 +8,10 @@ CSessionWnd::~CSessionWnd() = default;
 
 bool CSessionWnd::CreateAt(DWORD exStyle, DWORD style, const RECT& rect, CWnd* parent)
 {
-    static const std::string className = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW);
+    // A class of the mode's own: the resident instance is found by it, never
+    // a session or another program's window of the same title.
+    const char* name = GetApp().GetMode() == ModeTray ? trayWindowClass : sessionWindowClass;
+    const std::string className = AfxRegisterNamedWndClass(name, CS_HREDRAW | CS_VREDRAW);
     return CreateEx(exStyle, className, g_appTitle, style, rect, parent ? parent->m_hWnd : nullptr);
 }
 

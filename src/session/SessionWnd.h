@@ -10,6 +10,10 @@
 
 #include <memory>
 
+// The window classes of the two modes.
+constexpr const char* trayWindowClass = "BrackwenTombolixTray";
+constexpr const char* sessionWindowClass = "BrackwenTombolixSession";
+
 class CSessionWnd : public CFrameWnd {
 public:
     explicit CSessionWnd(bool autoDelete = false) : autoDelete(autoDelete) {}

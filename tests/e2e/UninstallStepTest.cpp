@@ -76,14 +76,21 @@ TEST_F(UninstallStep, ThenOkClosesTheResidentInstanceAndRemovesEveryStoredSettin
     EXPECT_TRUE(NothingStored());
 }
 
-TEST_F(UninstallStep, ThenCancelStillRemovesTheSettingsButLeavesTheResidentInstance)
+TEST_F(UninstallStep, ThenCancelForgetsTheRequestWithEveryOtherChange)
 {
     Child settings("/c");
     TakeStepOne(settings);
     ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
     EXPECT_TRUE(settings.WaitForExit(10s));
-    EXPECT_TRUE(NothingStored());
+    EXPECT_FALSE(NothingStored());
+    EXPECT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config"));
     EXPECT_FALSE(tray->WaitForExit(3s));
+
+    // A later sheet of the same kind stores nothing it was not asked to.
+    Child again("/c");
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(again.Id(), true, 10s));
+    EXPECT_TRUE(again.WaitForExit(10s));
+    EXPECT_FALSE(NothingStored());
 }
 
 TEST_F(UninstallStep, WithTheTrayPageStillTickedOkKeepsTheResidentInstance)

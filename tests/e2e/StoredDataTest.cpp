@@ -1,0 +1,266 @@
+// What users stored survives the real program: thousands of entries and a
+// long folder list through open and OK, a file that cannot be written, two
+// sheets at once, names that are paths, and a session switching every
+// second while a sheet saves a large collection.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+
+constexpr int selectedList = 1063;
+constexpr int moveAllForward = 1070;
+constexpr int moveAllBack = 1073;
+constexpr int cycleRadio = 1091;
+constexpr int randomRadio = 1092;
+
+struct StoredData : ::testing::Test {
+    wintest::Fixtures fixtures;
+    const std::string path = wintest::WindowsFolder() + "\\Tombolix2.ini";
+    const std::string many = "C:\\TombolixMany";
+    std::vector<std::string> created;
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetConfigInt("UseTray", 0);
+    }
+    void TearDown() override
+    {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        for (HWND window = FindWindowA(nullptr, "Tombolix2"); window; window = FindWindowA(nullptr, "Tombolix2")) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            wintest::WaitUntil([&] { return !IsWindow(window); }, 10s);
+        }
+        wintest::Fixtures::CloseAllWindows();
+        for (const std::string& file : created) DeleteFileA(file.c_str());
+        RemoveDirectoryA(many.c_str());
+        wintest::ClearStoredSettings();
+        wintest::WriteCollectionsFile("");
+    }
+
+    // Empty screen-saver files: listed like any other.
+    std::vector<std::string> MakeSavers(int count)
+    {
+        CreateDirectoryA(many.c_str(), nullptr);
+        std::vector<std::string> names;
+        for (int i = 0; i < count; ++i) {
+            char name[64];
+            snprintf(name, sizeof name, "Screen saver %04d", i);
+            names.push_back(name);
+            created.push_back(many + "\\" + name + ".scr");
+            wintest::WriteFileBytes(created.back(), "");
+        }
+        return names;
+    }
+    std::string FileBytes() const
+    {
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
+        return wintest::ReadFileBytes(path);
+    }
+    static HWND WaitForSheet(const Child& program)
+    {
+        HWND sheet = wintest::OpenSettingsPage(program.Id(), 0, 20s);
+        if (sheet) wintest::WaitUntil([&] { return wintest::FindControl(sheet, selectedList) != nullptr; }, 20s);
+        return sheet;
+    }
+    // As the program reads it: "Default" when none is stored.
+    static std::string ReadCurrentName()
+    {
+        HKEY key;
+        char value[512] = "Default";
+        if (RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", &key) == ERROR_SUCCESS) {
+            DWORD size = sizeof value;
+            RegQueryValueExA(key, "Current", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+            RegCloseKey(key);
+        }
+        return value;
+    }
+    static void Click(HWND sheet, int id) { SendMessageA(wintest::FindControl(sheet, id), BM_CLICK, 0, 0); }
+    static bool Checked(HWND sheet, int id)
+    {
+        return SendMessageA(wintest::FindControl(sheet, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    // OK, and the process ends within the time.
+    static bool Confirm(const Child& program, std::chrono::milliseconds timeout)
+    {
+        return wintest::AnswerSettingsSheet(program.Id(), true, 5s) && program.WaitForExit(timeout);
+    }
+};
+
+TEST_F(StoredData, ThousandsOfSelectedScreenSaversAndALongFolderListSurviveOpenAndOk)
+{
+    std::vector<std::string> names = MakeSavers(2000);
+    // Selected in the reverse of name order, with the order numbers of the
+    // file's order; the folder list runs to more than 10,000 characters,
+    // most of it folders that are away.
+    std::string text = "[Default]\r\n";
+    for (size_t i = 0; i < names.size(); ++i)
+        text += names[names.size() - 1 - i] + "=2\\15\\1\\" + std::to_string(i) + "\\\r\n";
+    text += "TombolixCycle=0\r\nTombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=" + many + "*";
+    for (int i = 0; i < 499; ++i) text += "C:\\Savers\\Folder" + std::to_string(1000 + i) + "*";
+    text += "\r\n";
+    wintest::WriteCollectionsFile(text);
+
+    Child settings("/c");
+    HWND sheet = WaitForSheet(settings);
+    ASSERT_TRUE(sheet);
+    HWND selected = wintest::FindControl(sheet, selectedList);
+    EXPECT_EQ(2000, SendMessageA(selected, LB_GETCOUNT, 0, 0));
+    wchar_t first[64] = L"";
+    SendMessageW(selected, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(L"Screen saver 1999", first);
+    EXPECT_TRUE(Confirm(settings, 60s));
+    EXPECT_EQ(0u, settings.ExitCode());
+    EXPECT_EQ(text, FileBytes());
+}
+
+TEST_F(StoredData, AFileThatCannotBeWrittenIsReportedAndTheSheetKeepsTheChange)
+{
+    fixtures.Install(wintest::WindowsFolder(), "Alpha");
+    const std::string text = "[Default]\r\nAlpha=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n";
+    for (bool readOnly : {true, false}) {
+        wintest::WriteCollectionsFile(text);
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (readOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        else held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+
+        Child settings("/c");
+        HWND sheet = WaitForSheet(settings);
+        ASSERT_TRUE(sheet);
+        Click(sheet, cycleRadio);
+        ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 5s));
+        std::string message = wintest::AnswerMessageBox(settings.Id(), "Error", 20s);
+        EXPECT_EQ("Your changes could not all be saved.\n\nThe file " + path +
+                      " could not be written: it may be read-only, in use by another program, or on a full disk."
+                      "\n\nYour changes are still shown: press OK to try again, or Cancel to leave them unsaved.",
+                  message)
+            << readOnly;
+        EXPECT_FALSE(settings.WaitForExit(1s));
+        EXPECT_TRUE(Checked(sheet, cycleRadio));
+        EXPECT_EQ("Default", ReadCurrentName());
+
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        EXPECT_EQ(text, FileBytes());
+        EXPECT_TRUE(Confirm(settings, 20s));
+        EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n", FileBytes());
+    }
+}
+
+TEST_F(StoredData, TwoSheetsAtOnceKeepEachOthersChanges)
+{
+    fixtures.Install(wintest::WindowsFolder(), "Alpha");
+    fixtures.Install(wintest::WindowsFolder(), "Bravo");
+    wintest::WriteCollectionsFile("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nBravo=2\\15\\1\\1\\\r\n"
+                                  "TombolixCycle=1\r\nTombolixNextToUse=1\r\n");
+    Child one("/c");
+    Child other("/c");
+    HWND first = WaitForSheet(one);
+    HWND second = WaitForSheet(other);
+    ASSERT_TRUE(first && second);
+    Click(first, randomRadio);
+    Click(second, moveAllBack);
+    EXPECT_TRUE(Confirm(one, 20s));
+    EXPECT_TRUE(Confirm(other, 20s));
+    // The mode of the first, the selection of the second.
+    EXPECT_EQ("[Default]\r\nAlpha=2\\15\\0\\0\\\r\nBravo=2\\15\\0\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              FileBytes());
+}
+
+TEST_F(StoredData, AnEntryNameThatIsAPathIsNeverStarted)
+{
+    CreateDirectoryA("C:\\Elsewhere", nullptr);
+    fixtures.InstallAt("C:\\Elsewhere\\Hidden.scr");
+    const std::string text = "[Default]\r\n..\\..\\Elsewhere\\Hidden=2\\15\\1\\0\\\r\nTombolixCycle=1\r\n";
+    wintest::WriteCollectionsFile(text);
+    Child session("/s");
+    EXPECT_TRUE(session.WaitForExit(20s));
+    for (const std::string& line : fixtures.Log()) EXPECT_EQ(std::string::npos, line.find("start")) << line;
+    EXPECT_EQ(text, FileBytes());   // not the program's to forget either
+    RemoveDirectoryA("C:\\Elsewhere");
+}
+
+// The lines of one section in the file, "" for each header seen twice.
+std::vector<std::string> SectionLines(const std::string& bytes, const std::string& section, int& headers)
+{
+    std::vector<std::string> lines;
+    headers = 0;
+    bool inside = false;
+    size_t at = 0;
+    while (at < bytes.size()) {
+        size_t end = bytes.find("\r\n", at);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(at, end - at);
+        at = end + 2;
+        if (!line.empty() && line[0] == '[') {
+            inside = line == "[" + section + "]";
+            headers += inside;
+        } else if (inside) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+TEST_F(StoredData, ASessionSwitchingEverySecondAndRepeatedLargeSavesLeaveEverySectionWholeAndOnce)
+{
+    fixtures.Install(wintest::SystemFolder(), "Xray");
+    fixtures.Install(wintest::SystemFolder(), "Yankee");
+    std::vector<std::string> names = MakeSavers(1500);
+    std::string big = "[Big]\r\n";
+    for (const std::string& name : names) big += name + "=2\\15\\0\\0\\\r\n";
+    big += "TombolixCycle=0\r\nTombolixNextToUse=0\r\n";
+    wintest::WriteCollectionsFile("[Default]\r\nXray=2\\0\\1\\0\\\r\nYankee=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n" + big +
+                                  "[TombolixInternal]\r\nFolders=" + many + "*\r\n");
+    Child session("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("Xray start \"" + wintest::SystemFolder() + "\\Xray.scr\" /s", 20s));
+    wintest::SetConfigString("Current", "Big");   // what the sheets show; the session keeps its own
+
+    for (int round = 0; round < 3; ++round) {
+        Child settings("/c");
+        HWND sheet = WaitForSheet(settings);
+        ASSERT_TRUE(sheet);
+        const bool select = round % 2 == 0;
+        Click(sheet, select ? moveAllForward : moveAllBack);
+        ASSERT_TRUE(Confirm(settings, 120s)) << round;
+
+        std::string bytes = FileBytes();
+        int headers = 0;
+        std::vector<std::string> lines = SectionLines(bytes, "Big", headers);
+        EXPECT_EQ(1, headers) << round;
+        // The session's two screen savers are found too: new keys at the end.
+        names.resize(1500);
+        ASSERT_EQ(1504u, lines.size()) << round;
+        const std::string selectedFlag = select ? "1" : "0";
+        for (size_t i = 0; i < 1500; ++i)
+            ASSERT_EQ(names[i] + "=2\\15\\" + selectedFlag + "\\" + std::to_string(i) + "\\", lines[i]) << round;
+        EXPECT_EQ("TombolixCycle=0", lines[1500]);
+        EXPECT_EQ("Xray=2\\15\\" + selectedFlag + "\\1500\\", lines[1502]) << round;
+        EXPECT_EQ("Yankee=2\\15\\" + selectedFlag + "\\1501\\", lines[1503]) << round;
+        lines = SectionLines(bytes, "Default", headers);
+        EXPECT_EQ(1, headers) << round;
+        ASSERT_EQ(4u, lines.size()) << round;
+        EXPECT_EQ("Xray=2\\0\\1\\0\\", lines[0]);
+        EXPECT_EQ("Yankee=2\\0\\1\\1\\", lines[1]);
+        EXPECT_EQ("TombolixCycle=1", lines[2]);
+        EXPECT_EQ(0u, lines[3].rfind("TombolixNextToUse=", 0));
+        lines = SectionLines(bytes, "TombolixInternal", headers);
+        EXPECT_EQ(1, headers) << round;
+        EXPECT_EQ(std::vector<std::string>{"Folders=" + many + "*"}, lines);
+    }
+    EXPECT_TRUE(session.Running());
+    size_t starts = 0;
+    for (const std::string& line : fixtures.Log()) starts += line.find(" start") != std::string::npos;
+    EXPECT_GE(starts, 3u);   // it went on switching all the while
+}
+
+}  // namespace
