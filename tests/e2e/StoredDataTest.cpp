@@ -21,6 +21,10 @@ constexpr int moveAllForward = 1070;
 constexpr int moveAllBack = 1073;
 constexpr int cycleRadio = 1091;
 constexpr int randomRadio = 1092;
+constexpr int folderList = 1080;
+constexpr int removeFolder = 1082;
+constexpr int optionsTab = 2;
+constexpr int foldersTab = 3;
 
 struct StoredData : ::testing::Test {
     wintest::Fixtures fixtures;
@@ -173,6 +177,35 @@ TEST_F(StoredData, TwoSheetsAtOnceKeepEachOthersChanges)
     EXPECT_TRUE(Confirm(other, 20s));
     // The mode of the first, the selection of the second.
     EXPECT_EQ("[Default]\r\nAlpha=2\\15\\0\\0\\\r\nBravo=2\\15\\0\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              FileBytes());
+}
+
+TEST_F(StoredData, NamesAndFoldersOfAnyLengthOpenEveryPageAndAreKept)
+{
+    const std::string collection(600, 'c'), folder = "C:\\" + std::string(700, 'f'), blanker(900, 'b');
+    const std::string text = "[" + collection + "]\r\n" + std::string(800, 'k') + "=2\\15\\1\\0\\\r\n"
+                             "[TombolixInternal]\r\nFolders=" + folder + "*D:\\Kept*\r\n";
+    wintest::WriteCollectionsFile(text);
+    wintest::SetConfigString("Current", collection);
+    wintest::SetConfigString("BlankerName", blanker);
+    Child settings("/c");
+    HWND sheet = WaitForSheet(settings);
+    ASSERT_TRUE(sheet);
+    for (int tab : {optionsTab, foldersTab}) {
+        PostMessageA(sheet, PSM_SETCURSEL, tab, 0);
+        ASSERT_TRUE(wintest::WaitUntil([&] { return wintest::FindControl(sheet, tab == foldersTab ? folderList : 1098) != nullptr; }, 10s));
+    }
+    HWND folders = wintest::FindControl(sheet, folderList);
+    EXPECT_EQ(static_cast<LRESULT>(folder.size()), SendMessageA(folders, LB_GETTEXTLEN, 0, 0));
+    SendMessageA(folders, LB_SETCURSEL, 0, 0);
+    Click(sheet, removeFolder);
+    EXPECT_EQ(1, SendMessageA(folders, LB_GETCOUNT, 0, 0));
+    EXPECT_TRUE(Confirm(settings, 20s));
+    EXPECT_EQ(0u, settings.ExitCode());
+    // Only the folder taken out changed; the collection gains the two keys
+    // it read as their defaults.
+    EXPECT_EQ("[" + collection + "]\r\n" + std::string(800, 'k') + "=2\\15\\1\\0\\\r\n"
+              "TombolixCycle=0\r\nTombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=D:\\Kept*\r\n",
               FileBytes());
 }
 
