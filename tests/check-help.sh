@@ -7,7 +7,6 @@ page=${1:-docs/Tombolix.htm}
 folder=$(dirname "$page")
 passed=0 failed=0
 check() {   # description condition-result
-  [ -n "${VERBOSE:-}" ] && echo "check: $1 -> $2"
   if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
 }
 
@@ -46,7 +45,7 @@ boxes=$(source_text "${box_sources[@]}" | grep -oE "\\b(ShowError|ShowNote|Messa
 titles=$(grep -oE "$literal, MB_" <<<"$boxes" | sed 's/, MB_$//' | unescape)
 app_title=$(sed -nE 's/^[[:space:]]*IDS_APP_TITLE[[:space:]]+"(.*)"$/\1/p' src/res/Tombolix2.rc)
 [ -n "$titles" ] && [ -n "$app_title" ]; check "titles of message boxes found in the sources" $?
-while read -r title; do
+while IFS= read -r title; do
   has "titled \"$title\""; check "the page names the box title \"$title\"" $?
 done <<<"$titles"$'\n'"$app_title"
 messages=$(sed -E "s/$literal, MB_//g" <<<"$boxes" | grep -oE "$literal")
@@ -63,22 +62,23 @@ while read -r low high; do
   [ -n "$format" ] && [ -n "$min" ] && [ -n "$max" ]; check "range $low to $high and its message found" $?
   filled=${format/\%d/$min}; messages+=$'\n'\"${filled/\%d/$max}\"
 done < <(source_text src/config/*.cpp | grep -oE "DDV_MinMaxDigits$call" | sed -E 's/.*, *([A-Za-z_]+), *([A-Za-z_]+)\);/\1 \2/')
-while read -r message; do
+while IFS= read -r message; do
   has "$message"; check "the page quotes the message \"$message\"" $?
 done < <(unescape <<<"$messages")
 
 # Every message the page shows as one is the program's, word for word.
 pool=$(source_text $(find src -name '*.cpp' -o -name '*.h' -o -name '*.rc') | grep -oE "$literal" | unescape)
 pool+=$'\n'$(unescape <<<"$messages")   # the range messages, filled in
-while read -r part; do
-  [ -z "$part" ] || grep -qF -- "$part" <<<"$pool"; check "the page's message text \"$part\" is the program's" $?
+while IFS= read -r part; do
+  [[ $part == *[[:alpha:]]* ]] || continue   # nothing but a blank or an "&" between names
+  grep -qF -- "$part" <<<"$pool"; check "the page's message text \"$part\" is the program's" $?
 done < <(grep -oE '<span class="msg">([^<]|</?i>)*</span>' <<<"$text" | sed -E 's/<\/?span[^>]*>//g; s/<i>[^<]*<\/i>/\n/g' |
          sed 's/^ *//; s/ *$//')
 
 # Trace lines: each literal with the mark-up the page puts around it, <i>
 # for each variable part.
 trace_quotes() {   # a call's argument list
-  local rest=$1 before after open close
+  local rest=$1 before line after open close
   local re='^([^"]*)("([^"\\]|\\.)*")(.*)$'
   while [[ $rest =~ $re ]]; do
     before=${BASH_REMATCH[1]} line=${BASH_REMATCH[2]} rest=${BASH_REMATCH[4]}
@@ -88,7 +88,7 @@ trace_quotes() {   # a call's argument list
     printf '%s%s%s\n' "$open" "$(unescape <<<"$line")" "$close"
   done
 }
-quotes=$(while read -r args; do trace_quotes "$args"; done < <(
+quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
   { source_text src/session/Session.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
     source_text src/session/MainWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
 seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "snprintf\\([^\"]*$literal" | grep -oE "$literal" | unescape)
@@ -96,24 +96,24 @@ for number in $(source_text src/app/App.cpp | grep -oE 'TraceSeed\([0-9]+' | gre
   filled=${seed%\%d}; quotes+=$'\n'"<code>${filled/\%d/$number}<i>"
 done
 [ -n "$seed" ] && [ "$(grep -c . <<<"$quotes")" -ge 10 ]; check "trace lines found in the sources" $?
-while read -r quote; do
+while IFS= read -r quote; do
   has "$quote"; check "the page quotes the trace text $quote" $?
 done <<<"$quotes"
-prefixes=$(source_text src/session/Win32SessionHost.cpp src/session/MainWnd.cpp |
-           grep -oE "TraceWrite\\($literal" | grep -oE "$literal" | unescape | sed 's/%s$//')
-while read -r prefix; do
-  has "${prefix% }"; check "the page names the trace prefix $prefix" $?
-done <<<"$prefixes"
+prefix_of() { source_text "$1" | grep -oE "TraceWrite\\($literal" | grep -oE "$literal" | unescape | sed 's/%s$//'; }
+session_prefix=$(prefix_of src/session/Win32SessionHost.cpp)
+tray_prefix=$(prefix_of src/session/MainWnd.cpp)
+for prefix in "$session_prefix" "$tray_prefix"; do
+  [ -n "$prefix" ] && has "${prefix% }"; check "the page names the trace prefix \"$prefix\"" $?
+done
 traced=$(sed -E 's/.*<h2 id="trace">//; s/<h2 id="faq">.*//' <<<"$text")
-while read -r piece; do
+while IFS= read -r piece; do
   grep -qxF -- "$piece" <<<"$quotes"; check "the page's trace text $piece is the program's" $?
 done < <(grep -oE '<tr><td><code>([^<]|</?i>)*</code></td>' <<<"$traced" | sed 's/^<tr><td>//; s/<\/td>$//' |
          grep -oE '(<code>|</i>)[^<]*(<i>|</code>)' | grep -vE '^(<code>|</i>)(<i>|</code>)$')
-session_prefix=$(head -1 <<<"$prefixes")
 openings=$(grep '^<code>' <<<"$quotes" | sed -E 's/^<code>//; s/(<i>|<\/code>)$//')
-while read -r line; do
+while IFS= read -r line; do
   rest=${line#*"$session_prefix"} known=1
-  while read -r opening; do [[ $rest == "$opening"* ]] && known=0; done <<<"$openings"
+  while IFS= read -r opening; do [[ $rest == "$opening"* ]] && known=0; done <<<"$openings"
   check "the page's example trace line \"$rest\" begins as the program's" $known
 done < <(sed -n '/<pre>$/,/<\/pre>/p' "$page" | grep -F -- "$session_prefix")
 

@@ -21,7 +21,6 @@ public:
     CSettings& GetSettings() { return settings; }
     ISettingsStore& GetSettingsStore() { return store; }
     IProfileFile& GetCollectionsFile() { return collectionsFile; }
-    IFileLock& GetLock() { return lock; }
 
     // What a new sheet starts from: everything as stored now.
     std::unique_ptr<CSheetEdits> BeginEdits();
