@@ -114,25 +114,6 @@ TEST_F(StoredStateTest, AFailedWriteIsReportedAndTheCurrentNameWaitsForItsCollec
     EXPECT_EQ(0, lock.depth);
 }
 
-TEST_F(StoredStateTest, TwoSheetsKeepEachOthersChanges)
-{
-    file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\nB=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n");
-    CStoredState first(store, file, lock);
-    CStoredState second(store, file, lock);
-    std::unique_ptr<CSheetEdits> one = EditShown(first, "Default", {"A"});
-    std::unique_ptr<CSheetEdits> other = EditShown(second, "Default", {"A"});
-    for (CSheetEdits* edits : {one.get(), other.get()}) edits->FindCollection("Default")->MarkFound("B");
-    one->edited.SetShowToolTips(false);
-    one->FindCollection("Default")->FindOrAdd("B").SetLevel(0);
-    other->edited.SetBlankerMinutes(5);
-    other->FindCollection("Default")->FindOrAdd("A").SetDuration(3);
-
-    EXPECT_FALSE(first.Commit(*one).Any());
-    EXPECT_FALSE(second.Commit(*other).Any());
-    EXPECT_EQ((Texts{"ShowToolTips=0", "BlankerMinutes=5"}), store.writes);
-    EXPECT_EQ("[Default]\r\nA=2\\3\\1\\0\\\r\nB=0\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
-}
-
 TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
 {
     file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\n");
