@@ -1,18 +1,11 @@
 #include "fakes/FakeProfileFile.h"
 
+#include "collections/StoredNames.h"
 #include "collections/TextPieces.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 std::string Trim(const std::string& text)
 {
     size_t first = text.find_first_not_of(" \t");
