@@ -16,6 +16,7 @@
 #include "res/resource.h"
 #include "session/Launcher.h"
 #include "session/MainWnd.h"
+#include "session/SessionWnd.h"
 #include "tray/AutoStart.h"
 
 #include <objbase.h>
@@ -48,25 +49,11 @@ void TraceSeed(int lineNumber, int32_t seed)
     TraceWrite(text);
 }
 
-struct TitleCount {
-    const std::string& title;
-    int count;
-};
-
-BOOL CALLBACK CountIfTitled(HWND hwnd, LPARAM lp)
+// A session of this program already shows, found by its window class: no
+// other program's window, and not the resident instance's, counts.
+bool SessionWindowExists()
 {
-    auto* search = reinterpret_cast<TitleCount*>(lp);
-    char text[2048];
-    if (GetWindowTextA(hwnd, text, sizeof text) > 0 && search->title == text) ++search->count;
-    return TRUE;
-}
-
-// Top-level windows whose text is exactly the title (letter case counts).
-int CountWindowsTitled(const std::string& title)
-{
-    TitleCount search{title, 0};
-    EnumWindows(&CountIfTitled, reinterpret_cast<LPARAM>(&search));
-    return search.count;
+    return FindWindowExA(nullptr, nullptr, sessionWindowClass, nullptr) != nullptr;
 }
 
 }  // namespace
@@ -188,15 +175,13 @@ bool CApp::StartConfigurationMode()
 bool CApp::StartScreenSaverMode()
 {
     // The mutex is the one sure sign of a running session: two starts in the
-    // same instant can both count too few titled windows.
+    // same instant can both find no session window yet.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, screenSaverMutexName);
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (EnsureTrayInstance()) return false;
     mode = ModeScreenSaver;
 
-    // The resident instance's window counts as one when the settings keep one.
-    int expected = GetSettings().GetUseTray() ? 2 : 1;
-    if (CountWindowsTitled(g_appTitle) >= expected) return false;
+    if (SessionWindowExists()) return false;
 
     std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
     if (usePassword.empty()) usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaverIsSecure");

@@ -94,7 +94,20 @@ void ShowError(HWND owner, const std::string& text)
 
 void ShowNote(const std::string& text)
 {
-    MessageBoxA(GetForegroundWindow(), text.c_str(), "Note", MB_OK | MB_ICONINFORMATION);
+    ShowNote(GetForegroundWindow(), text);
+}
+
+void ShowNote(HWND owner, const std::string& text)
+{
+    MessageBoxA(owner, text.c_str(), "Note", MB_OK | MB_ICONINFORMATION);
+}
+
+std::vector<wchar_t> WideFromUtf8(const std::string& text)
+{
+    int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> converted(size > 0 ? size : 1, L'\0');
+    if (size > 0) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, converted.data(), size);
+    return converted;
 }
 
 bool FileExists(const std::string& path)
@@ -104,14 +117,19 @@ bool FileExists(const std::string& path)
 
 void ShowHelp(const CSettings& settings)
 {
-    // The install folder is stored with its trailing backslash.
+    // The install folder is stored with its trailing backslash, in any
+    // script: the page's path goes to the wide functions, never through the
+    // ANSI code page.
     std::string path = settings.GetInstallFolder() + "Tombolix.htm";
-    if (!FileExists(path)) {
-        ShowError(GetForegroundWindow(),
-                  "Sorry, could not find help file " + path + ". It may be installed in another folder.");
+    std::vector<wchar_t> widePath = WideFromUtf8(path);
+    HWND owner = GetForegroundWindow();
+    auto showError = [owner](const std::string& text) {
+        MessageBoxW(owner, WideFromUtf8(text).data(), L"Error", MB_OK | MB_ICONERROR);
+    };
+    if (GetFileAttributesW(widePath.data()) == INVALID_FILE_ATTRIBUTES) {
+        showError("Sorry, could not find help file " + path + ". It may be installed in another folder.");
         return;
     }
-    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", path.c_str(), "", "", SW_SHOWNORMAL));
-    if (result <= 32)
-        ShowError(GetForegroundWindow(), "Sorry, could not launch browser to view help file " + path);
+    auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", widePath.data(), L"", L"", SW_SHOWNORMAL));
+    if (result <= 32) showError("Sorry, could not launch browser to view help file " + path);
 }

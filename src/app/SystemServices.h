@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include <vector>
 
 class CSettings;
 
@@ -19,7 +20,11 @@ LONG DeleteRegistryKey(HKEY root, const char* subkey);
 void ShowError(HWND owner, const std::string& text);
 // Owned by the foreground window, if there is one.
 void ShowNote(const std::string& text);
+void ShowNote(HWND owner, const std::string& text);
 
 bool FileExists(const std::string& path);
 // Opens the help page from the install folder in the user's browser.
 void ShowHelp(const CSettings& settings);
+
+// UTF-8 text, which spells every name Windows can, for the wide functions.
+std::vector<wchar_t> WideFromUtf8(const std::string& text);

@@ -41,7 +41,7 @@ CSettings::~CSettings() = default;
 void CSettings::Reload()
 {
     values = ProgramOptions();
-    installFolder = store.ReadString(configSection, "InstallFolder", "");
+    installFolder = store.ReadUtf8String(configSection, "InstallFolder");
     values.useTray = store.ReadInt(configSection, "UseTray", 1) != 0;
     values.autoStart = true;   // never read: only the Tray page and Exit write it
     values.showToolTips = store.ReadInt(configSection, "ShowToolTips", 1) != 0;

@@ -60,6 +60,7 @@ public:
     void SetBlankerName(const std::string& name) { values.blankerName = name; }
     int GetBlankerMinutes() const { return values.blankerMinutes; }
     void SetBlankerMinutes(int minutes) { values.blankerMinutes = minutes; }
+    // In UTF-8, with its final backslash.
     const std::string& GetInstallFolder() const { return installFolder; }
 
     // Every value again, as stored now.

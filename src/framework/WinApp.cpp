@@ -3,6 +3,7 @@
 #include "framework/Wnd.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 CWinApp* theApp = nullptr;
@@ -77,6 +78,27 @@ int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultVa
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) return defaultValue;
     return static_cast<int>(value);
+}
+
+std::string CWinApp::GetProfileUtf8String(const char* section, const char* entry) const
+{
+    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, false);
+    if (!key) return std::string();
+    std::vector<wchar_t> name(strlen(entry) + 1);
+    MultiByteToWideChar(CP_ACP, 0, entry, -1, name.data(), static_cast<int>(name.size()));
+    DWORD type = 0, size = 0;
+    LONG result = RegQueryValueExW(key, name.data(), nullptr, &type, nullptr, &size);
+    std::vector<wchar_t> value(size / sizeof(wchar_t) + 1, L'\0');
+    if (result == ERROR_SUCCESS && type == REG_SZ)
+        result = RegQueryValueExW(key, name.data(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_SZ) return std::string();
+    value.back() = L'\0';
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, value.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(bytes > 0 ? bytes : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, value.data(), -1, &text[0], bytes, nullptr, nullptr);
+    text.resize(strlen(text.c_str()));
+    return text;
 }
 
 std::string CWinApp::GetProfileString(const char* section, const char* entry,

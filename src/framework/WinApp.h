@@ -25,6 +25,8 @@ public:
     int GetProfileInt(const char* section, const char* entry, int defaultValue) const;
     std::string GetProfileString(const char* section, const char* entry,
                                  const char* defaultValue) const;
+    // A string value in any script, as UTF-8 ("" when missing).
+    std::string GetProfileUtf8String(const char* section, const char* entry) const;
     bool WriteProfileInt(const char* section, const char* entry, int value) const;
     bool WriteProfileString(const char* section, const char* entry, const char* value) const;
     // The profile root: HKCU\Software\<key>\<application name>.

@@ -14,6 +14,11 @@ std::string CRegistrySettingsStore::ReadString(const std::string& section, const
     return app.GetProfileString(section.c_str(), entry.c_str(), defaultValue.c_str());
 }
 
+std::string CRegistrySettingsStore::ReadUtf8String(const std::string& section, const std::string& entry)
+{
+    return app.GetProfileUtf8String(section.c_str(), entry.c_str());
+}
+
 bool CRegistrySettingsStore::WriteInt(const std::string& section, const std::string& entry, int value)
 {
     return app.WriteProfileInt(section.c_str(), entry.c_str(), value);

@@ -11,6 +11,7 @@ public:
     int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override;
     std::string ReadString(const std::string& section, const std::string& entry,
                            const std::string& defaultValue) override;
+    std::string ReadUtf8String(const std::string& section, const std::string& entry) override;
     bool WriteInt(const std::string& section, const std::string& entry, int value) override;
     bool WriteString(const std::string& section, const std::string& entry,
                      const std::string& value) override;

@@ -1,9 +1,11 @@
 #include "session/MainWnd.h"
 
 #include "app/App.h"
+#include "app/SystemServices.h"
 #include "app/Trace.h"
 #include "collections/Settings.h"
 #include "collections/StoredState.h"
+#include "config/ConfigProp.h"
 #include "session/SystemCommands.h"
 #include "tray/AutoStart.h"
 #include "tray/TrayCommands.h"
@@ -90,6 +92,13 @@ void CMainWnd::OpenSettings()
 
 void CMainWnd::Exit()
 {
+    if (settingsOpen) {
+        // Its edits are the user's to keep or drop, never ours.
+        ShowNote(g_pConfigSheet ? g_pConfigSheet->m_hWnd : m_hWnd,
+                     "The Tombolix settings are still open. Press OK there to keep your changes or Cancel to "
+                     "drop them, then exit Tombolix.");
+        return;
+    }
     // Only the one value: whatever a sheet stored since this instance
     // started stays.
     CStoredState& stored = GetApp().GetStoredState();
@@ -98,6 +107,17 @@ void CMainWnd::Exit()
     stored.ApplyOptions(options);
     RemoveAutoStart();
     PostMessage(WM_CLOSE);
+}
+
+void CMainWnd::OnClose()
+{
+    // Whoever asks (a setup, a task manager) waits for the user to close the
+    // open settings first, so that their edits are not dropped unseen.
+    if (settingsOpen) {
+        if (g_pConfigSheet) SetForegroundWindow(g_pConfigSheet->m_hWnd);
+        return;
+    }
+    CSessionWnd::OnClose();
 }
 
 void CMainWnd::OnDestroy()

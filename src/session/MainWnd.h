@@ -11,6 +11,7 @@ protected:
     void OnPaint() override;
     void OnSysCommand(UINT command, LPARAM lp) override;
     bool OnCommand(UINT id) override;
+    void OnClose() override;
     void OnDestroy() override;
 
 private:

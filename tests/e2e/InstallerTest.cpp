@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -73,20 +75,101 @@ struct Installer : ::testing::Test {
         wintest::ClearStoredSettings();
     }
 
-    static DWORD Install()
+    static DWORD Install(const std::string& arguments = "/S")
     {
-        wintest::Child setup(wintest::ProgramFolder() + "\\TombolixSetup64.exe", "/S");
+        wintest::Child setup(wintest::ProgramFolder() + "\\TombolixSetup64.exe", arguments);
         return setup.WaitForExit(60s) ? setup.ExitCode() : 9999;
     }
-    // The uninstaller copies itself away and runs from there: wait for what it removes.
-    void Uninstall() const
+    // The uninstaller's exit code; its own file goes just after it ends.
+    DWORD Uninstall(const std::string& folder = "") const
     {
-        if (!Exists(uninstaller)) return;
-        wintest::Child(uninstaller, "/S").WaitForExit(30s);
-        // Its folder goes last.
-        wintest::WaitUntil([&] { return !Exists(installed); }, 30s);
+        const std::string program = (folder.empty() ? installed : folder) + "\\Uninstall.exe";
+        if (!Exists(program)) return 0;
+        wintest::Child run(program, "/S");
+        DWORD code = run.WaitForExit(60s) ? run.ExitCode() : 9999;
+        if (code == 0) wintest::WaitUntil([&] { return !Exists(program); }, 30s);
+        return code;
     }
 };
+
+// Presses Help on the sheet's last page; the page viewer must be given the page.
+void ExpectHelpOpens(const std::string& page)
+{
+    wintest::Fixtures fixtures;
+    const std::string viewer = wintest::ProgramFolder() + "\\PageViewer.exe";
+    fixtures.InstallAt(viewer);
+    wintest::ShellOpenOverride association(".htm", viewer);
+
+    wintest::Child settings(wintest::SystemFolder() + "\\Tombolix2.scr", "/c");
+    constexpr int uninstallPage = 5, helpButton = 1099;
+    HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 10s);
+    ASSERT_TRUE(sheet);
+    HWND help = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil([&] { return (help = wintest::FindControl(sheet, helpButton)) != nullptr; }, 5s));
+    PostMessageA(help, BM_CLICK, 0, 0);
+    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + page + "\"", 10s));
+    EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+}
+
+// Opened without sharing, as a program busy with it would.
+struct HeldFile {
+    HANDLE handle;
+    explicit HeldFile(const std::string& path)
+        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { CloseHandle(handle); }
+};
+
+// Another program's window with Tombolix's title, which ignores WM_CLOSE.
+class TitleTwin {
+public:
+    TitleTwin()
+    {
+        thread = std::thread([this] {
+            WNDCLASSA wc{};
+            wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+                if (msg == WM_CLOSE) return 0;
+                return DefWindowProcA(hwnd, msg, wp, lp);
+            };
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "TombolixTitleTwin";
+            threadId = GetCurrentThreadId();
+            RegisterClassA(&wc);
+            window = CreateWindowA("TombolixTitleTwin", "Tombolix2", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   wc.hInstance, nullptr);
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+            DestroyWindow(window);
+        });
+        wintest::WaitUntil([&] { return window != nullptr; }, 5s);
+    }
+    ~TitleTwin()
+    {
+        PostThreadMessageA(threadId, WM_QUIT, 0, 0);
+        thread.join();
+    }
+    std::atomic<HWND> window{nullptr};
+
+private:
+    std::atomic<DWORD> threadId{0};
+    std::thread thread;
+};
+
+std::vector<std::string> TemporaryFiles()
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(sizeof folder, folder);
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(folder) + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    // The test screen savers' log comes and goes with the fixtures.
+    do
+        if (strcmp(found.cFileName, "TombolixFixtures.log") != 0) names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
 
 TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
 {
@@ -137,21 +220,7 @@ TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
 TEST_F(Installer, EveryHelpButtonFindsTheInstalledPage)
 {
     ASSERT_EQ(0u, Install());
-    wintest::Fixtures fixtures;
-    const std::string viewer = wintest::ProgramFolder() + "\\PageViewer.exe";
-    fixtures.InstallAt(viewer);
-    wintest::ShellOpenOverride association(".htm", viewer);
-
-    wintest::Child settings(system + "\\Tombolix2.scr", "/c");
-    constexpr int uninstallPage = 5, helpButton = 1099;
-    HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 10s);
-    ASSERT_TRUE(sheet);
-    HWND help = nullptr;
-    ASSERT_TRUE(wintest::WaitUntil([&] { return (help = wintest::FindControl(sheet, helpButton)) != nullptr; }, 5s));
-    PostMessageA(help, BM_CLICK, 0, 0);
-    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + installed + "\\Tombolix.htm\"", 10s));
-    EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
-    EXPECT_TRUE(settings.WaitForExit(10s));
+    ExpectHelpOpens(installed + "\\Tombolix.htm");
 }
 
 TEST_F(Installer, AnUpdateKeepsTheCollectionsAndOptionsByteForByte)
@@ -205,6 +274,152 @@ TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollectio
               RegistryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tombolix2"));
     EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
     EXPECT_EQ("Default", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
+}
+
+TEST_F(Installer, AFolderOfTheUsersKeepsWhatIsInItAndIsNeverOverwritten)
+{
+    const std::string mine = "C:\\MyStuff";
+    CreateDirectoryA(mine.c_str(), nullptr);
+    CreateDirectoryA((mine + "\\screenshots").c_str(), nullptr);
+    wintest::WriteFileBytes(mine + "\\screenshots\\holiday.png", "holiday");
+    ASSERT_EQ(0u, Install("/S /D=" + mine));
+    EXPECT_TRUE(Exists(mine + "\\screenshots\\tray.png"));
+    EXPECT_EQ(0u, Uninstall(mine));
+    EXPECT_EQ("holiday", wintest::ReadFileBytes(mine + "\\screenshots\\holiday.png"));
+    for (const char* name : {"Tombolix.htm", "Uninstall.exe", "screenshots\\tray.png", "screenshots\\options.png"})
+        EXPECT_FALSE(Exists(mine + "\\" + name)) << name;
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+
+    // A picture of the user's under one of the help page's names stops the
+    // setup before it changes anything.
+    wintest::WriteFileBytes(mine + "\\screenshots\\tray.png", "my tray");
+    EXPECT_EQ(6u, Install("/S /D=" + mine));
+    EXPECT_EQ("my tray", wintest::ReadFileBytes(mine + "\\screenshots\\tray.png"));
+    EXPECT_FALSE(Exists(mine + "\\Tombolix.htm"));
+    EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+
+    for (const char* name : {"\\screenshots\\holiday.png", "\\screenshots\\tray.png"}) DeleteFileA((mine + name).c_str());
+    RemoveDirectoryA((mine + "\\screenshots").c_str());
+    RemoveDirectoryA(mine.c_str());
+}
+
+TEST_F(Installer, AnotherProgramsWindowOfTheSameTitleIsNeitherClosedNorCountedNorWaitedFor)
+{
+    TitleTwin twin;
+    ASSERT_TRUE(twin.window.load());
+    ASSERT_EQ(0u, Install());
+    // No resident instance ran before: none is started.
+    EXPECT_FALSE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 3s));
+
+    wintest::Fixtures fixtures;
+    fixtures.Install(system, "FirstOfTheSession");
+    wintest::SetConfigInt("UseTray", 0);
+    wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
+    wintest::Child session(system + "\\Tombolix2.scr", "/s");
+    EXPECT_TRUE(fixtures.WaitForLine("FirstOfTheSession start \"" + system + "\\FirstOfTheSession.scr\" /s", 15s));
+
+    // The uninstaller ends the session, and only it.
+    EXPECT_EQ(0u, Uninstall());
+    EXPECT_TRUE(session.WaitForExit(1s));
+    EXPECT_TRUE(IsWindow(twin.window));
+}
+
+TEST_F(Installer, AnOpenSheetIsLeftToItsUserAndNothingIsChangedMeanwhile)
+{
+    ASSERT_EQ(0u, Install());
+    wintest::Child settings(system + "\\Tombolix2.scr", "/c");
+    ASSERT_TRUE(wintest::OpenSettingsPage(settings.Id(), 0, 10s));
+
+    EXPECT_EQ(3u, Install());
+    EXPECT_EQ(3u, Uninstall());
+    EXPECT_TRUE(settings.Running());
+    EXPECT_TRUE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_TRUE(Exists(uninstaller));
+    EXPECT_TRUE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_EQ(0u, Uninstall());
+    EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+}
+
+TEST_F(Installer, AnUpdateEndsTheTrayAndTheSessionAndBringsBackOnlyTheTray)
+{
+    ASSERT_EQ(0u, Install());
+    const std::string saver = system + "\\Tombolix2.scr";
+    wintest::Child tray(saver, "/tray");
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    wintest::Fixtures fixtures;
+    fixtures.Install(system, "FirstOfTheSession");
+    wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
+    wintest::Child session(saver, "/s");
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
+
+    ASSERT_EQ(0u, Install());
+    EXPECT_TRUE(tray.WaitForExit(1s));
+    EXPECT_TRUE(session.WaitForExit(1s));
+    HWND again = nullptr;
+    EXPECT_TRUE(wintest::WaitUntil([&] { return (again = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 10s));
+    EXPECT_EQ(nullptr, FindWindowA("BrackwenTombolixSession", nullptr));
+    EXPECT_EQ(0u, Uninstall());
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(again); }, 5s));
+}
+
+TEST_F(Installer, AFileThatStaysInUseFailsTheRunAndTheRunAfterFinishesIt)
+{
+    ASSERT_EQ(0u, Install());
+    {
+        HeldFile held(system + "\\Blank Screen.scr");
+        EXPECT_EQ(4u, Install());
+        EXPECT_EQ(4u, Uninstall());
+        EXPECT_TRUE(Exists(system + "\\Blank Screen.scr"));
+        EXPECT_TRUE(Exists(uninstaller));
+        EXPECT_TRUE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+    }
+    EXPECT_EQ(0u, Uninstall());
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(installed); }, 10s));
+    EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+}
+
+TEST_F(Installer, HelpFindsThePageInAFolderOutsideTheAnsiCodePage)
+{
+    const std::wstring parent = L"C:\\\x041F\x0440\x043E\x0433\x0440\x0430\x043C\x043C\x044B";
+    const std::wstring folder = parent + L"\\Tombolix";
+    const std::string programs = wintest::ProgramFolder();
+    wintest::Child setup(std::wstring(programs.begin(), programs.end()) + L"\\TombolixSetup64.exe", L"/S /D=" + folder);
+    ASSERT_TRUE(setup.WaitForExit(60s));
+    ASSERT_EQ(0u, setup.ExitCode());
+
+    // The viewer reads its command line in the ANSI code page, which spells
+    // the folder's letters as question marks.
+    char ansi[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+    ExpectHelpOpens(std::string(ansi) + "\\Tombolix.htm");
+
+    wintest::Child uninstall(folder + L"\\Uninstall.exe", L"/S");
+    ASSERT_TRUE(uninstall.WaitForExit(60s));
+    EXPECT_EQ(0u, uninstall.ExitCode());
+    EXPECT_TRUE(wintest::WaitUntil([&] { return GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30s));
+    RemoveDirectoryW(parent.c_str());
+}
+
+TEST_F(Installer, RerunsAndTwoUninstallersAtOnceEndCleanWithNothingLeftBehind)
+{
+    const std::vector<std::string> temporary = TemporaryFiles();
+    ASSERT_EQ(0u, Install());
+    ASSERT_EQ(0u, Install());
+    wintest::Child first(uninstaller, "/S"), second(uninstaller, "/S");
+    ASSERT_TRUE(first.WaitForExit(90s));
+    ASSERT_TRUE(second.WaitForExit(90s));
+    EXPECT_EQ(0u, first.ExitCode());
+    EXPECT_EQ(0u, second.ExitCode());
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(installed); }, 30s));
+    EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
 }
 
 }  // namespace

@@ -68,11 +68,17 @@ TEST_F(StartUp, ASecondTrayInstanceEndsAndLeavesTheFirstRunning)
     EXPECT_TRUE(first.WaitForExit(10s));
 }
 
-TEST_F(StartUp, AScreenSaverStartEndsWhenItsTitleIsAlreadyShownAndLeavesTheRunningStateAlone)
+TEST_F(StartUp, AScreenSaverStartEndsWhenASessionWindowAlreadyShowsAndLeavesTheRunningStateAlone)
 {
     wintest::SetConfigInt("UseTray", 0);
-    // Another session shows the title and has told Windows that it runs.
-    HWND other = CreateWindowA("STATIC", "Tombolix2", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    // Another session shows its window and has told Windows that it runs.
+    WNDCLASSA session{};
+    session.lpfnWndProc = DefWindowProcA;
+    session.hInstance = GetModuleHandleA(nullptr);
+    session.lpszClassName = "BrackwenTombolixSession";
+    RegisterClassA(&session);
+    HWND other = CreateWindowA("BrackwenTombolixSession", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, session.hInstance,
+                               nullptr);
     ASSERT_TRUE(other);
     wintest::SetScreenSaverRunning(true);
 
@@ -80,6 +86,7 @@ TEST_F(StartUp, AScreenSaverStartEndsWhenItsTitleIsAlreadyShownAndLeavesTheRunni
     EXPECT_TRUE(program.WaitForExit(10s));
     EXPECT_TRUE(wintest::ScreenSaverRunning());
     DestroyWindow(other);
+    UnregisterClassA("BrackwenTombolixSession", session.hInstance);
 }
 
 TEST_F(StartUp, ASessionThatCannotStartAnythingClearsTheRunningStateItSet)

@@ -215,6 +215,29 @@ TEST_F(Tray, OpensOneSettingsSheetAtATime)
     EXPECT_TRUE(wintest::AnswerSettingsSheet(tray->Id(), false, 10s));
 }
 
+TEST_F(Tray, AnOpenSheetKeepsItRunningUntilItsUserClosesIt)
+{
+    StartTray();
+    PostMessageA(window, WM_COMMAND, 32773, 0);
+    HWND sheet = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil([&] {
+        return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+    }, 10s));
+    // Neither a close request from outside nor Exit drops the sheet's edits.
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    PostMessageA(window, WM_COMMAND, 32775, 0);
+    EXPECT_EQ("The Tombolix settings are still open. Press OK there to keep your changes or Cancel to drop them, "
+              "then exit Tombolix.",
+              wintest::AnswerMessageBox(tray->Id(), "Note", 10s));
+    EXPECT_TRUE(tray->Running());
+    EXPECT_TRUE(IsWindow(sheet));
+
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(tray->Id(), false, 5s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(sheet); }, 10s));
+    PostMessageA(window, WM_COMMAND, 32775, 0);
+    EXPECT_TRUE(tray->WaitForExit(10s));
+}
+
 TEST_F(Tray, OpensTheDisplayProperties)
 {
     // The tray program looks for control.exe in its own folder first.

@@ -55,6 +55,16 @@ Child::Child(const std::string& program, const std::string& arguments)
         info = {};
 }
 
+Child::Child(const std::wstring& program, const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        info = {};
+}
+
 Child::~Child()
 {
     if (info.hProcess) {

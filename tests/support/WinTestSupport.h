@@ -25,6 +25,8 @@ public:
     // The program under test, or another program, with the arguments.
     explicit Child(const std::string& arguments);
     Child(const std::string& program, const std::string& arguments);
+    // For names outside the ANSI code page.
+    Child(const std::wstring& program, const std::wstring& arguments);
     ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;

@@ -1,0 +1,169 @@
+; What the setup and the uninstaller share: the names, where the screen saver
+; lives, the exit codes, one run at a time, and closing Tombolix's own running
+; processes before their files are replaced or removed.
+
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "x64.nsh"
+!include "WinMessages.nsh"
+
+!define PRODUCT "Tombolix Screensaver"
+!define VERSION "2.0.4.1"
+!define PUBLISHER "Brackwen"
+!define TITLE "Tombolix2"
+!define SHEET_CAPTION "Tombolix Screensaver"
+!define OPTIONS_KEY "Software\Brackwen\Tombolix2"
+!define CONFIG_KEY "${OPTIONS_KEY}\Config"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tombolix"
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define RUN_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
+
+; Exit codes besides NSIS's own 0 (done), 1 (cancelled) and 2 (aborted).
+!define EXIT_SETTINGS_OPEN 3   ; a Tombolix settings window is open: nothing was changed
+!define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed
+!define EXIT_BUSY 5            ; another Tombolix setup or uninstall kept running
+!define EXIT_FOREIGN_FILES 6   ; the folder holds files of Tombolix's names that are not Tombolix's
+
+SetCompressor /SOLID lzma
+Name "${PRODUCT}"
+RequestExecutionLevel admin
+VIProductVersion "${VERSION}"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
+
+;   $ScreenSaverPath  the screen saver's path as 64-bit Windows sees it too
+;   $TrayWasRunning   a resident instance was running and has been closed
+Var ScreenSaverPath
+Var TrayWasRunning
+
+; A 32-bit setup writes into the 32-bit system folder through the name
+; System32; what it records must name the folder where the file really is,
+; since 64-bit Windows reads the screen-saver setting.
+!macro FindScreenSaverPath
+  StrCpy $ScreenSaverPath "$SYSDIR\Tombolix2.scr"
+  !if "${ARCH}" == "amd64"
+    SetRegView 64
+  !else
+    ${If} ${RunningX64}
+      StrCpy $ScreenSaverPath "$WINDIR\SysWOW64\Tombolix2.scr"
+    ${EndIf}
+  !endif
+!macroend
+
+; One setup or uninstall at a time, machine-wide; the handle stays open until
+; the process ends. A run that waited a minute in vain changes nothing.
+Function TakeSetupLock
+  System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Global\BrackwenTombolixSetup") p .r0'
+  System::Call 'kernel32::WaitForSingleObject(p r0, i 60000) i .r1'
+  ${If} $1 == 258   ; WAIT_TIMEOUT
+    MessageBox MB_OK|MB_ICONSTOP "Another Tombolix setup or uninstall is still running." /SD IDOK
+    SetErrorLevel ${EXIT_BUSY}
+    Quit
+  ${EndIf}
+FunctionEnd
+
+; The process of window $R0 when its program file is named $R1, opened to be
+; waited for; $R2 is 0 for any other process. A foreign program's window of
+; the same class or title is never touched.
+Function OpenProcessOfWindow
+  System::Call 'user32::GetWindowThreadProcessId(p R0, *i .R3)'
+  ; SYNCHRONIZE | PROCESS_QUERY_INFORMATION, which Windows XP needs too.
+  System::Call 'kernel32::OpenProcess(i 0x00100400, i 0, i R3) p .R2'
+  ${If} $R2 P<> 0
+    ; The image's path in device form, whose last name is the file's.
+    System::Call 'psapi::GetProcessImageFileNameW(p R2, w .R4, i ${NSIS_MAX_STRLEN}) i .R3'
+    ${GetFileName} $R4 $R4
+    ${If} $R3 == 0
+    ${OrIf} $R4 != $R1
+      System::Call 'kernel32::CloseHandle(p R2)'
+      StrCpy $R2 0
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; The first top-level window of class $R5 and title $R6 ("" for any) in a
+; process of file $R1, after window $R0 (0 for the first); $R0 is 0 when there
+; is none, else $R2 is its open process.
+Function FindOwnWindow
+  ${Do}
+    FindWindow $R0 "$R5" "$R6" "" $R0
+    ${If} $R0 == 0
+      Return
+    ${EndIf}
+    Call OpenProcessOfWindow
+  ${LoopUntil} $R2 P<> 0
+FunctionEnd
+
+; Asks each such window to close, the way the user would, and waits for its
+; process until the tick count $R9; $R7 becomes 1 when one was found.
+Function CloseOwnWindows
+  StrCpy $R0 0
+  ${Do}
+    Call FindOwnWindow
+    ${If} $R0 == 0
+      Return
+    ${EndIf}
+    StrCpy $R7 1
+    SendMessage $R0 ${WM_CLOSE} 0 0 /TIMEOUT=1000
+    System::Call 'kernel32::GetTickCount() i .R8'
+    IntOp $R8 $R9 - $R8
+    ${If} $R8 < 0
+      StrCpy $R8 0
+    ${EndIf}
+    System::Call 'kernel32::WaitForSingleObject(p R2, i R8) i .R8'
+    System::Call 'kernel32::CloseHandle(p R2)'
+    ; Windows of an ended process are gone: search again from the first.
+    ${If} $R8 == 0
+      StrCpy $R0 0
+    ${EndIf}
+  ${Loop}
+FunctionEnd
+
+; Closes every running Tombolix process within five seconds, except that an
+; open settings window is left to its user: its changes are theirs to keep or
+; drop. The GUI asks for it to be closed; silent mode ends with
+; EXIT_SETTINGS_OPEN, having changed nothing.
+Function CloseTombolix
+  StrCpy $R1 "Tombolix2.scr"
+  StrCpy $R5 "#32770"
+  StrCpy $R6 "${SHEET_CAPTION}"
+  settings:
+    StrCpy $R0 0
+    Call FindOwnWindow
+    StrCmp $R0 0 closing
+    System::Call 'kernel32::CloseHandle(p R2)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "The Tombolix settings are open. Press OK there to keep your changes or Cancel to drop them, then press Retry." \
+      /SD IDCANCEL IDRETRY settings
+    SetErrorLevel ${EXIT_SETTINGS_OPEN}
+    Abort
+
+  closing:
+  System::Call 'kernel32::GetTickCount() i .R9'
+  IntOp $R9 $R9 + 5000
+  StrCpy $R7 0
+  StrCpy $R5 "BrackwenTombolixTray"
+  StrCpy $R6 ""
+  Call CloseOwnWindows
+  StrCpy $TrayWasRunning $R7
+  ; Earlier versions' windows had no class of their own; what ran then with
+  ; the resident instance switched on was most likely it.
+  StrCpy $R7 0
+  StrCpy $R5 ""
+  StrCpy $R6 "${TITLE}"
+  Call CloseOwnWindows
+  ReadRegDWORD $0 HKCU "${CONFIG_KEY}" "UseTray"
+  ${If} $R7 == 1
+  ${AndIf} $0 == 1
+    StrCpy $TrayWasRunning 1
+  ${EndIf}
+  StrCpy $R5 "BrackwenTombolixSession"
+  StrCpy $R6 ""
+  Call CloseOwnWindows
+  StrCpy $R1 "Blank Screen.scr"
+  StrCpy $R5 "BlankScreenSaver"
+  Call CloseOwnWindows
+FunctionEnd

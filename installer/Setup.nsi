@@ -1,0 +1,172 @@
+; The Tombolix setup.
+;
+; makensis -DARCH=x86|amd64 -DPROGRAM_DIR=<folder of the two .scr files>
+;          -DHELP_DIR=<folder of Tombolix.htm and its screenshots/>
+;          -DHELP_PICTURES=<HelpPictures.nsh> -DUNINSTALLER=<Uninstall.exe>
+;          -DICON_FILE=<icon> -DOUTFILE=<setup.exe> Setup.nsi
+;
+; The screen savers go into the Windows system folder, where the display
+; settings look for them (a 32-bit setup on 64-bit Windows lands in the 32-bit
+; one); the help page, its pictures and the uninstaller into a program folder.
+; Nothing there that is not Tombolix's is overwritten. The user's collections
+; (Tombolix2.ini in the Windows folder) and options (the program's registry
+; key) are never written here, so an install over an earlier one keeps them.
+
+Unicode true
+!if "${ARCH}" == "amd64"
+  Target amd64-unicode
+!endif
+
+!include "MUI2.nsh"
+!include "Common.nsh"
+!include "${HELP_PICTURES}"
+
+OutFile "${OUTFILE}"
+; A file that cannot be written stops the setup instead of being skipped.
+AllowSkipFiles off
+VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
+
+!if "${ARCH}" == "amd64"
+  InstallDir "$PROGRAMFILES64\Tombolix"
+!else
+  InstallDir "$PROGRAMFILES\Tombolix"
+!endif
+; An earlier install is updated where it is.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+
+!define MUI_ICON "${ICON_FILE}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\Tombolix.htm"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Show the help page"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE LeaveFolderPage
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_LANGUAGE "English"
+
+!macro InstallHelpPicture Name
+  File "/oname=screenshots\${Name}" "${HELP_DIR}\screenshots\${Name}"
+!macroend
+!macro FindHelpPicture Name
+  ${If} $0 == ""
+  ${AndIf} ${FileExists} "$INSTDIR\screenshots\${Name}"
+    StrCpy $0 "$INSTDIR\screenshots\${Name}"
+  ${EndIf}
+!macroend
+
+; Stops the run with Retry and Cancel while the file $0 cannot be written:
+; silent mode, and Cancel, end it with EXIT_FILE_IN_USE.
+Function EnsureReplaceable
+  retry:
+    IfFileExists $0 0 done
+    ClearErrors
+    FileOpen $1 $0 a
+    IfErrors 0 writable
+    MessageBox MB_RETRYCANCEL|MB_ICONSTOP \
+      "$0 is in use and cannot be replaced. Close the program that uses it, then press Retry." \
+      /SD IDCANCEL IDRETRY retry
+    SetErrorLevel ${EXIT_FILE_IN_USE}
+    Abort
+  writable:
+    FileClose $1
+  done:
+FunctionEnd
+
+; $0: the first file in the program folder that has one of Tombolix's names
+; but is not Tombolix's, "" when there is none. The files of an earlier
+; install in the same folder are Tombolix's.
+Function FindForeignFile
+  StrCpy $0 ""
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  StrCmp $1 $INSTDIR done
+  ${If} ${FileExists} "$INSTDIR\Tombolix.htm"
+    StrCpy $0 "$INSTDIR\Tombolix.htm"
+  ${ElseIf} ${FileExists} "$INSTDIR\Uninstall.exe"
+    StrCpy $0 "$INSTDIR\Uninstall.exe"
+  ${EndIf}
+  !insertmacro ForEachHelpPicture FindHelpPicture
+  done:
+FunctionEnd
+
+!define FOREIGN_FILE_TEXT "already holds $0, which is not Tombolix's. Choose another folder for Tombolix."
+
+Function LeaveFolderPage
+  Call FindForeignFile
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$INSTDIR ${FOREIGN_FILE_TEXT}"
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Function .onInit
+  !insertmacro FindScreenSaverPath
+FunctionEnd
+
+Section "Tombolix" SecProgram
+  SectionIn RO
+  Call TakeSetupLock
+  Call FindForeignFile
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR ${FOREIGN_FILE_TEXT}" /SD IDOK
+    SetErrorLevel ${EXIT_FOREIGN_FILES}
+    Abort
+  ${EndIf}
+  ; A running Tombolix holds its files open; nothing is changed before both
+  ; can be replaced.
+  Call CloseTombolix
+  StrCpy $0 "$SYSDIR\Tombolix2.scr"
+  Call EnsureReplaceable
+  StrCpy $0 "$SYSDIR\Blank Screen.scr"
+  Call EnsureReplaceable
+
+  ; The uninstaller and the entry that starts it come first, so that an
+  ; install that fails later can still be removed.
+  SetOutPath "$INSTDIR"
+  File "/oname=Uninstall.exe" "${UNINSTALLER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$ScreenSaverPath,0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  SetOutPath "$SYSDIR"
+  File "${PROGRAM_DIR}\Tombolix2.scr"
+  File "${PROGRAM_DIR}\Blank Screen.scr"
+  SetOutPath "$INSTDIR"
+  File "${HELP_DIR}\Tombolix.htm"
+  CreateDirectory "$INSTDIR\screenshots"
+  !insertmacro ForEachHelpPicture InstallHelpPicture
+
+  ; Where every Help button looks for the page, with its final backslash.
+  WriteRegStr HKCU "${CONFIG_KEY}" "InstallFolder" "$INSTDIR\"
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  ${GetSize} "$SYSDIR" "/M=Tombolix2.scr /S=0K /G=0" $3 $1 $2
+  ${GetSize} "$SYSDIR" "/M=Blank Screen.scr /S=0K /G=0" $4 $1 $2
+  IntOp $0 $0 + $3
+  IntOp $0 $0 + $4
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  ; An update brings back the resident instance it had to close, and only that.
+  ${If} $TrayWasRunning == 1
+    Exec '"$SYSDIR\Tombolix2.scr" /tray'
+  ${EndIf}
+SectionEnd
+
+Section "Make Tombolix my screen saver" SecCurrent
+  ; Where the display settings keep the screen saver: the registry on the
+  ; Windows NT family, system.ini on the others (and under Wine).
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ScreenSaverPath"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
+  WriteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE" "$ScreenSaverPath"
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "Tombolix2.scr and Blank Screen.scr in the Windows system folder, and the help page."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecCurrent} "Windows starts Tombolix as its screen saver, which then runs your other screen savers."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END

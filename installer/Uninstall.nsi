@@ -1,0 +1,138 @@
+; The Tombolix uninstaller, Uninstall.exe in the program folder.
+;
+; makensis -DARCH=x86|amd64 -DHELP_PICTURES=<HelpPictures.nsh>
+;          -DREMOVER=<RemoveAfterExit.exe> -DICON_FILE=<icon>
+;          -DOUTFILE=<Uninstall.exe> Uninstall.nsi
+;
+; It runs where it is, so that whoever starts it waits for it and gets its
+; true exit code, and removes by name exactly what the setup put in place.
+; Its own file and the folder go last, by a helper that waits for this
+; process to end (RemoveAfterExit.cpp).
+
+Unicode true
+!if "${ARCH}" == "amd64"
+  Target amd64-unicode
+!endif
+
+!include "MUI2.nsh"
+!include "Common.nsh"
+!include "${HELP_PICTURES}"
+
+OutFile "${OUTFILE}"
+Caption "${PRODUCT} Uninstall"
+InstallButtonText "&Uninstall"
+VIAddVersionKey "FileDescription" "${PRODUCT} Uninstall"
+
+!define MUI_ICON "${ICON_FILE}"
+!define MUI_PAGE_HEADER_TEXT "Uninstall ${PRODUCT}"
+!define MUI_PAGE_HEADER_SUBTEXT "Choose what to remove from your computer."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "Tombolix and the entries it made in Windows are removed. Tick the second item to remove your collections and options too."
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Select what to remove:"
+!insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_HEADER_TEXT "Uninstalling"
+!define MUI_PAGE_HEADER_SUBTEXT "Please wait while ${PRODUCT} is being removed."
+!define MUI_INSTFILESPAGE_FINISHHEADER_TEXT "Uninstallation Complete"
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "${PRODUCT} was removed from your computer."
+!define MUI_INSTFILESPAGE_ABORTHEADER_TEXT "Uninstallation Aborted"
+!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "${PRODUCT} is still installed: run the uninstaller again to finish."
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+!macro RemoveHelpPicture Name
+  Delete "$INSTDIR\screenshots\${Name}"
+!macroend
+
+; Deletes the file $0; while it stays, Retry and Cancel, and silent mode
+; and Cancel end the run with EXIT_FILE_IN_USE.
+Function RemoveOrStop
+  retry:
+    Delete $0
+    IfFileExists $0 0 done
+    MessageBox MB_RETRYCANCEL|MB_ICONSTOP \
+      "$0 is in use and cannot be removed. Close the program that uses it, then press Retry." \
+      /SD IDCANCEL IDRETRY retry
+    SetErrorLevel ${EXIT_FILE_IN_USE}
+    Abort
+  done:
+FunctionEnd
+
+Function .onInit
+  StrCpy $INSTDIR $EXEDIR
+  !insertmacro FindScreenSaverPath
+FunctionEnd
+
+Section "Tombolix" SecProgram
+  SectionIn RO
+  ; Out of the program folder, which the working folder would hold.
+  SetOutPath "$TEMP"
+  Call TakeSetupLock
+  Call CloseTombolix
+  ; The files first: while one stays, the program stays listed among the
+  ; installed programs, to be uninstalled again.
+  StrCpy $0 "$SYSDIR\Tombolix2.scr"
+  Call RemoveOrStop
+  StrCpy $0 "$SYSDIR\Blank Screen.scr"
+  Call RemoveOrStop
+
+  ; Started with Windows: the user's shortcut and an older run value.
+  Delete "$SMSTARTUP\${TITLE}.lnk"
+  DeleteRegValue HKLM "${RUN_KEY}" "${TITLE}"
+  ; The screen saver setting no longer names a file that is gone.
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${If} $0 == $ScreenSaverPath
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${EndIf}
+  ReadINIStr $0 "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
+  ${If} $0 == $ScreenSaverPath
+    DeleteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
+  ${EndIf}
+  DeleteRegValue HKCU "${CONFIG_KEY}" "InstallFolder"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+  Delete "$INSTDIR\Tombolix.htm"
+  !insertmacro ForEachHelpPicture RemoveHelpPicture
+  ; Only when empty: a folder the user chose keeps whatever else is in it.
+  RMDir "$INSTDIR\screenshots"
+SectionEnd
+
+Section /o "Also remove my collections and settings" SecSettings
+  DeleteRegKey HKCU "${OPTIONS_KEY}"
+  Delete "$WINDIR\Tombolix2.ini"
+SectionEnd
+
+Section "-Uninstall.exe and the program folder"
+  ; A helper in the temporary folder removes them once this process has
+  ; ended. Windows deletes the helper's file when its last handle closes:
+  ; this process opens it for that, and the helper inherits the handle.
+  System::Call 'kernel32::GetCurrentProcessId() i .r1'
+  StrCpy $2 "$TEMP\~TombolixRemove$1.exe"
+  File "/oname=$2" "${REMOVER}"
+  ; GENERIC_READ | DELETE, shared for reading and deleting, FILE_FLAG_DELETE_ON_CLOSE;
+  ; then HANDLE_FLAG_INHERIT.
+  System::Call 'kernel32::CreateFileW(w r2, i -2147418112, i 5, p 0, i 3, i 0x04000000, p 0) p .r4'
+  System::Call 'kernel32::SetHandleInformation(p r4, i 1, i 1)'
+  ; STARTUPINFOW: its size, then zeros.
+  !if "${ARCH}" == "amd64"
+    System::Call '*(i 104, &i100) p .r5'
+  !else
+    System::Call '*(i 68, &i64) p .r5'
+  !endif
+  System::Call '*(p, p, i, i) p .r6'
+  System::Call 'kernel32::CreateProcessW(w r2, w `"$2" $1 "$EXEPATH"`, p 0, p 0, i 1, i 0, p 0, p 0, p r5, p r6) i .r0'
+  ${If} $0 != 0
+    System::Call '*$6(p .r7, p .r8)'
+    System::Call 'kernel32::CloseHandle(p r7)'
+    System::Call 'kernel32::CloseHandle(p r8)'
+  ${Else}
+    ; Without the helper they go at the next restart.
+    Delete /REBOOTOK "$EXEPATH"
+    RMDir /REBOOTOK "$INSTDIR"
+  ${EndIf}
+  System::Free $5
+  System::Free $6
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The screen savers, the help page and the entries Tombolix made in Windows."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "Your collections (Tombolix2.ini) and your Tombolix options. Leave this unticked to keep them for a later install."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
