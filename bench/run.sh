@@ -24,7 +24,7 @@ begin=$(milliseconds)
 installMs=$(( $(milliseconds) - begin ))
 begin=$(milliseconds)
 "$WINE" 'C:\Program Files\Tombolix\Uninstall.exe' /S </dev/null >/dev/null 2>&1
-# The uninstaller goes on from a copy of itself: wait for what it removes.
+# Its helper removes Uninstall.exe and the folder just after it ends.
 while [ -d "$installed" ] && [ $(( $(milliseconds) - begin )) -lt 30000 ]; do sleep 0.05; done
 uninstallMs=$(( $(milliseconds) - begin ))
 echo "shipped files: Tombolix2.scr $(stat -c %s dist/Tombolix2.scr) bytes, TombolixSetup.exe" \

@@ -80,7 +80,12 @@ FunctionEnd
 Function FindForeignFile
   StrCpy $0 ""
   ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  StrCmp $1 $INSTDIR done
+  ; The folder page may show the folder with a final backslash.
+  StrCpy $2 $INSTDIR 1 -1
+  StrCpy $3 $INSTDIR
+  StrCmp $2 "\" 0 +2
+  StrCpy $3 $INSTDIR -1
+  StrCmp $1 $3 done
   ${If} ${FileExists} "$INSTDIR\Tombolix.htm"
     StrCpy $0 "$INSTDIR\Tombolix.htm"
   ${ElseIf} ${FileExists} "$INSTDIR\Uninstall.exe"

@@ -26,8 +26,12 @@ VIAddVersionKey "FileDescription" "${PRODUCT} Uninstall"
 !define MUI_ICON "${ICON_FILE}"
 !define MUI_PAGE_HEADER_TEXT "Uninstall ${PRODUCT}"
 !define MUI_PAGE_HEADER_SUBTEXT "Choose what to remove from your computer."
-!define MUI_COMPONENTSPAGE_TEXT_TOP "Tombolix and the entries it made in Windows are removed. Tick the second item to remove your collections and options too."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "The screen savers, the help page and the entries Tombolix made in Windows are removed. Tick the second item to remove your collections (Tombolix2.ini) and options too; leave it unticked to keep them for a later install."
 !define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Select what to remove:"
+; The list takes the page's width, so that no item is cut; the text above
+; says what each does.
+!define MUI_COMPONENTSPAGE_NODESC
+SpaceTexts none
 !insertmacro MUI_PAGE_COMPONENTS
 !define MUI_PAGE_HEADER_TEXT "Uninstalling"
 !define MUI_PAGE_HEADER_SUBTEXT "Please wait while ${PRODUCT} is being removed."
@@ -132,7 +136,4 @@ Section "-Uninstall.exe and the program folder"
   System::Free $6
 SectionEnd
 
-!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The screen savers, the help page and the entries Tombolix made in Windows."
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "Your collections (Tombolix2.ini) and your Tombolix options. Leave this unticked to keep them for a later install."
-!insertmacro MUI_FUNCTION_DESCRIPTION_END
+

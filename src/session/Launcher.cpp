@@ -26,6 +26,9 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     // Process creation copies the file name into a buffer of the path limit.
+    // The child gets the system's error mode, not the one this program sets
+    // for itself.
+    creationFlags |= CREATE_DEFAULT_ERROR_MODE;
     bool created = path.size() < MAX_PATH &&
                    CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr,
                                   nullptr, &startup, &info) != FALSE;

@@ -127,10 +127,7 @@ public:
     {
         thread = std::thread([this] {
             WNDCLASSA wc{};
-            wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-                if (msg == WM_CLOSE) return 0;
-                return DefWindowProcA(hwnd, msg, wp, lp);
-            };
+            wc.lpfnWndProc = IgnoreClose;
             wc.hInstance = GetModuleHandleA(nullptr);
             wc.lpszClassName = "TombolixTitleTwin";
             threadId = GetCurrentThreadId();
@@ -151,6 +148,10 @@ public:
     std::atomic<HWND> window{nullptr};
 
 private:
+    static LRESULT CALLBACK IgnoreClose(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        return msg == WM_CLOSE ? 0 : DefWindowProcA(hwnd, msg, wp, lp);
+    }
     std::atomic<DWORD> threadId{0};
     std::thread thread;
 };
