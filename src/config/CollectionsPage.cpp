@@ -85,9 +85,9 @@ const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
 CSettingsPage::CSettingsPage(CStoredState& stored, CSheetEdits& edits)
     : CSheetPage(IDD_COLLECTIONS, edits),
       m_windowsFinder(m_fileSystem, GetWindowsFolder()),
-      m_systemFinder(m_fileSystem, GetSystemFolder()),
       m_stored(stored)
 {
+    for (const std::string& folder : GetSystemFolders()) m_systemFinders.emplace_back(m_fileSystem, folder);
 }
 
 CSettingsPage::~CSettingsPage() = default;
@@ -126,7 +126,7 @@ BOOL CSettingsPage::OnInitDialog()
     // The Windows and System folders are searched once per page; the extra
     // folders at every load.
     m_windowsFinder.Find("*.scr");
-    m_systemFinder.Find("*.scr");
+    for (CFileFinder& finder : m_systemFinders) finder.Find("*.scr");
     m_collectionCombo.SetExtendedUI(true);
 
     m_collectionCombo.ResetContent();
@@ -188,7 +188,7 @@ void CSettingsPage::ListAvailableSavers()
 {
     CListBoxNames available(m_availableList);
     m_windowsFinder.FillList(available);
-    m_systemFinder.FillList(available);
+    for (const CFileFinder& finder : m_systemFinders) finder.FillList(available);
     bool everyFolderSearched = true;
     for (const std::string& folder : m_edits.edited.GetFolders()) {
         CFileFinder finder(m_fileSystem, folder);

@@ -76,7 +76,7 @@ private:
     CButton m_randomRadio;
     CWin32FileSystem m_fileSystem;
     CFileFinder m_windowsFinder;
-    CFileFinder m_systemFinder;
+    std::vector<CFileFinder> m_systemFinders;
     CStoredState& m_stored;
     CCollection* m_pCollection = nullptr;   // owned by the sheet's copy
     // While true, the level radios and the duration edit change no entry.

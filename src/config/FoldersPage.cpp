@@ -56,8 +56,10 @@ BOOL CFoldersPage::OnInitDialog()
 void CFoldersPage::ShowAlwaysSearchedFolders()
 {
     // The static control shows "&&" as one "&".
+    std::vector<std::string> folders{GetWindowsFolder()};
+    for (const std::string& system : GetSystemFolders()) folders.push_back(system);
     GetDlgItem(IDC_ALWAYS_SEARCHED)
-        .SetWindowText(GetWindowsFolder() + " && " + GetSystemFolder() + " are always searched for screensavers.");
+        .SetWindowText(JoinFolderNames(folders) + " are always searched for screensavers.");
 }
 
 void CFoldersPage::OnAdd()

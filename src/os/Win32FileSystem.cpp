@@ -2,6 +2,7 @@
 
 std::vector<std::string> CWin32FileSystem::FindNames(const std::string& pathPattern)
 {
+    CNativeFolderView nativeView;
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     HANDLE search = FindFirstFileA(pathPattern.c_str(), &data);
@@ -27,8 +28,51 @@ std::string GetSystemFolder()
     return folder;
 }
 
+std::vector<std::string> GetSystemFolders()
+{
+    std::vector<std::string> folders{GetSystemFolder()};
+    using GetWow64Folder = UINT(WINAPI*)(LPSTR, UINT);
+    auto getWow64Folder = reinterpret_cast<GetWow64Folder>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
+    char folder[MAX_PATH] = "";
+    // 32-bit Windows has no such folder: the call fails there.
+    if (getWow64Folder && getWow64Folder(folder, MAX_PATH) > 0 && lstrcmpiA(folder, folders[0].c_str()) != 0)
+        folders.push_back(folder);
+    return folders;
+}
+
+std::string JoinFolderNames(const std::vector<std::string>& folders)
+{
+    std::string text;
+    for (size_t i = 0; i < folders.size(); ++i) {
+        if (i > 0) text += i + 1 == folders.size() ? " && " : ", ";
+        text += folders[i];
+    }
+    return text;
+}
+
+CNativeFolderView::CNativeFolderView()
+{
+#ifndef _WIN64
+    using Disable = BOOL(WINAPI*)(PVOID*);
+    auto disable = reinterpret_cast<Disable>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "Wow64DisableWow64FsRedirection")));
+    disabled = disable && disable(&previous);
+#endif
+}
+
+CNativeFolderView::~CNativeFolderView()
+{
+    if (!disabled) return;
+    using Revert = BOOL(WINAPI*)(PVOID);
+    auto revert = reinterpret_cast<Revert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "Wow64RevertWow64FsRedirection")));
+    if (revert) revert(previous);
+}
+
 bool PathExists(const std::string& path)
 {
+    CNativeFolderView nativeView;
     return path.size() < MAX_PATH && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
@@ -38,6 +82,7 @@ bool FolderExists(const std::string& folder)
     while (!path.empty() && path.back() == '\\') path.pop_back();
     path += '\\';
     if (path.size() >= MAX_PATH) return false;
+    CNativeFolderView nativeView;
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -29,6 +29,7 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     // The child gets the system's error mode, not the one this program sets
     // for itself.
     creationFlags |= CREATE_DEFAULT_ERROR_MODE;
+    CNativeFolderView nativeView;
     bool created = path.size() < MAX_PATH &&
                    CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr,
                                   nullptr, &startup, &info) != FALSE;
@@ -53,7 +54,8 @@ LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, co
     // start a program outside the searched folders.
     if (!IsPlainFileName(name)) return LaunchOutcome::NotStarted;
     std::string fileName = name + ".scr";
-    std::vector<std::string> folders{GetSystemFolder(), GetWindowsFolder()};
+    std::vector<std::string> folders = GetSystemFolders();
+    folders.push_back(GetWindowsFolder());
     folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
     for (const std::string& folder : folders) {
         // The separator is always added, as the folders are stored.

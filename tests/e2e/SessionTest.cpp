@@ -56,7 +56,10 @@ struct Session : ::testing::Test {
 
 TEST_F(Session, ACycleRunsItsScreenSaversInOrder)
 {
-    for (const char* name : {"CycleA", "CycleB", "CycleC"}) fixtures.Install(system, name);
+    // Both system folders are searched, the native one first.
+    const std::string wow64 = wintest::SystemWow64Folder();
+    for (const char* name : {"CycleA", "CycleC"}) fixtures.Install(system, name);
+    for (const char* name : {"CycleA", "CycleB"}) fixtures.Install(wow64, name);
     wintest::WriteCollectionsFile("[Default]\r\nCycleA=2\\0\\1\\0\\\r\nCycleB=2\\0\\1\\1\\\r\nCycleC=2\\0\\1\\2\\\r\n"
                                   "TombolixCycle=1\r\nTombolixNextToUse=0\r\n");
     Child program("/s");
@@ -66,6 +69,7 @@ TEST_F(Session, ACycleRunsItsScreenSaversInOrder)
     EXPECT_TRUE(fixtures.WaitForLine("CycleC close", 1s));
     EXPECT_EQ("1", wintest::ReadProfileString("Tombolix2.ini", "Default", "TombolixNextToUse"));
     EXPECT_EQ("\"" + system + "\\CycleA.scr\" /s", StartedAs("CycleA"));
+    EXPECT_EQ("\"" + wow64 + "\\CycleB.scr\" /s", StartedAs("CycleB"));
     EXPECT_TRUE(program.Running());
 }
 

@@ -36,6 +36,13 @@ std::string SystemFolder()
     return folder;
 }
 
+std::string SystemWow64Folder()
+{
+    char folder[MAX_PATH] = "";
+    GetSystemWow64DirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
 std::string WindowsFolder()
 {
     char folder[MAX_PATH];

@@ -17,6 +17,8 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 std::string ProgramFolder();
 std::string ProgramPath();
 std::string SystemFolder();
+// The 32-bit system folder of 64-bit Windows (the tests run there).
+std::string SystemWow64Folder();
 std::string WindowsFolder();
 
 // A started copy of the program; the handles are closed with the object.

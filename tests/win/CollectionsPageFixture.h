@@ -24,6 +24,7 @@ struct CollectionsPageTest : ::testing::Test {
     bool closing = false;
     const std::string windows = wintest::WindowsFolder();
     const std::string system = wintest::SystemFolder();
+    const std::string wow64 = wintest::SystemWow64Folder();
 
     void SetUp() override;
     void TearDown() override;

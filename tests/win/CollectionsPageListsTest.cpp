@@ -8,6 +8,7 @@ TEST_F(CollectionsPageTest, AnEmptyFileOffersDefaultWithEveryScreenSaverFoundOnc
 {
     Install(windows, {"Clock", "Tombolix2", "tombolix9", "Tombo"});
     Install(system, {"CLOCK", "Aquarium", "TombolixHelper"});
+    Install(wow64, {"aquarium", "ThirtyTwo"});
     Texts combo, available, selected;
     INT_PTR result = ShowSheet([&] {
         combo = wintest::ComboItems(Control(IDC_COLLECTION));
@@ -21,11 +22,12 @@ TEST_F(CollectionsPageTest, AnEmptyFileOffersDefaultWithEveryScreenSaverFoundOnc
     EXPECT_EQ(Texts{"Default"}, combo);
     // Clock once, as the Windows folder spells it; the program's own files
     // never, but letter case counts in that rule.
-    EXPECT_EQ((Texts{"Aquarium", "Clock", "Tombo", "tombolix9"}), available);
+    EXPECT_EQ((Texts{"Aquarium", "Clock", "ThirtyTwo", "Tombo", "tombolix9"}), available);
     EXPECT_TRUE(selected.empty());
     EXPECT_EQ("[Default]\r\n"
               "Aquarium=2\\15\\0\\0\\\r\n"
               "Clock=2\\15\\0\\0\\\r\n"
+              "ThirtyTwo=2\\15\\0\\0\\\r\n"
               "Tombo=2\\15\\0\\0\\\r\n"
               "tombolix9=2\\15\\0\\0\\\r\n"
               "TombolixCycle=0\r\n"

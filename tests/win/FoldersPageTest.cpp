@@ -23,7 +23,8 @@ TEST_F(SettingsPagesTest, ShowsTheAlwaysSearchedFoldersAndEveryStoredFolderAndOk
 
     ShowSheet([&] {
         OpenFoldersPage();
-        EXPECT_EQ(windows + " && " + system + " are always searched for screensavers.",
+        EXPECT_EQ(windows + ", " + system + " && " + wintest::SystemWow64Folder() +
+                      " are always searched for screensavers.",
                   wintest::WindowText(FoldersControl(IDC_ALWAYS_SEARCHED)));
         EXPECT_EQ((Texts{"C:\\Alpha", "D:\\Zeta", "D:\\Zeta"}), FolderList());
         // Remove without a chosen folder does nothing.
