@@ -23,6 +23,7 @@
 !define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed
 !define EXIT_BUSY 5            ; another Tombolix setup or uninstall kept running
 !define EXIT_FOREIGN_FILES 6   ; the folder holds files of Tombolix's names that are not Tombolix's
+!define EXIT_WRONG_SETUP 7     ; the 32-bit setup on 64-bit Windows: nothing was changed
 
 SetCompressor /SOLID lzma
 Name "${PRODUCT}"

@@ -6,8 +6,9 @@
 ;          -DICON_FILE=<icon> -DOUTFILE=<setup.exe> Setup.nsi
 ;
 ; The screen savers go into the Windows system folder, where the display
-; settings look for them (a 32-bit setup on 64-bit Windows lands in the 32-bit
-; one); the help page, its pictures and the uninstaller into a program folder.
+; settings look for them: the 64-bit setup into the real System32, the
+; 32-bit one (for 32-bit Windows only) into its System32. The help page, its
+; pictures and the uninstaller go into a program folder.
 ; Nothing there that is not Tombolix's is overwritten. The user's collections
 ; (Tombolix2.ini in the Windows folder) and options (the program's registry
 ; key) are never written here, so an install over an earlier one keeps them.
@@ -106,8 +107,23 @@ Function LeaveFolderPage
 FunctionEnd
 
 Function .onInit
+  !if "${ARCH}" != "amd64"
+    ; Only the 64-bit program sees the real System32 and its screen savers
+    ; as 64-bit Windows does.
+    ${If} ${RunningX64}
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "This is the setup for 32-bit Windows. On 64-bit Windows, run TombolixSetup64.exe: it installs the 64-bit Tombolix, which finds every screen saver of the computer, and keeps your collections and options." \
+        /SD IDOK
+      SetErrorLevel ${EXIT_WRONG_SETUP}
+      Quit
+    ${EndIf}
+  !endif
   !insertmacro FindScreenSaverPath
 FunctionEnd
+
+; The 32-bit program that earlier setups put into SysWOW64 on 64-bit Windows.
+!define OLD_32BIT_SAVER "$WINDIR\SysWOW64\Tombolix2.scr"
+!define OLD_32BIT_BLANKER "$WINDIR\SysWOW64\Blank Screen.scr"
 
 Section "Tombolix" SecProgram
   SectionIn RO
@@ -125,6 +141,12 @@ Section "Tombolix" SecProgram
   Call EnsureReplaceable
   StrCpy $0 "$SYSDIR\Blank Screen.scr"
   Call EnsureReplaceable
+  !if "${ARCH}" == "amd64"
+    StrCpy $0 "${OLD_32BIT_SAVER}"
+    Call EnsureReplaceable
+    StrCpy $0 "${OLD_32BIT_BLANKER}"
+    Call EnsureReplaceable
+  !endif
 
   ; The uninstaller and the entry that starts it come first, so that an
   ; install that fails later can still be removed.
@@ -143,10 +165,34 @@ Section "Tombolix" SecProgram
   SetOutPath "$SYSDIR"
   File "${PROGRAM_DIR}\Tombolix2.scr"
   File "${PROGRAM_DIR}\Blank Screen.scr"
+  !if "${ARCH}" == "amd64"
+    ; An update of a 32-bit install: the 64-bit program takes its place.
+    Delete "${OLD_32BIT_SAVER}"
+    Delete "${OLD_32BIT_BLANKER}"
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${If} $0 == "${OLD_32BIT_SAVER}"
+      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ScreenSaverPath"
+    ${EndIf}
+    ReadINIStr $0 "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
+    ${If} $0 == "${OLD_32BIT_SAVER}"
+      WriteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE" "$ScreenSaverPath"
+    ${EndIf}
+  !endif
   SetOutPath "$INSTDIR"
   File "${HELP_DIR}\Tombolix.htm"
   CreateDirectory "$INSTDIR\screenshots"
   !insertmacro ForEachHelpPicture InstallHelpPicture
+
+  !if "${ARCH}" == "amd64"
+    ; Every user changes the shared collections file, and a 64-bit program
+    ; gets no file virtualisation: the file itself lets Users modify it.
+    ${IfNot} ${FileExists} "$WINDIR\Tombolix2.ini"
+      FileOpen $0 "$WINDIR\Tombolix2.ini" w
+      FileClose $0
+    ${EndIf}
+    nsExec::Exec '"$SYSDIR\icacls.exe" "$WINDIR\Tombolix2.ini" /grant *S-1-5-32-545:(M)'
+    Pop $0
+  !endif
 
   ; Where every Help button looks for the page, with its final backslash.
   WriteRegStr HKCU "${CONFIG_KEY}" "InstallFolder" "$INSTDIR\"

@@ -91,6 +91,12 @@ Section "Tombolix" SecProgram
     DeleteINIStr "$WINDIR\system.ini" "boot" "SCRNSAVE.EXE"
   ${EndIf}
   DeleteRegValue HKCU "${CONFIG_KEY}" "InstallFolder"
+  ; The empty collections file the setup made; one with collections stays.
+  ${GetSize} "$WINDIR" "/M=Tombolix2.ini /S=0B /G=0" $0 $1 $2
+  ${If} $1 == 1
+  ${AndIf} $0 == 0
+    Delete "$WINDIR\Tombolix2.ini"
+  ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   Delete "$INSTDIR\Tombolix.htm"

@@ -15,16 +15,21 @@ configure build/native -DCMAKE_BUILD_TYPE=Debug
 configure build/ship32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-shipped.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+configure build/ship64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64-shipped.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DTOMBOLIX_SHIPPED_DIR="$PWD/build/ship64/bin"
 
 cmake --build build/native
 cmake --build build/ship32 --target Tombolix2 BlankScreen Installer
+cmake --build build/ship64 --target Tombolix2 BlankScreen Installer
 cmake --build build/win32
 cmake --build build/win64
 
 mkdir -p dist
 cp build/ship32/bin/Tombolix2.scr "build/ship32/bin/Blank Screen.scr" build/ship32/bin/TombolixSetup.exe \
-   docs/Tombolix.htm dist/
+   build/ship64/bin/TombolixSetup64.exe docs/Tombolix.htm dist/
+mkdir -p dist/x64
+cp build/ship64/bin/Tombolix2.scr "build/ship64/bin/Blank Screen.scr" dist/x64/
 rm -rf dist/screenshots
 [ -d docs/screenshots ] && cp -r docs/screenshots dist/screenshots
 echo "build: dist/ holds $(cd dist && ls | tr '\n' ' ')"

@@ -7,7 +7,7 @@
 # shipped 32-bit program is still built and checked (see scripts/test.sh).
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
+packages=(g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
           wine wine64 xvfb xauth openbox googletest cmake ninja-build g++ imagemagick nsis libxml2-utils)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

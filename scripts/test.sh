@@ -12,6 +12,7 @@ ctest --test-dir build/native --output-on-failure
 
 echo "== shipped programs"
 tests/check-dist.sh dist/Tombolix2.scr "dist/Blank Screen.scr"
+tests/check-dist.sh --x64 dist/x64/Tombolix2.scr "dist/x64/Blank Screen.scr"
 tests/check-dist-test.sh
 
 echo "== help page"

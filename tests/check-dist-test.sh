@@ -2,7 +2,7 @@
 # Shows that tests/check-dist.sh can fail: on the 32-bit build with posix
 # threads (too large, and it imports GetTickCount64, which Windows XP lacks),
 # on the shipped program against an allow-list without one of its imports,
-# and on a copy of it padded past the size limit.
+# on a copy of it padded past the size limit, and on it as the 64-bit one.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
@@ -22,6 +22,10 @@ shortList=$(ALLOWED_IMPORTS="$work/allowed.txt" tests/check-dist.sh dist/Tomboli
 [ $? -ne 0 ]; expect "an import left off the allow-list is refused" $?
 [ "$(grep FAILED <<<"$shortList")" = "FAILED: Tombolix2.scr: KERNEL32.DLL CloseHandle is on the allow-list" ]
 expect "and named, alone" $?
+
+wrongKind=$(tests/check-dist.sh --x64 dist/Tombolix2.scr)
+[ $? -ne 0 ]; expect "the 32-bit program is refused as the 64-bit one" $?
+grep -qxF "FAILED: Tombolix2.scr: 64-bit PE" <<<"$wrongKind"; expect "for its format" $?
 
 cp dist/Tombolix2.scr "$work/Tombolix2.scr"
 truncate -s 327681 "$work/Tombolix2.scr"

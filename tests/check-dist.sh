@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Checks the shipped programs as files: 32-bit GUI programs that import only
-# Windows' own DLLs, and of those only the functions on the allow-list (all
-# on Windows XP SP3), each no larger than the size limit.
-# Usage: tests/check-dist.sh program.scr... ; ALLOWED_IMPORTS names another list.
+# Checks the shipped programs as files: GUI programs of their kind (32-bit,
+# or 64-bit after --x64) that import only Windows' own DLLs, and of those
+# only the functions on the allow-list (all on Windows XP SP3 and XP x64),
+# each no larger than the size limit.
+# Usage: tests/check-dist.sh [--x64] program.scr... ; ALLOWED_IMPORTS names another list.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 allowList=${ALLOWED_IMPORTS:-tests/xp-imports.txt}
 maxBytes=327680
 allowedDlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|COMCTL32|OLE32|OLEAUT32|VERSION|MSVCRT)\.DLL$'
+format='pei-i386' kind=32-bit objdump=i686-w64-mingw32-objdump
+if [ "${1:-}" = --x64 ]; then format='pei-x86-64' kind=64-bit objdump=x86_64-w64-mingw32-objdump; shift; fi
 passed=0 failed=0
 check() {   # description condition-result
   if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
@@ -16,7 +19,7 @@ check() {   # description condition-result
 # "DLL Function" lines of the import table, DLL names in capitals; a
 # function imported by ordinal reads "DLL #ordinal".
 imports() {
-  i686-w64-mingw32-objdump -p "$1" | awk '
+  "$objdump" -p "$1" | awk '
     /DLL Name:/ { dll = toupper($3); listing = 0; next }
     /vma: +Hint\/Ord/ { listing = 1; next }
     listing && NF == 0 { listing = 0; next }
@@ -25,8 +28,8 @@ imports() {
 
 for file in "$@"; do
   name=$(basename "$file")
-  dump=$(i686-w64-mingw32-objdump -p "$file")
-  grep -q 'file format pei-i386' <<<"$dump"; check "$name: 32-bit PE" $?
+  dump=$("$objdump" -p "$file")
+  grep -q "file format $format" <<<"$dump"; check "$name: $kind PE" $?
   grep -qE 'Subsystem[[:space:]]+00000002' <<<"$dump"; check "$name: GUI subsystem" $?
   size=$(stat -c %s "$file")
   [ "$size" -le "$maxBytes" ]; check "$name: $size bytes, at most $maxBytes" $?

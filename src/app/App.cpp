@@ -20,6 +20,7 @@
 #include "tray/AutoStart.h"
 
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +92,28 @@ void CApp::OpenStoredSettings()
     collectionsLock = std::make_unique<CMachineMutex>(collectionsLockName);
     collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini", collectionsLock.get());
     storedState = std::make_unique<CStoredState>(*settingsStore, *collectionsFile, *collectionsLock);
+    AdoptVirtualStoreCopy();
     ImportOlderFileOnFirstStart();
+}
+
+void CApp::AdoptVirtualStoreCopy()
+{
+#ifdef _WIN64
+    // The 32-bit program, unable to write the Windows folder, had Windows
+    // keep the user's collections in the user's VirtualStore copy. The
+    // 64-bit one reads the real file only: while that has no collection,
+    // it takes the copy's, which stays where it was.
+    char localData[MAX_PATH] = "";
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData))) return;
+    const std::string windows = GetWindowsFolder();
+    if (windows.find('\\') == std::string::npos) return;
+    const std::string copy = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\')) +
+                             "\\Tombolix2.ini";
+    if (!PathExists(copy)) return;
+    CFileLockGuard held(collectionsLock.get());
+    if (!held.Refused() && ListCollectionNames(*collectionsFile).empty())
+        CopyFileA(copy.c_str(), (windows + "\\Tombolix2.ini").c_str(), FALSE);
+#endif
 }
 
 bool CApp::InitInstance()

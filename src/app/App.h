@@ -59,6 +59,7 @@ private:
     bool StartTrayInstance();
     void ShowChangePasswordNote();
     void ImportOlderFileOnFirstStart();
+    void AdoptVirtualStoreCopy();
 
     std::unique_ptr<ISettingsStore> settingsStore;
     std::unique_ptr<IFileLock> collectionsLock;

@@ -12,7 +12,7 @@ struct BlankScreen {
     PROCESS_INFORMATION info{};
     explicit BlankScreen(const std::string& arguments)
     {
-        std::string path = wintest::ProgramFolder() + "\\Blank Screen.scr";
+        std::string path = wintest::ShippedFolder() + "\\Blank Screen.scr";
         std::string commandLine = "\"" + path + "\" " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;

@@ -77,7 +77,7 @@ struct Installer : ::testing::Test {
 
     static DWORD Install(const std::string& arguments = "/S")
     {
-        wintest::Child setup(wintest::ProgramFolder() + "\\TombolixSetup64.exe", arguments);
+        wintest::Child setup(wintest::ShippedFolder() + "\\TombolixSetup64.exe", arguments);
         return setup.WaitForExit(60s) ? setup.ExitCode() : 9999;
     }
     // The uninstaller's exit code; its own file goes just after it ends.
@@ -175,8 +175,9 @@ std::vector<std::string> TemporaryFiles()
 TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
 {
     ASSERT_EQ(0u, Install());
-    EXPECT_TRUE(Exists(system + "\\Tombolix2.scr"));
-    EXPECT_TRUE(Exists(system + "\\Blank Screen.scr"));
+    // The shipped 64-bit programs, in the real system folder.
+    for (const char* name : {"\\Tombolix2.scr", "\\Blank Screen.scr"})
+        EXPECT_EQ(wintest::ReadFileBytes(wintest::ShippedFolder() + name), wintest::ReadFileBytes(system + name));
     EXPECT_EQ(wintest::ReadFileBytes(wintest::ProgramFolder() + "\\..\\..\\..\\docs\\Tombolix.htm"),
               wintest::ReadFileBytes(installed + "\\Tombolix.htm"));
     EXPECT_TRUE(Exists(uninstaller));
@@ -196,6 +197,13 @@ TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
 
     EXPECT_EQ(system + "\\Tombolix2.scr", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
     EXPECT_EQ(system + "\\Tombolix2.scr", RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"));
+    // The shared collections file, made for every user to change; it goes
+    // with the program while it stays empty.
+    const std::string collections = wintest::WindowsFolder() + "\\Tombolix2.ini";
+    EXPECT_EQ("", wintest::ReadFileBytes(collections));
+    EXPECT_TRUE(Exists(collections));
+    EXPECT_EQ(0u, Uninstall());
+    EXPECT_FALSE(Exists(collections));
 }
 
 TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
@@ -240,6 +248,29 @@ TEST_F(Installer, AnUpdateKeepsTheCollectionsAndOptionsByteForByte)
     EXPECT_EQ("Night", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
     EXPECT_EQ("Starfield", RegistryText(HKEY_CURRENT_USER, configKey, "BlankerName"));
     EXPECT_EQ(installed + "\\", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
+}
+
+TEST_F(Installer, AnUpdateOfThe32BitInstallPutsThe64BitProgramInItsPlace)
+{
+    // What the 32-bit setup left on 64-bit Windows.
+    const std::string wow64 = wintest::SystemWow64Folder();
+    for (const char* name : {"\\Tombolix2.scr", "\\Blank Screen.scr"}) wintest::WriteFileBytes(wow64 + name, "32-bit");
+    HKEY desktop;
+    RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop);
+    const std::string old = wow64 + "\\Tombolix2.scr";
+    RegSetValueExA(desktop, "SCRNSAVE.EXE", 0, REG_SZ, reinterpret_cast<const BYTE*>(old.c_str()), DWORD(old.size() + 1));
+    RegCloseKey(desktop);
+    const std::string collections = "[Night]\r\nAquarium=1\\10\\1\\0\\\r\n";
+    wintest::WriteCollectionsFile(collections);
+    wintest::SetConfigString("Current", "Night");
+
+    ASSERT_EQ(0u, Install());
+    EXPECT_FALSE(Exists(wow64 + "\\Tombolix2.scr"));
+    EXPECT_FALSE(Exists(wow64 + "\\Blank Screen.scr"));
+    EXPECT_TRUE(Exists(system + "\\Blank Screen.scr"));
+    EXPECT_EQ(system + "\\Tombolix2.scr", RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"));
+    EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
+    EXPECT_EQ("Night", RegistryText(HKEY_CURRENT_USER, configKey, "Current"));
 }
 
 TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollections)
@@ -389,7 +420,7 @@ TEST_F(Installer, HelpFindsThePageInAFolderOutsideTheAnsiCodePage)
 {
     const std::wstring parent = L"C:\\\x041F\x0440\x043E\x0433\x0440\x0430\x043C\x043C\x044B";
     const std::wstring folder = parent + L"\\Tombolix";
-    const std::string programs = wintest::ProgramFolder();
+    const std::string programs = wintest::ShippedFolder();
     wintest::Child setup(std::wstring(programs.begin(), programs.end()) + L"\\TombolixSetup64.exe", L"/S /D=" + folder);
     ASSERT_TRUE(setup.WaitForExit(60s));
     ASSERT_EQ(0u, setup.ExitCode());

@@ -1,6 +1,8 @@
 // How the real program starts in each mode and how its instances coexist.
 #include "WinTestSupport.h"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -32,6 +34,28 @@ TEST_F(StartUp, ChangePasswordShowsTheNoteAndEnds)
               "frequencies, and not interrupt it. i.e. the duration is ignored.",
               wintest::AnswerMessageBox(program.Id(), "Note", 10s));
     EXPECT_TRUE(program.WaitForExit(10s));
+}
+
+TEST_F(StartUp, TakesTheCollectionsThatTheVirtualStoreKeptForThe32BitProgram)
+{
+    char localData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData);
+    const std::string windows = wintest::WindowsFolder();
+    const std::string store = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\'));
+    SHCreateDirectoryExA(nullptr, store.c_str(), nullptr);
+    const std::string kept = "[Night]\r\nAquarium=1\\10\\1\\0\\\r\n";
+    wintest::WriteFileBytes(store + "\\Tombolix2.ini", kept);
+
+    // The empty file the setup makes has no collection yet: the copy's come in.
+    wintest::WriteCollectionsFile("");
+    EXPECT_TRUE(Child("/p 1234").WaitForExit(10s));
+    EXPECT_EQ(kept, wintest::ReadFileBytes(windows + "\\Tombolix2.ini"));
+    // Once the real file has collections, they are the user's.
+    const std::string real = "[Day]\r\nClock=1\\10\\1\\0\\\r\n";
+    wintest::WriteCollectionsFile(real);
+    EXPECT_TRUE(Child("/p 1234").WaitForExit(10s));
+    EXPECT_EQ(real, wintest::ReadFileBytes(windows + "\\Tombolix2.ini"));
+    DeleteFileA((store + "\\Tombolix2.ini").c_str());
 }
 
 TEST_F(StartUp, PreviewEndsAtOnceWithoutAWindow)

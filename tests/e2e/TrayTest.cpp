@@ -241,7 +241,7 @@ TEST_F(Tray, AnOpenSheetKeepsItRunningUntilItsUserClosesIt)
 TEST_F(Tray, OpensTheDisplayProperties)
 {
     // The tray program looks for control.exe in its own folder first.
-    fixtures.InstallAt(wintest::ProgramFolder() + "\\control.exe");
+    fixtures.InstallAt(wintest::ShippedFolder() + "\\control.exe");
     StartTray();
     Command(32774);
     EXPECT_TRUE(fixtures.WaitForLine("control start control.exe desk.cpl", 10s));

@@ -27,7 +27,13 @@ std::string ProgramFolder()
     return folder ? folder : ".";
 }
 
-std::string ProgramPath() { return ProgramFolder() + "\\Tombolix2.scr"; }
+std::string ShippedFolder()
+{
+    const char* folder = getenv("TOMBOLIX_SHIPPED");
+    return folder ? folder : ProgramFolder();
+}
+
+std::string ProgramPath() { return ShippedFolder() + "\\Tombolix2.scr"; }
 
 std::string SystemFolder()
 {

@@ -15,6 +15,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 // The folder of the program under test (TOMBOLIX_BIN), with no trailing backslash.
 std::string ProgramFolder();
+// The folder of the shipped programs and setup (TOMBOLIX_SHIPPED, else the
+// program folder), and its Tombolix2.scr.
+std::string ShippedFolder();
 std::string ProgramPath();
 std::string SystemFolder();
 // The 32-bit system folder of 64-bit Windows (the tests run there).
