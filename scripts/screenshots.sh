@@ -4,6 +4,10 @@
 # Tombolix2.scr of build/win64 under Xvfb, in a private Wine prefix with a
 # few sample screen savers installed. Writes docs/screenshots/*.png.
 # A new page gets its picture by a line in the pages list below.
+#
+# scripts/screenshots.sh <dpi> shows the sheet's pages and its New dialog at
+# that screen resolution (Windows' LogPixels, for example 144 or 192) into
+# docs/screenshots/dpi-<dpi>/ instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,13 +24,16 @@ pages=(
 if [ -z "${INSIDE_XVFB:-}" ]; then
   scripts/deps.sh >/dev/null
   scripts/build.sh >/dev/null
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # A screen as large in inches at any resolution.
+  scale=${1:-96}
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 $((1024 * scale / 96))x$((768 * scale / 96))x24" "$0" "$@"
 fi
 
-export WINEPREFIX=$PWD/build/screenshots-prefix
+dpi=${1:-}
+export WINEPREFIX=$PWD/build/screenshots-prefix${dpi:+-$dpi}
 source scripts/wine-env.sh
 bin=build/win64/bin
-out=docs/screenshots
+out=docs/screenshots${dpi:+/dpi-$dpi}
 mkdir -p "$out"
 
 # A window manager gives the sheet its frame and spares Wine's hide waits.
@@ -44,6 +51,14 @@ cleanup() {
 }
 trap cleanup EXIT
 wine_start
+if [ -n "$dpi" ]; then
+  # Where Wine, as Windows, keeps the screen's resolution; read at start.
+  "$WINE" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+  "$WINE" reg.exe add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+  wine_stop
+  wine_start
+fi
 
 # The sample screen savers and one collection that uses some of them.
 windows="$WINEPREFIX/drive_c/windows"
@@ -86,6 +101,15 @@ for page in "${pages[@]}"; do
   import -window "${frame:-$window}" -frame "$out/$name.png"
   echo "screenshots: $out/$name.png"
 done
+
+if [ -n "$dpi" ]; then
+  # The New dialog over the Collections page.
+  "$WINE" "$bin/SheetPager.exe" 0 1060 </dev/null >/dev/null 2>&1
+  sleep 1
+  dialog=$(xwininfo -root -tree | awk '/"New"/ && !found { print $1; found = 1 }')
+  [ -n "$dialog" ] && import -window "$dialog" -frame "$out/new.png" && echo "screenshots: $out/new.png"
+  exit 0
+fi
 
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true

@@ -49,7 +49,11 @@ bool CTrayIcon::ShowIcon(UINT id)
 {
     if (id == 0) return ApplyIcon(nullptr);
     LoadTip(id);
-    HICON icon = LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id));
+    // Drawn at the size the notification area shows at the screen's DPI,
+    // which the icon file holds (16 to 32 pixels).
+    auto icon = static_cast<HICON>(LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                              LR_SHARED));
     resourceId = id;
     return ApplyIcon(icon);
 }

@@ -17,9 +17,10 @@ draw() {   # name screen-colour sign-colour
     -stroke none -fill "$sign" \
     -draw 'polygon 22,6 26,9 22,12' -draw 'polygon 22,15 26,18 22,21' \
     "$name-32.png"
-  convert "$name-32.png" -resize 16x16 "$name-16.png"
-  convert "$name-16.png" "$name-32.png" "$name.ico"
-  rm "$name-16.png" "$name-32.png"
+  # The small-icon sizes of 96, 120 and 144 DPI; 32 serves 192 DPI.
+  for size in 16 20 24; do convert "$name-32.png" -resize ${size}x${size} "$name-$size.png"; done
+  convert "$name-16.png" "$name-20.png" "$name-24.png" "$name-32.png" "$name.ico"
+  rm "$name"-*.png
 }
 
 draw enabled '#2a6fd6' '#ffffff'
