@@ -5,9 +5,9 @@
 # few sample screen savers installed. Writes docs/screenshots/*.png.
 # A new page gets its picture by a line in the pages list below.
 #
-# scripts/screenshots.sh <dpi> shows the sheet's pages and its New dialog at
-# that screen resolution (Windows' LogPixels, for example 144 or 192) into
-# docs/screenshots/dpi-<dpi>/ instead.
+# scripts/screenshots.sh <dpi> shows the sheet's pages, its New dialog and the
+# notification-area icon at that screen resolution (Windows' LogPixels, for
+# example 144 or 192) into docs/screenshots/dpi-<dpi>/ instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -108,6 +108,11 @@ if [ -n "$dpi" ]; then
   sleep 1
   dialog=$(xwininfo -root -tree | awk '/"New"/ && !found { print $1; found = 1 }')
   [ -n "$dialog" ] && import -window "$dialog" -frame "$out/new.png" && echo "screenshots: $out/new.png"
+  # The notification-area icon, in Wine's own tray window.
+  "$WINE" "$bin/Tombolix2.scr" /tray </dev/null >/dev/null 2>&1 &
+  sleep 3
+  tray=$(xwininfo -root -tree | awk '/"Wine System Tray"/ && !found { print $1; found = 1 }')
+  [ -n "$tray" ] && import -window "$tray" "$out/tray-icon.png" && echo "screenshots: $out/tray-icon.png"
   exit 0
 fi
 
