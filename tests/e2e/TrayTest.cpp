@@ -62,6 +62,17 @@ struct Tray : ::testing::Test {
         }, 10s));
     }
     void Command(UINT id) { SendMessageA(window, WM_COMMAND, id, 0); }
+    // Tombolix Settings... from the menu; the sheet once it shows, or null.
+    HWND OpenSheet()
+    {
+        // Posted: the sheet is modal inside the tray window's command handler.
+        PostMessageA(window, WM_COMMAND, 32773, 0);
+        HWND sheet = nullptr;
+        wintest::WaitUntil([&] {
+            return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
+        }, 10s);
+        return sheet;
+    }
 
     // Right-clicks the icon and picks the item with this mnemonic.
     bool ChooseFromMenu(char mnemonic)
@@ -193,12 +204,8 @@ TEST_F(Tray, AScreenSaverStartWithoutAResidentInstanceStartsOneInstead)
 TEST_F(Tray, OpensOneSettingsSheetAtATime)
 {
     StartTray();
-    // Posted: the sheet is modal inside the tray window's command handler.
-    PostMessageA(window, WM_COMMAND, 32773, 0);
-    HWND sheet = nullptr;
-    ASSERT_TRUE(wintest::WaitUntil([&] {
-        return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
-    }, 10s));
+    HWND sheet = OpenSheet();
+    ASSERT_TRUE(sheet);
     PostMessageA(window, WM_COMMAND, 32773, 0);
     EXPECT_FALSE(wintest::WaitUntil([&] {
         size_t sheets = 0;
@@ -218,11 +225,8 @@ TEST_F(Tray, OpensOneSettingsSheetAtATime)
 TEST_F(Tray, AnOpenSheetKeepsItRunningUntilItsUserClosesIt)
 {
     StartTray();
-    PostMessageA(window, WM_COMMAND, 32773, 0);
-    HWND sheet = nullptr;
-    ASSERT_TRUE(wintest::WaitUntil([&] {
-        return (sheet = wintest::FindWindowOfProcess(tray->Id(), "#32770", "Tombolix Screensaver")) != nullptr;
-    }, 10s));
+    HWND sheet = OpenSheet();
+    ASSERT_TRUE(sheet);
     // Neither a close request from outside nor Exit drops the sheet's edits.
     PostMessageA(window, WM_CLOSE, 0, 0);
     PostMessageA(window, WM_COMMAND, 32775, 0);
