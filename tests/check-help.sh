@@ -54,7 +54,7 @@ for maker in src/config/ConfigProp.cpp:DescribeFailures src/config/CollectionsPa
   [ -n "$made" ]; check "messages of ${maker#*:} found in ${maker%%:*}" $?
   messages+=$'\n'$made
 done
-format=$(sed -n '/^void DDV_MinMaxDigits/,/^}/p' src/framework/DataExchange.cpp | grep -oE "snprintf\\([^\"]*$literal" |
+format=$(sed -n '/^void DDV_MinMaxDigits/,/^}/p' src/framework/DataExchange.cpp | grep -oE "printfA?\\([^\"]*$literal" |
          grep -oE "$literal" | unescape)
 while read -r low high; do
   min=$(grep -hoE "\\b$low = -?[0-9]+;" src/config/*.h src/config/*.cpp | grep -oE -- '-?[0-9]+')
@@ -91,7 +91,7 @@ trace_quotes() {   # a call's argument list
 quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
   { source_text src/session/Session.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
     source_text src/session/MainWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
-seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "snprintf\\([^\"]*$literal" | grep -oE "$literal" | unescape)
+seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "TraceWrite\\([^\"]*$literal" | grep -oE "$literal" | unescape)
 for number in $(source_text src/app/App.cpp | grep -oE 'TraceSeed\([0-9]+' | grep -oE '[0-9]+'); do
   filled=${seed%\%d}; quotes+=$'\n'"<code>${filled/\%d/$number}<i>"
 done

@@ -45,9 +45,7 @@ std::vector<std::string> CommandLineArguments()
 
 void TraceSeed(int lineNumber, int32_t seed)
 {
-    char text[1024];
-    snprintf(text, sizeof text, ".\\App line %d : rand.seed() = %d", lineNumber, seed);
-    TraceWrite(text);
+    TraceWrite(".\\App line %d : rand.seed() = %d", lineNumber, seed);
 }
 
 // A session of this program already shows, found by its window class: no

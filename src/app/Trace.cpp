@@ -4,7 +4,6 @@
 
 #include <windows.h>
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -37,39 +36,39 @@ std::string TraceFilePath()
     return path;
 }
 
+// Tracing must never disturb the program: whatever fails, the program
+// goes on without the line.
 void TraceWrite(const char* format, ...)
 {
-    // Tracing must never disturb the program.
-    try {
-        // A path cut to the limit names some other file, wherever the cut
-        // falls: better no trace than a stray file.
-        std::string path = FullTracePath();
-        if (path.size() > maxPathLength) return;
-        char message[messageSize];
-        if (strlen(format) >= messageSize) {
-            strcpy(message, "Trace string too long");
-        } else {
-            va_list arguments;
-            va_start(arguments, format);
-            vsnprintf(message, sizeof message, format, arguments);
-            va_end(arguments);
-        }
+    // A path cut to the limit names some other file, wherever the cut
+    // falls: better no trace than a stray file.
+    std::string path = FullTracePath();
+    if (path.size() > maxPathLength) return;
+    // The system's formatting, which knows the few conversions the traces
+    // use and writes at most the 1,024 characters of the buffer.
+    char message[messageSize];
+    if (strlen(format) >= messageSize) {
+        strcpy(message, "Trace string too long");
+    } else {
+        va_list arguments;
+        va_start(arguments, format);
+        wvsprintfA(message, format, arguments);
+        va_end(arguments);
+    }
 
-        HFILE file = _lopen(path.c_str(), OF_WRITE);
-        if (file == HFILE_ERROR) file = _lcreat(path.c_str(), 0);
-        else _llseek(file, 0, FILE_END);
+    HFILE file = _lopen(path.c_str(), OF_WRITE);
+    if (file == HFILE_ERROR) file = _lcreat(path.c_str(), 0);
+    else _llseek(file, 0, FILE_END);
 
-        static std::unique_ptr<CStopwatch> stopwatch;
-        if (!stopwatch) stopwatch = std::make_unique<CStopwatch>(SystemPerformanceCounter());
-        char prefix[32];
-        wsprintfA(prefix, "%10d: ", stopwatch->Lap());
+    static std::unique_ptr<CStopwatch> stopwatch;
+    if (!stopwatch) stopwatch = std::make_unique<CStopwatch>(SystemPerformanceCounter());
+    char prefix[32];
+    wsprintfA(prefix, "%10d: ", stopwatch->Lap());
 
-        if (file != HFILE_ERROR) {
-            WriteText(file, prefix);
-            WriteText(file, message);
-            WriteText(file, "\r\n");
-            _lclose(file);
-        }
-    } catch (...) {
+    if (file != HFILE_ERROR) {
+        WriteText(file, prefix);
+        WriteText(file, message);
+        WriteText(file, "\r\n");
+        _lclose(file);
     }
 }

@@ -2,13 +2,10 @@
 
 #include "collections/TextPieces.h"
 
-#include <cstdio>
-
 std::string CSaverEntry::EncodeEntry() const
 {
-    char value[128];
-    snprintf(value, sizeof value, "%d\\%d\\%d\\%d\\", level, duration, selected ? 1 : 0, order);
-    return value;
+    return FormatDecimal(level) + '\\' + FormatDecimal(duration) + '\\' + (selected ? "1\\" : "0\\") +
+           FormatDecimal(order) + '\\';
 }
 
 void CSaverEntry::DecodeEntry(const std::string& value)

@@ -1,7 +1,5 @@
 #include "collections/TextPieces.h"
 
-#include <cstdio>
-
 #include <algorithm>
 #include <cctype>
 
@@ -19,9 +17,28 @@ std::vector<std::string> SplitText(const std::string& text, char separator)
 
 std::string FormatDecimal(int32_t value)
 {
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    return text;
+    // Counted in 64 bits: the lowest value has no positive 32-bit twin.
+    int64_t rest = value;
+    bool negative = rest < 0;
+    if (negative) rest = -rest;
+    char digits[16];
+    char* first = digits + sizeof digits;
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (negative) *--first = '-';
+    return std::string(first, digits + sizeof digits);
+}
+
+std::string FormatHex(uint64_t value)
+{
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), "0123456789abcdef"[value % 16]);
+        value /= 16;
+    } while (value != 0);
+    return digits;
 }
 
 int32_t ReadDecimal(const char* text)

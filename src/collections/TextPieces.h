@@ -22,6 +22,8 @@ std::optional<int32_t> ReadBoundedNumber(const std::string& text, int32_t minVal
 int32_t Clamp(int32_t value, int32_t minValue, int32_t maxValue);
 // The number in signed decimal, as "%d" writes it.
 std::string FormatDecimal(int32_t value);
+// The number in lower-case hexadecimal digits, without leading zeros.
+std::string FormatHex(uint64_t value);
 
 // The text with A to Z turned to a to z, for comparing without regard to case.
 std::string LowerCase(std::string text);

@@ -4,7 +4,6 @@
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
 
-#include <cstdio>
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
@@ -70,7 +69,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars)
     }
     if (static_cast<int>(value.size()) <= maxChars) return;
     char text[64];
-    snprintf(text, sizeof text, "Please enter no more than %d characters.", maxChars);
+    wsprintfA(text, "Please enter no more than %d characters.", maxChars);
     Refuse(pDX, text);
 }
 
@@ -83,6 +82,6 @@ void DDV_MinMaxDigits(CDataExchange* pDX, const std::string& value, int minValue
     }
     if (ReadBoundedNumber(value, minValue, maxValue)) return;
     char text[96];
-    snprintf(text, sizeof text, "Please enter an integer between %d and %d.", minValue, maxValue);
+    wsprintfA(text, "Please enter an integer between %d and %d.", minValue, maxValue);
     Refuse(pDX, text);
 }

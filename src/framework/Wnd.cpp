@@ -1,8 +1,9 @@
 #include "framework/Wnd.h"
 
+#include "collections/TextPieces.h"
 #include "framework/WinApp.h"
 
-#include <cstdio>
+#include <cstdint>
 
 std::string CWnd::GetWindowText() const
 {
@@ -14,9 +15,11 @@ std::string CWnd::GetWindowText() const
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
     HINSTANCE instance = AfxGetInstanceHandle();
-    char name[96];
-    snprintf(name, sizeof name, "Afx:%p:%x:%p:%p:%p", static_cast<void*>(instance), classStyle,
-             static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
+    std::string name = "Afx";
+    for (uintptr_t part : {reinterpret_cast<uintptr_t>(instance), static_cast<uintptr_t>(classStyle),
+                           reinterpret_cast<uintptr_t>(cursor), reinterpret_cast<uintptr_t>(background),
+                           reinterpret_cast<uintptr_t>(icon)})
+        name += ':' + FormatHex(part);
     return AfxRegisterNamedWndClass(name, classStyle, cursor, background, icon);
 }
 

@@ -26,6 +26,17 @@ TEST(ReadDecimal, ReadsLikeAtoi)
     EXPECT_EQ(-1, ReadDecimal("4294967295"));
 }
 
+TEST(FormatNumbers, WritesEveryValueAsPrintfWould)
+{
+    EXPECT_EQ("0", FormatDecimal(0));
+    EXPECT_EQ("-3", FormatDecimal(-3));
+    EXPECT_EQ("2147483647", FormatDecimal(INT32_MAX));
+    EXPECT_EQ("-2147483648", FormatDecimal(INT32_MIN));
+    EXPECT_EQ("0", FormatHex(0));
+    EXPECT_EQ("40000abc", FormatHex(0x40000abc));
+    EXPECT_EQ("ffffffffffffffff", FormatHex(UINT64_MAX));
+}
+
 TEST(ReadBoundedNumber, TakesDigitsOnlyWithinTheRange)
 {
     const std::pair<const char*, int> accepted[] = {{"0", 0}, {"999", 999}, {"007", 7}, {"00000000000000999", -1}};
