@@ -12,6 +12,7 @@ set(TOMBOLIX_PORTABLE_SOURCES
   src/collections/StoredNames.cpp
   src/collections/StoredState.cpp
   src/collections/TextPieces.cpp
+  src/os/ProfileText.cpp
   src/session/Session.cpp
   src/session/Stopwatch.cpp
   src/tray/StartupShortcut.cpp

@@ -30,9 +30,10 @@ void CCollection::Load(bool keepEveryEntry)
     totalWeight = 0;
     count = 0;
     int32_t position = 0;
-    for (const std::string& key : file.ReadKeyNames(name)) {
+    for (const auto& [key, value] : file.ReadSection(name)) {
         int32_t filePosition = position++;
-        std::string value = file.ReadString(name, key, "");
+        if (SameName(key, cycleKey)) storedCycle = value;
+        if (SameName(key, nextToUseKey)) storedNextToUse = value;
         if (value.empty() || !IsOfferedSaverName(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
@@ -43,41 +44,36 @@ void CCollection::Load(bool keepEveryEntry)
         ++count;
         entries.emplace(key, entry);
     }
-    storedCycle = file.ReadString(name, cycleKey, "");
-    storedNextToUse = file.ReadString(name, nextToUseKey, "");
-    cycle = file.ReadInt(name, cycleKey, 0) != 0;
-    nextToUse = file.ReadInt(name, nextToUseKey, 0);
+    cycle = ReadDecimal(storedCycle) != 0;
+    nextToUse = ReadDecimal(storedNextToUse);
 }
 
 bool CCollection::Save()
 {
-    bool written = true;
-    auto keep = [&](bool ok) { written = written && ok; };
+    std::vector<KeyChange> changes;
     // Removals first: the file's keys ignore letter case, so removing an
     // unfound "clock" after writing the found "Clock" would remove both.
-    for (auto& [entryName, entry] : entries) {
-        if (entry.IsAvailable() || entry.IsKept() || entry.GetFilePosition() < 0) continue;
-        keep(file.DeleteKey(name, entryName));
-        entry.SetStored(-1, "");
-    }
+    for (auto& [entryName, entry] : entries)
+        if (!entry.IsAvailable() && !entry.IsKept() && entry.GetFilePosition() >= 0)
+            changes.push_back({entryName, std::nullopt});
     for (auto& [entryName, entry] : entries) {
         if (!entry.IsAvailable() && !entry.IsKept()) continue;
         std::string value = entry.EncodeEntry();
-        if (value == entry.GetStoredValue()) continue;
-        bool ok = file.WriteString(name, entryName, value);
-        keep(ok);
-        if (ok) entry.SetStoredValue(value);
+        if (value != entry.GetStoredValue()) changes.push_back({entryName, value});
     }
-    auto writeNumber = [&](const char* key, int32_t number, std::string& stored) {
-        std::string text = FormatDecimal(number);
-        if (text == stored) return;
-        bool ok = file.WriteString(name, key, text);
-        keep(ok);
-        if (ok) stored = text;
-    };
-    writeNumber(cycleKey, cycle ? 1 : 0, storedCycle);
-    writeNumber(nextToUseKey, nextToUse, storedNextToUse);
-    return written;
+    std::string cycleText = FormatDecimal(cycle ? 1 : 0);
+    std::string nextToUseText = FormatDecimal(nextToUse);
+    if (cycleText != storedCycle) changes.push_back({cycleKey, cycleText});
+    if (nextToUseText != storedNextToUse) changes.push_back({nextToUseKey, nextToUseText});
+    // One write: all of it reached the file, or none of it counts as stored.
+    if (!file.WriteKeys(name, changes)) return false;
+    for (auto& [entryName, entry] : entries) {
+        if (!entry.IsAvailable() && !entry.IsKept()) entry.SetStored(-1, "");
+        else entry.SetStoredValue(entry.EncodeEntry());
+    }
+    storedCycle = cycleText;
+    storedNextToUse = nextToUseText;
+    return true;
 }
 
 bool CCollection::DeleteFromFile()

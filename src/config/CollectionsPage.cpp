@@ -11,7 +11,7 @@
 #include "res/resource.h"
 
 #include <algorithm>
-#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -84,10 +84,9 @@ const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
 
 CSettingsPage::CSettingsPage(CStoredState& stored, CSheetEdits& edits)
     : CSheetPage(IDD_COLLECTIONS, edits),
-      m_windowsFinder(m_fileSystem, GetWindowsFolder()),
+      m_catalogue(m_fileSystem),
       m_stored(stored)
 {
-    for (const std::string& folder : GetSystemFolders()) m_systemFinders.emplace_back(m_fileSystem, folder);
 }
 
 CSettingsPage::~CSettingsPage() = default;
@@ -123,10 +122,6 @@ BOOL CSettingsPage::OnInitDialog()
 {
     m_initializing = true;
     CPropertyPage::OnInitDialog();
-    // The Windows and System folders are searched once per page; the extra
-    // folders at every load.
-    m_windowsFinder.Find("*.scr");
-    for (CFileFinder& finder : m_systemFinders) finder.Find("*.scr");
     m_collectionCombo.SetExtendedUI(true);
 
     m_collectionCombo.ResetContent();
@@ -172,53 +167,36 @@ void CSettingsPage::LoadCollection()
     bool cycle = m_pCollection->GetCycle();
     m_cycleRadio.SetCheck(CheckState(cycle));
     m_randomRadio.SetCheck(CheckState(!cycle));
-    m_availableList.ResetContent();
-    m_selectedList.ResetContent();
-    ListAvailableSavers();
-    ShowSelectedSavers();
+    ShowSavers();
     if (m_availableList.GetCount() > 0) m_availableList.SetTopIndex(0);
     if (m_selectedList.GetCount() > 0) m_selectedList.SetTopIndex(0);
     UpdateControls();
 }
 
-// Every screen saver found on disk, once, under the spelling of the first
-// folder that has it, and marked found in the collection. Names that a
-// collection cannot hold are not offered.
-void CSettingsPage::ListAvailableSavers()
+// Every screen saver found is marked found in the collection; the selected
+// ones show in the Selected list in the collection's list order, whatever
+// their order numbers, and the others in the Available list.
+void CSettingsPage::ShowSavers()
 {
-    CListBoxNames available(m_availableList);
-    m_windowsFinder.FillList(available);
-    for (const CFileFinder& finder : m_systemFinders) finder.FillList(available);
-    bool everyFolderSearched = true;
-    for (const std::string& folder : m_edits.edited.GetFolders()) {
-        CFileFinder finder(m_fileSystem, folder);
-        finder.Find("*.scr");
-        finder.FillList(available);
-        everyFolderSearched = everyFolderSearched && FolderExists(folder);
-    }
-    for (int i = m_availableList.GetCount() - 1; i >= 0; --i)
-        if (!IsOfferedSaverName(m_availableList.GetText(i))) m_availableList.DeleteString(i);
-    for (int i = 0; i < m_availableList.GetCount(); ++i) m_pCollection->MarkFound(m_availableList.GetText(i));
+    const std::vector<std::string>& found = m_catalogue.Names(m_edits.edited.GetFolders());
+    for (const std::string& name : found) m_pCollection->MarkFound(name);
     // A screen saver not found may be on a drive that is offline now: only
     // when every folder could be searched does OK forget it.
-    if (!everyFolderSearched) m_pCollection->KeepUnfoundEntries();
-}
+    if (!m_catalogue.EveryFolderSearched()) m_pCollection->KeepUnfoundEntries();
 
-// Moves every selected screen saver that was found into the Selected list,
-// in the collection's list order, whatever its order numbers.
-void CSettingsPage::ShowSelectedSavers()
-{
-    std::map<std::string, int> itemOf;
-    for (int i = 0; i < m_availableList.GetCount(); ++i) itemOf.emplace(m_availableList.GetText(i), i);
-    std::vector<int> moved;
-    for (const std::string& name : m_pCollection->ListSelectedInOrder()) {
-        auto item = itemOf.find(name);
-        if (item == itemOf.end()) continue;
-        m_selectedList.AddString(name);
-        moved.push_back(item->second);
-    }
-    std::sort(moved.begin(), moved.end());
-    for (auto item = moved.rbegin(); item != moved.rend(); ++item) m_availableList.DeleteString(*item);
+    std::set<std::string> foundNames(found.begin(), found.end());
+    std::vector<std::string> selected;
+    for (std::string& name : m_pCollection->ListSelectedInOrder())
+        if (foundNames.erase(name)) selected.push_back(std::move(name));
+    std::vector<std::string> available;
+    available.reserve(foundNames.size());
+    for (const std::string& name : found)
+        if (foundNames.count(name)) available.push_back(name);
+    m_availableList.ResetContent();
+    m_selectedList.ResetContent();
+    SortAsListsSort(available);
+    m_availableList.AppendStrings(available);
+    m_selectedList.AddStrings(selected);
 }
 
 void CSettingsPage::StoreCollection()

@@ -6,6 +6,7 @@
 #include "collections/Collection.h"
 #include "collections/StoredState.h"
 #include "collections/FileFinder.h"
+#include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
@@ -31,8 +32,8 @@ private:
     // The collection shown, from the combo box's current item.
     void OfferDefaultCollection();
     void LoadCollection();
-    void ListAvailableSavers();
-    void ShowSelectedSavers();
+    // Fills both lists from the catalogue.
+    void ShowSavers();
     // Takes the lists into the collection shown, in the sheet's copy.
     void StoreCollection();
     // Starts the Selected list's current screen saver with the arguments.
@@ -75,8 +76,7 @@ private:
     CButton m_cycleRadio;
     CButton m_randomRadio;
     CWin32FileSystem m_fileSystem;
-    CFileFinder m_windowsFinder;
-    std::vector<CFileFinder> m_systemFinders;
+    CSaverCatalogue m_catalogue;
     CStoredState& m_stored;
     CCollection* m_pCollection = nullptr;   // owned by the sheet's copy
     // While true, the level radios and the duration edit change no entry.

@@ -3,35 +3,96 @@
 #include "collections/StoredNames.h"
 #include "os/Win32FileSystem.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
-// Keeps every name offered, in order; nothing is ever found in it.
-class CNameCollector : public INameList {
+// Names in order, looked up as a list box looks them up (letter case aside)
+// but in constant time.
+class CFoldedNames : public INameList {
 public:
-    int FindExact(const std::string&) override { return -1; }
-    void Add(const std::string& text) override { names.push_back(text); }
+    int FindExact(const std::string& text) override
+    {
+        auto found = indexOf.find(FoldLetterCase(text));
+        return found == indexOf.end() ? -1 : found->second;
+    }
+    bool Contains(const std::string& text) const { return indexOf.count(FoldLetterCase(text)) != 0; }
+    void Add(const std::string& text) override
+    {
+        indexOf.emplace(FoldLetterCase(text), static_cast<int>(names.size()));
+        names.push_back(text);
+    }
     void Delete(int) override {}
 
     std::vector<std::string> names;
+
+private:
+    std::unordered_map<std::string, int> indexOf;
 };
+
+CFoldedNames NamesOf(const CListBox& list, CFoldedNames names = {})
+{
+    for (const std::string& text : list.GetTexts()) names.Add(text);
+    return names;
+}
 }  // namespace
+
+const CFileFinder& CSaverCatalogue::FinderOf(const std::string& folder)
+{
+    auto found = finders.find(folder);
+    if (found == finders.end()) {
+        found = finders.emplace(folder, CFileFinder(fileSystem, folder)).first;
+        found->second.Find("*.scr");
+    }
+    return found->second;
+}
+
+const std::vector<std::string>& CSaverCatalogue::Names(const std::vector<std::string>& extraFolders)
+{
+    std::vector<std::string> folders{GetWindowsFolder()};
+    for (const std::string& folder : GetSystemFolders()) folders.push_back(folder);
+    folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
+    if (folders == searchedFolders && !names.empty()) return names;
+
+    CFoldedNames found;
+    for (const std::string& folder : folders) FinderOf(folder).FillList(found);
+    names.clear();
+    names.reserve(found.names.size());
+    for (std::string& name : found.names)
+        if (IsOfferedSaverName(name)) names.push_back(std::move(name));
+    everyFolderSearched = true;
+    for (const std::string& folder : extraFolders) everyFolderSearched = everyFolderSearched && FolderExists(folder);
+    searchedFolders = std::move(folders);
+    return names;
+}
 
 void AddToCatalogue(const CFileFinder& finder, const CListBox& available, const CListBox& selected)
 {
-    CNameCollector found;
-    finder.FillList(found);
     // A name already selected would otherwise show in both lists, and could
     // be selected twice.
-    for (const std::string& name : found.names)
-        if (IsOfferedSaverName(name) && available.FindStringExact(-1, name) < 0 && selected.FindStringExact(-1, name) < 0)
-            available.AddString(name);
+    CFoldedNames shown = NamesOf(selected, NamesOf(available));
+    size_t before = shown.names.size();
+    finder.FillList(shown);
+    std::vector<std::string> offered;
+    for (size_t i = before; i < shown.names.size(); ++i)
+        if (IsOfferedSaverName(shown.names[i])) offered.push_back(shown.names[i]);
+    available.AddStrings(offered);
 }
+
+namespace {
+void RemoveNames(const CFoldedNames& gone, const CListBox& list)
+{
+    std::vector<std::string> texts = list.GetTexts();
+    CRedrawPause pause(list);
+    for (size_t i = texts.size(); i-- > 0;)
+        if (gone.Contains(texts[i])) list.DeleteString(static_cast<int>(i));
+}
+}  // namespace
 
 void RemoveFromCatalogue(const CFileFinder& finder, const CListBox& available, const CListBox& selected)
 {
-    CListBoxNames availableNames(available);
-    CListBoxNames selectedNames(selected);
-    finder.RemoveFromList(availableNames);
-    finder.RemoveFromList(selectedNames);
+    CFoldedNames gone;
+    finder.FillList(gone);
+    RemoveNames(gone, available);
+    RemoveNames(gone, selected);
 }

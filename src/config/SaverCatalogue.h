@@ -1,9 +1,36 @@
-// The screen savers the settings sheet knows of are the items of the
-// Collections page's Available and Selected lists. The Folders page adds a
-// folder's screen savers to them and takes them out again.
+// The screen savers the settings sheet knows of: found once per sheet, and
+// shown as the items of the Collections page's Available and Selected
+// lists, which the Folders and Options pages read and change.
 #pragma once
 #include "collections/FileFinder.h"
 #include "framework/Controls.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CSaverCatalogue {
+public:
+    explicit CSaverCatalogue(IFileSystem& fileSystem) : fileSystem(fileSystem) {}
+
+    // The names of the Windows folder, the system folders and the extra
+    // folders, in that order: each once, letter case aside, under the
+    // spelling of the first folder that has it, and none that a collection
+    // cannot hold. Each folder is searched the first time it is asked for.
+    const std::vector<std::string>& Names(const std::vector<std::string>& extraFolders);
+    // Whether every folder of the last Names could be searched: only then
+    // is a screen saver not found surely gone.
+    bool EveryFolderSearched() const { return everyFolderSearched; }
+
+private:
+    const CFileFinder& FinderOf(const std::string& folder);
+
+    IFileSystem& fileSystem;
+    std::map<std::string, CFileFinder> finders;
+    std::vector<std::string> searchedFolders;
+    std::vector<std::string> names;
+    bool everyFolderSearched = true;
+};
 
 // Offers the names the finder found in the Available list, except those
 // that either list already shows (in any letter case) and those a

@@ -2,31 +2,32 @@
 
 void MoveAll(const CListBox& from, const CListBox& to)
 {
-    while (from.GetCount() > 0) {
-        std::string text = from.GetText(0);
-        from.DeleteString(0);
-        to.AddString(text);
-    }
+    std::vector<std::string> texts = from.GetTexts();
+    from.ResetContent();
+    to.AddStrings(texts);
 }
 
 int MoveSelected(const CListBox& from, const CListBox& to)
 {
-    int moved = 0;
+    std::vector<int> items = from.GetSelItems();
+    if (items.empty()) return 0;
+    std::vector<std::string> texts;
+    for (int item : items) texts.push_back(from.GetText(item));
+    {
+        CRedrawPause pause(from);
+        for (auto item = items.rbegin(); item != items.rend(); ++item) from.DeleteString(*item);
+    }
+    // Inserting after the current item leaves it current.
+    const int current = to.GetCount() > 0 ? to.GetCurSel() : LB_ERR;
     int placedAt = LB_ERR;
-    for (int i = 0; i < from.GetCount();) {
-        if (!from.GetSel(i)) {
-            ++i;
-            continue;
-        }
-        std::string text = from.GetText(i);
-        from.DeleteString(i);
-        int current = to.GetCount() > 0 ? to.GetCurSel() : LB_ERR;
-        placedAt = current >= 0 ? to.InsertString(current + 1, text) : to.AddString(text);
-        ++moved;
+    {
+        CRedrawPause pause(to);
+        for (const std::string& text : texts)
+            placedAt = current >= 0 ? to.InsertString(current + 1, text) : to.AddString(text);
     }
     // A multiple-selection list refuses and keeps its current item.
-    if (moved == 1) to.SetCurSel(placedAt);
-    return moved;
+    if (texts.size() == 1) to.SetCurSel(placedAt);
+    return static_cast<int>(texts.size());
 }
 
 void MoveItem(const CListBox& list, int index, int target)

@@ -4,23 +4,94 @@
 
 #include <windows.h>
 
+#include <unordered_map>
+
 namespace {
 constexpr DWORD firstBufferSize = 16384;
 
 // Reads with ever larger buffers until the result fits: the profile
-// functions cut a value at size - 1 and a name list at size - 2 characters
-// and say nothing.
-std::string ReadWhole(const char* section, const char* key, const char* defaultValue, const char* fileName)
+// functions cut a value at size - 1 and a list at size - 2 characters and
+// say nothing.
+template <typename Read>
+std::string ReadGrowing(DWORD reserve, Read read)
 {
-    const DWORD reserve = key ? 1 : 2;
     for (DWORD size = firstBufferSize;; size *= 2) {
         std::string buffer(size, '\0');
-        DWORD length = GetPrivateProfileStringA(section, key, defaultValue, &buffer[0], size, fileName);
+        DWORD length = read(&buffer[0], size);
         if (length + reserve < size || size > 0x40000000) {
             buffer.resize(length);
             return buffer;
         }
     }
+}
+
+std::string ReadWhole(const char* section, const char* key, const char* defaultValue, const char* fileName)
+{
+    return ReadGrowing(key ? 1 : 2, [&](char* buffer, DWORD size) {
+        return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, fileName);
+    });
+}
+
+// The pieces of a list that zero bytes separate and an empty piece ends.
+std::vector<std::string> SplitList(const std::string& list)
+{
+    std::vector<std::string> pieces;
+    for (size_t at = 0; at < list.size();) {
+        size_t end = list.find('\0', at);
+        if (end == std::string::npos) end = list.size();
+        if (end == at) break;
+        pieces.push_back(list.substr(at, end - at));
+        at = end + 1;
+    }
+    return pieces;
+}
+
+std::string TrimBlanks(const std::string& text)
+{
+    size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string::npos) return "";
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+// A value as GetPrivateProfileString gives it: one pair of enclosing
+// quotation marks, single or double, dropped.
+std::string Unquoted(std::string value)
+{
+    if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool ReadFileWhole(HANDLE file, std::string& text)
+{
+    DWORD high = 0;
+    DWORD size = GetFileSize(file, &high);
+    if ((size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0) return false;
+    text.assign(size, '\0');
+    DWORD read = 0;
+    return size == 0 || (ReadFile(file, &text[0], size, &read, nullptr) && read == size);
+}
+
+// Every cached copy of the file, in any process, is read again only when
+// the file's time changes: a rewrite within the same tick moves it on.
+bool WriteFileWhole(HANDLE file, const std::string& text)
+{
+    FILETIME before{};
+    GetFileTime(file, nullptr, nullptr, &before);
+    DWORD written = 0;
+    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0) return false;
+    if (!text.empty() && (!WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+                          written != text.size()))
+        return false;
+    if (!SetEndOfFile(file) || !FlushFileBuffers(file)) return false;
+    FILETIME after{};
+    if (GetFileTime(file, nullptr, nullptr, &after) && CompareFileTime(&before, &after) >= 0) {
+        ULARGE_INTEGER moved{{before.dwLowDateTime, before.dwHighDateTime}};
+        moved.QuadPart += 1;
+        after = {moved.LowPart, moved.HighPart};
+        SetFileTime(file, nullptr, nullptr, &after);
+    }
+    return true;
 }
 }  // namespace
 
@@ -40,17 +111,7 @@ int CPrivateProfileFile::ReadInt(const std::string& section, const std::string& 
 std::vector<std::string> CPrivateProfileFile::ReadNameList(const char* section)
 {
     CFileLockGuard held(lock);
-    std::string list = ReadWhole(section, nullptr, "", fileName.c_str());
-    // Names separated by zero bytes.
-    std::vector<std::string> names;
-    for (size_t at = 0; at < list.size();) {
-        size_t end = list.find('\0', at);
-        if (end == std::string::npos) end = list.size();
-        if (end == at) break;
-        names.push_back(list.substr(at, end - at));
-        at = end + 1;
-    }
-    return names;
+    return SplitList(ReadWhole(section, nullptr, "", fileName.c_str()));
 }
 
 std::vector<std::string> CPrivateProfileFile::ReadSectionNames()
@@ -63,18 +124,67 @@ std::vector<std::string> CPrivateProfileFile::ReadKeyNames(const std::string& se
     return ReadNameList(section.c_str());
 }
 
+// Lines "key=value" of one call; the key names the profile functions list
+// (no comments, no lines without '='), a repeated key with the value of its
+// first line, as ReadString finds it.
+KeyValues CPrivateProfileFile::ReadSection(const std::string& section)
+{
+    CFileLockGuard held(lock);
+    std::string list = ReadGrowing(2, [&](char* buffer, DWORD size) {
+        return GetPrivateProfileSectionA(section.c_str(), buffer, size, fileName.c_str());
+    });
+    KeyValues keys;
+    std::unordered_map<std::string, size_t> firstOfKey;
+    for (const std::string& line : SplitList(list)) {
+        size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        std::string key = TrimBlanks(line.substr(0, equals));
+        if (key.empty() || key[0] == ';') continue;
+        auto first = firstOfKey.emplace(FoldLetterCase(key), keys.size()).first;
+        std::string value = first->second == keys.size() ? Unquoted(TrimBlanks(line.substr(equals + 1)))
+                                                         : keys[first->second].second;
+        keys.emplace_back(std::move(key), std::move(value));
+    }
+    return keys;
+}
+
+bool CPrivateProfileFile::IsReadOnly() const
+{
+    DWORD attributes = GetFileAttributesA(GetPath().c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
+
 bool CPrivateProfileFile::Write(const char* section, const char* key, const char* value)
 {
     CFileLockGuard held(lock);
-    if (held.Refused()) return false;
-    // Windows refuses to write a read-only file; say so here too, whoever
-    // runs the program.
-    DWORD attributes = GetFileAttributesA(GetPath().c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return false;
-    }
+    if (held.Refused() || IsReadOnly()) return false;
     return WritePrivateProfileStringA(section, key, value, fileName.c_str()) != FALSE;
+}
+
+// The file read, edited and written back whole, under the lock: one write
+// however many keys change. A file the edit cannot read as single-byte text
+// (UTF-16) is left to the profile functions, key by key.
+bool CPrivateProfileFile::WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
+{
+    if (changes.empty()) return true;
+    CFileLockGuard held(lock);
+    if (held.Refused() || IsReadOnly()) return false;
+    // Whatever the profile functions of this process hold of the file is
+    // written out and let go: their next call reads the edited file.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
+    HANDLE file = CreateFileA(GetPath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::string text;
+    bool read = ReadFileWhole(file, text);
+    std::optional<std::string> edited = read ? EditSection(text, section, changes, FoldLetterCase) : std::nullopt;
+    bool written = edited && WriteFileWhole(file, *edited);
+    CloseHandle(file);
+    if (read && !edited) return IProfileFile::WriteKeys(section, changes);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
+    return written;
 }
 
 bool CPrivateProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value)

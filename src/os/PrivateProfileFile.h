@@ -1,6 +1,7 @@
 // An INI file in the Windows folder through the Windows profile functions,
 // always named by its bare file name. Each call holds the file's lock, if
-// it has one.
+// it has one. Many keys of a section are read in one call and written in
+// one write of the file.
 #pragma once
 #include "os/FileLock.h"
 #include "os/ProfileFile.h"
@@ -15,9 +16,11 @@ public:
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
     std::vector<std::string> ReadSectionNames() override;
     std::vector<std::string> ReadKeyNames(const std::string& section) override;
+    KeyValues ReadSection(const std::string& section) override;
     bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
     bool DeleteKey(const std::string& section, const std::string& key) override;
     bool DeleteSection(const std::string& section) override;
+    bool WriteKeys(const std::string& section, const std::vector<KeyChange>& changes) override;
     bool Remove() override;
 
     // The file's full path in the Windows folder.
@@ -26,6 +29,9 @@ public:
 private:
     std::vector<std::string> ReadNameList(const char* section);
     bool Write(const char* section, const char* key, const char* value);
+    // Windows refuses to write a read-only file; so does the program,
+    // whoever runs it.
+    bool IsReadOnly() const;
 
     std::string fileName;
     IFileLock* lock;

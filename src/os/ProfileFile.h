@@ -3,8 +3,13 @@
 // Every read is whole, whatever its size; every write says whether it
 // reached the file.
 #pragma once
+#include "os/ProfileText.h"
+
 #include <string>
+#include <utility>
 #include <vector>
+
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 class IProfileFile {
 public:
@@ -16,10 +21,32 @@ public:
     // Section names and a section's key names in file order.
     virtual std::vector<std::string> ReadSectionNames() = 0;
     virtual std::vector<std::string> ReadKeyNames(const std::string& section) = 0;
+    // The section's keys in file order, each with its value as ReadString
+    // gives it.
+    virtual KeyValues ReadSection(const std::string& section)
+    {
+        KeyValues keys;
+        for (std::string& key : ReadKeyNames(section)) {
+            std::string value = ReadString(section, key, "");
+            keys.emplace_back(std::move(key), std::move(value));
+        }
+        return keys;
+    }
 
     virtual bool WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
     virtual bool DeleteKey(const std::string& section, const std::string& key) = 0;
     virtual bool DeleteSection(const std::string& section) = 0;
+    // The changes in order, as WriteString and DeleteKey would make them;
+    // false when one did not reach the file.
+    virtual bool WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
+    {
+        bool written = true;
+        for (const KeyChange& change : changes) {
+            bool ok = change.value ? WriteString(section, change.key, *change.value) : DeleteKey(section, change.key);
+            written = written && ok;
+        }
+        return written;
+    }
     // Deletes the file itself; true when it is gone.
     virtual bool Remove() = 0;
 };

@@ -76,6 +76,13 @@ bool PathExists(const std::string& path)
     return path.size() < MAX_PATH && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::string FoldLetterCase(const std::string& name)
+{
+    std::string folded = name;
+    if (!folded.empty()) CharUpperBuffA(&folded[0], static_cast<DWORD>(folded.size()));
+    return folded;
+}
+
 bool FolderExists(const std::string& folder)
 {
     std::string path = folder;

@@ -10,6 +10,10 @@ std::string GetSystemFolder();
 // Windows, also the 32-bit one (SysWOW64), each with programs of its own
 // kind, both of which run from either build. The native folder comes first.
 std::vector<std::string> GetSystemFolders();
+// The name in the form in which two names that Windows takes for one (a
+// list box's search, the profile functions) are equal: letter case folded,
+// the code page's letters too.
+std::string FoldLetterCase(const std::string& name);
 // Any text of them for people: "A, B && C" with the static controls' "&&".
 std::string JoinFolderNames(const std::vector<std::string>& folders);
 

@@ -128,13 +128,38 @@ TEST_F(WholeFile, AWriteThatCannotReachTheFileSaysSo)
         EXPECT_FALSE(file.WriteString("S", "Key", "after"));
         EXPECT_FALSE(file.DeleteKey("S", "Key"));
         EXPECT_FALSE(file.DeleteSection("S"));
+        EXPECT_FALSE(file.WriteKeys("S", {{"Key", std::string("after")}}));
         CloseHandle(held);
     }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(file.WriteString("S", "Key", "after"));
+    EXPECT_FALSE(file.WriteKeys("S", {{"Key", std::string("after")}}));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ("[S]\r\nKey=before\r\n", wintest::ReadFileBytes(path));
     EXPECT_TRUE(file.WriteString("S", "Key", "after"));
+}
+
+TEST_F(WholeFile, ASectionIsReadAndWrittenInOneCallAsKeyByKeyKeepingTheUsersLines)
+{
+    wintest::WriteFileBytes(path, "; mine\r\n[Default]\r\n; keep\r\nClock = 2\\15\\1\\0\\\r\n"
+                                  "quoted=\"1\\5\\1\\0\\\"\r\nclock=9\r\nbare\r\n[Night]\r\nStars=1\r\n");
+    const KeyValues keyByKey = file.IProfileFile::ReadSection("default");
+    EXPECT_EQ(keyByKey, file.ReadSection("default"));
+    EXPECT_EQ(3u, keyByKey.size());
+
+    // The profile functions' copy of the file, read before the write, must
+    // not outlive it.
+    EXPECT_EQ("1", file.ReadString("Night", "Stars", ""));
+    ASSERT_TRUE(file.WriteKeys("DEFAULT", {{"CLOCK", std::string("0\\9\\0\\0\\")},
+                                           {"quoted", std::nullopt},
+                                           {"Waves", std::string("3")}}));
+    EXPECT_EQ("; mine\r\n[Default]\r\n; keep\r\nCLOCK=0\\9\\0\\0\\\r\nclock=9\r\nbare\r\nWaves=3\r\n"
+              "[Night]\r\nStars=1\r\n",
+              wintest::ReadFileBytes(path));
+    EXPECT_EQ("0\\9\\0\\0\\", file.ReadString("Default", "clock", ""));
+    // The profile functions' next write starts from the edited file.
+    ASSERT_TRUE(file.WriteString("Night", "Stars", "2"));
+    EXPECT_EQ("3", file.ReadString("Default", "Waves", ""));
 }
 
 TEST_F(WholeFile, TheKeyRuleMatchesWhatTheProfileFunctionsReadBack)

@@ -1,0 +1,125 @@
+#include "os/ProfileText.h"
+
+#include <unordered_map>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Trimmed(const std::string& text, size_t begin, size_t end)
+{
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && (IsBlank(text[end - 1]) || text[end - 1] == '\r')) --end;
+    return text.substr(begin, end - begin);
+}
+
+struct Line {
+    std::string text;   // with its line end
+    bool live = true;
+};
+
+// The line without its end and leading blanks.
+std::string Content(const Line& line)
+{
+    return Trimmed(line.text, 0, line.text.size() - (line.text.back() == '\n' ? 1 : 0));
+}
+
+// A line "[name]"; one without its ']' starts no section.
+bool IsSectionHeader(const Line& line)
+{
+    std::string content = Content(line);
+    return !content.empty() && content[0] == '[' && content.find(']') != std::string::npos;
+}
+
+std::string SectionName(const Line& line)
+{
+    std::string content = Content(line);
+    return Trimmed(content, 1, content.find(']'));
+}
+
+// The key of a line "key=value"; none for comments, blank lines and lines
+// without '='.
+std::optional<std::string> KeyOf(const Line& line)
+{
+    std::string content = Content(line);
+    size_t equals = content.find('=');
+    if (content.empty() || content[0] == ';' || equals == std::string::npos) return std::nullopt;
+    return Trimmed(content, 0, equals);
+}
+
+std::vector<Line> SplitLines(const std::string& text)
+{
+    std::vector<Line> lines;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back({text.substr(at, end - at)});
+        at = end;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<std::string> EditSection(const std::string& text, const std::string& section,
+                                       const std::vector<KeyChange>& changes, const NameFolder& fold)
+{
+    if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
+        return std::nullopt;
+    std::vector<Line> lines = SplitLines(text);
+    const std::string lineEnd = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n"
+                                                                                                             : "\n";
+
+    // The section's lines run from its header to the next header.
+    const std::string wanted = fold(section);
+    size_t header = 0;
+    while (header < lines.size() && !(IsSectionHeader(lines[header]) && fold(SectionName(lines[header])) == wanted))
+        ++header;
+    const bool newSection = header == lines.size();
+    if (newSection) lines.push_back({"[" + section + "]" + lineEnd});
+    size_t end = header + 1;
+    while (end < lines.size() && !IsSectionHeader(lines[end])) ++end;
+
+    // New keys go after the last line that is not blank, in order.
+    size_t insertAt = end;
+    while (insertAt > header + 1 && Content(lines[insertAt - 1]).empty()) --insertAt;
+    std::vector<Line> added;
+    std::unordered_map<std::string, std::vector<size_t>> linesOfKey;   // indices in lines, or past it in added
+    for (size_t i = header + 1; i < end; ++i)
+        if (auto key = KeyOf(lines[i])) linesOfKey[fold(*key)].push_back(i);
+
+    auto lineAt = [&](size_t index) -> Line& { return index < lines.size() ? lines[index] : added[index - lines.size()]; };
+    for (const KeyChange& change : changes) {
+        std::vector<size_t>& found = linesOfKey[fold(change.key)];
+        if (!found.empty() && change.value) {
+            lineAt(found.front()).text = change.key + "=" + *change.value + lineEnd;
+        } else if (!found.empty()) {
+            lineAt(found.front()).live = false;
+            found.erase(found.begin());
+        } else if (change.value) {
+            found.push_back(lines.size() + added.size());
+            added.push_back({change.key + "=" + *change.value + lineEnd});
+        }
+    }
+
+    // A new section only for keys that stay.
+    if (newSection) {
+        lines[header].live = false;
+        for (const Line& line : added) lines[header].live = lines[header].live || line.live;
+    }
+
+    std::string edited;
+    edited.reserve(text.size() + added.size() * 32);
+    auto emit = [&](const Line& line) {
+        if (!line.live) return;
+        // A last line without its end gets one when a line follows it.
+        if (!edited.empty() && edited.back() != '\n') edited += lineEnd;
+        edited += line.text;
+    };
+    for (size_t i = 0; i <= lines.size(); ++i) {
+        if (i == insertAt)
+            for (const Line& line : added) emit(line);
+        if (i < lines.size()) emit(lines[i]);
+    }
+    return edited;
+}
