@@ -7,7 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 allowList=${ALLOWED_IMPORTS:-tests/xp-imports.txt}
-maxBytes=327680
+maxBytes=262144
 allowedDlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|COMCTL32|OLE32|OLEAUT32|VERSION|MSVCRT)\.DLL$'
 format='pei-i386' kind=32-bit objdump=i686-w64-mingw32-objdump
 if [ "${1:-}" = --x64 ]; then format='pei-x86-64' kind=64-bit objdump=x86_64-w64-mingw32-objdump; shift; fi
@@ -40,6 +40,15 @@ for file in "$@"; do
     grep -qE "$allowedDlls" <<<"$dll"; check "$name: imports only Windows DLLs ($dll)" $?
     grep -qxF "$dll $function" "$allowList"; check "$name: $dll $function is on the allow-list" $?
   done <<<"$list"
+done
+
+# The functions the programs load at their first call are in no import
+# table: each that the delay-load lists name must be on the allow-list too.
+for def in cmake/delay-load/*.def; do
+  dll=$(awk '/^LIBRARY/ { print toupper($2) }' "$def")
+  for function in $(sed -n '/^EXPORTS/,$p' "$def" | tail -n +2 | sed -E 's/@[0-9]+$//'); do
+    grep -qxF "$dll $function" "$allowList"; check "delay-loaded $dll $function is on the allow-list" $?
+  done
 done
 
 echo "$passed passed, $failed failed"

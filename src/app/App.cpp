@@ -20,7 +20,6 @@
 #include "tray/AutoStart.h"
 
 #include <objbase.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -101,8 +100,12 @@ void CApp::AdoptVirtualStoreCopy()
     // keep the user's collections in the user's VirtualStore copy. The
     // 64-bit one reads the real file only: while that has no collection,
     // it takes the copy's, which stays where it was.
+    // The variable names the user's local data folder on every Windows that
+    // has a VirtualStore; the shell's function would load the shell at each
+    // start of a session.
     char localData[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData))) return;
+    DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localData, sizeof localData);
+    if (length == 0 || length >= sizeof localData) return;
     const std::string windows = GetWindowsFolder();
     if (windows.find('\\') == std::string::npos) return;
     const std::string copy = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\')) +
@@ -119,9 +122,6 @@ bool CApp::InitInstance()
     // An extra folder on a drive without its disk is simply not there: no
     // system box asking for the disk in the middle of a screen saver.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    // The shell's folder browser and its opening of pages and addresses
-    // want COM started on the thread that calls them.
-    CoInitialize(nullptr);
     trayMutexExisted = false;
     OpenStoredSettings();
 
@@ -171,6 +171,14 @@ void CApp::ShowChangePasswordNote()
              "i.e. the duration is ignored.");
 }
 
+// The shell's folder browser and its opening of pages and addresses want
+// COM started on the thread that calls them. A session never calls them,
+// and so starts without loading COM.
+void CApp::StartCom()
+{
+    comStarted = SUCCEEDED(CoInitialize(nullptr));
+}
+
 bool CApp::StartTrayMode()
 {
     mode = ModeTray;
@@ -179,6 +187,7 @@ bool CApp::StartTrayMode()
     trayMutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
     if (trayMutexExisted) return false;
 
+    StartCom();
     frame = std::make_unique<CMainWnd>();
     m_pMainWnd = frame.get();
     return frame->CreateFullScreen();
@@ -187,6 +196,7 @@ bool CApp::StartTrayMode()
 bool CApp::StartConfigurationMode()
 {
     mode = ModeConfigure;
+    StartCom();
     CWnd parent = CWnd::FromHandle(GetForegroundWindow());
     RunConfiguration(&parent);
     return false;
@@ -213,9 +223,10 @@ bool CApp::StartScreenSaverMode()
 
     frame = std::make_unique<CMainWnd>();
     m_pMainWnd = frame.get();
-    if (!frame->CreateFullScreen()) return false;
-    frame->ShowWindow(SW_SHOWNORMAL);
-    frame->UpdateWindow();
+    if (!frame->CreateFullScreen(false)) return false;
+    // The right to bring a window to the front, which Windows gives the
+    // screen saver it starts, goes on to the screen savers this one starts.
+    AllowSetForegroundWindow(ASFW_ANY);
     return frame->LaunchNext(false);
 }
 
@@ -225,7 +236,7 @@ int CApp::ExitInstance()
         BOOL previous = FALSE;
         SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
     }
-    CoUninitialize();
+    if (comStarted) CoUninitialize();
     return CWinApp::ExitInstance();
 }
 

@@ -73,6 +73,10 @@ private:
     int64_t startTime = 0;
     // Only what this process switched on is switched off at exit.
     bool announcedScreenSaverRunning = false;
+    // COM, started only where the shell's folder browser, its opening of
+    // pages and its shortcuts are used: the sheet and the resident instance.
+    void StartCom();
+    bool comStarted = false;
 };
 
 CApp& GetApp();

@@ -15,10 +15,10 @@ bool CSessionWnd::CreateAt(DWORD exStyle, DWORD style, const RECT& rect, CWnd* p
     return CreateEx(exStyle, className, g_appTitle, style, rect, parent ? parent->m_hWnd : nullptr);
 }
 
-bool CSessionWnd::CreateFullScreen()
+bool CSessionWnd::CreateFullScreen(bool visible)
 {
     RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return CreateAt(0, WS_POPUP | WS_VISIBLE, rect, nullptr);
+    return CreateAt(0, WS_POPUP | (visible ? WS_VISIBLE : 0), rect, nullptr);
 }
 
 void CSessionWnd::PostNcDestroy()

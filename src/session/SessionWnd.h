@@ -20,8 +20,10 @@ public:
     ~CSessionWnd() override;
 
     virtual bool CreateAt(DWORD exStyle, DWORD style, const RECT& rect, CWnd* parent);
-    // Visible, over the primary screen; the first paint hides it again.
-    bool CreateFullScreen();
+    // Over the primary screen. The resident instance's window is created visible and hides at its
+    // first paint; a session's is never shown: mapping a full-screen window
+    // and unmapping it again only delayed the first screen saver.
+    bool CreateFullScreen(bool visible = true);
     // Starts the next child: the blanker, or the collection's next choice.
     bool LaunchNext(bool useBlanker) { return session && session->LaunchNext(useBlanker); }
 
