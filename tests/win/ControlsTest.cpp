@@ -14,7 +14,7 @@ struct Control {
     HWND hwnd;
 };
 
-const std::vector<std::string> names{"Zebra", "aquarium", "\xC9clair", "eclair", "a-b", "ab", "10 Clocks",
+const std::vector<std::string> names{"Zebra", "aquarium", "\xC9" "clair", "eclair", "a-b", "ab", "10 Clocks",
                                      "9 Lives", "_under", "\xC4rger", "Aquarium 2", "zz", "~tilde"};
 
 TEST(Controls, OurSortIsTheOrderOfASortingListBoxSoAppendedItemsNeedNoComparison)
