@@ -31,5 +31,6 @@ begin=$(milliseconds)
 # Its helper removes Uninstall.exe and the folder just after it ends.
 while [ -d "$installed" ] && [ $(( $(milliseconds) - begin )) -lt 30000 ]; do sleep 0.05; done
 uninstallMs=$(( $(milliseconds) - begin ))
-echo "shipped files: Tombolix2.scr $(stat -c %s dist/Tombolix2.scr) bytes, TombolixSetup.exe" \
-     "$(stat -c %s dist/TombolixSetup.exe) bytes; silent install ${installMs} ms, silent uninstall ${uninstallMs} ms"
+echo "shipped files: Tombolix2.scr $(stat -c %s dist/Tombolix2.scr) bytes (64-bit $(stat -c %s dist/x64/Tombolix2.scr))," \
+     "TombolixSetup.exe $(stat -c %s dist/TombolixSetup.exe) bytes, TombolixSetup64.exe" \
+     "$(stat -c %s dist/TombolixSetup64.exe) bytes; silent install ${installMs} ms, silent uninstall ${uninstallMs} ms"
