@@ -44,8 +44,9 @@ void CCollection::Load(bool keepEveryEntry)
         ++count;
         entries.emplace(key, entry);
     }
-    cycle = ReadDecimal(storedCycle) != 0;
-    nextToUse = ReadDecimal(storedNextToUse);
+    // Read as numbers the way the profile functions read them ("0x10" too).
+    cycle = file.ReadInt(name, cycleKey, 0) != 0;
+    nextToUse = file.ReadInt(name, nextToUseKey, 0);
 }
 
 bool CCollection::Save()

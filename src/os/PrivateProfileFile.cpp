@@ -74,10 +74,16 @@ bool ReadFileWhole(HANDLE file, std::string& text)
 
 // Every cached copy of the file, in any process, is read again only when
 // the file's time changes: a rewrite within the same tick moves it on.
-bool WriteFileWhole(HANDLE file, const std::string& text)
+// The file takes its new size before any byte changes: a full disk then
+// refuses the write with the file as it was, not cut off halfway.
+bool WriteFileWhole(HANDLE file, const std::string& text, size_t oldSize)
 {
     FILETIME before{};
     GetFileTime(file, nullptr, nullptr, &before);
+    const LONG newSize = static_cast<LONG>(text.size());
+    if (text.size() > oldSize &&
+        (SetFilePointer(file, newSize, nullptr, FILE_BEGIN) != static_cast<DWORD>(newSize) || !SetEndOfFile(file)))
+        return false;
     DWORD written = 0;
     if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0) return false;
     if (!text.empty() && (!WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
@@ -124,9 +130,9 @@ std::vector<std::string> CPrivateProfileFile::ReadKeyNames(const std::string& se
     return ReadNameList(section.c_str());
 }
 
-// Lines "key=value" of one call; the key names the profile functions list
-// (no comments, no lines without '='), a repeated key with the value of its
-// first line, as ReadString finds it.
+// The lines of one call, as the key names the profile functions list
+// (lines "key=value", no comments) and the value ReadString gives for each:
+// that of the key's first line, "" where that line is the key alone.
 KeyValues CPrivateProfileFile::ReadSection(const std::string& section)
 {
     CFileLockGuard held(lock);
@@ -134,16 +140,14 @@ KeyValues CPrivateProfileFile::ReadSection(const std::string& section)
         return GetPrivateProfileSectionA(section.c_str(), buffer, size, fileName.c_str());
     });
     KeyValues keys;
-    std::unordered_map<std::string, size_t> firstOfKey;
+    std::unordered_map<std::string, std::string> firstValue;
     for (const std::string& line : SplitList(list)) {
         size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;
         std::string key = TrimBlanks(line.substr(0, equals));
         if (key.empty() || key[0] == ';') continue;
-        auto first = firstOfKey.emplace(FoldLetterCase(key), keys.size()).first;
-        std::string value = first->second == keys.size() ? Unquoted(TrimBlanks(line.substr(equals + 1)))
-                                                         : keys[first->second].second;
-        keys.emplace_back(std::move(key), std::move(value));
+        std::string value = equals == std::string::npos ? "" : Unquoted(TrimBlanks(line.substr(equals + 1)));
+        const std::string& first = firstValue.emplace(FoldLetterCase(key), std::move(value)).first->second;
+        if (equals != std::string::npos) keys.emplace_back(std::move(key), first);
     }
     return keys;
 }
@@ -180,7 +184,7 @@ bool CPrivateProfileFile::WriteKeys(const std::string& section, const std::vecto
     std::string text;
     bool read = ReadFileWhole(file, text);
     std::optional<std::string> edited = read ? EditSection(text, section, changes, FoldLetterCase) : std::nullopt;
-    bool written = edited && WriteFileWhole(file, *edited);
+    bool written = edited && WriteFileWhole(file, *edited, text.size());
     CloseHandle(file);
     if (read && !edited) return IProfileFile::WriteKeys(section, changes);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());

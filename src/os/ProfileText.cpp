@@ -18,13 +18,19 @@ struct Line {
     bool live = true;
 };
 
-// The line without its end and leading blanks.
+bool HasLineEnd(const std::string& text) { return !text.empty() && (text.back() == '\n' || text.back() == '\r'); }
+
+// The line without its end and the blanks around it.
 std::string Content(const Line& line)
 {
-    return Trimmed(line.text, 0, line.text.size() - (line.text.back() == '\n' ? 1 : 0));
+    size_t end = line.text.size();
+    while (end > 0 && (line.text[end - 1] == '\n' || line.text[end - 1] == '\r')) --end;
+    return Trimmed(line.text, 0, end);
 }
 
-// A line "[name]"; one without its ']' starts no section.
+// A line "[name]"; one without its ']' starts no section. The name ends at
+// the last ']', as for the profile functions: in an East Asian code page
+// the second byte of a letter may be the one of ']'.
 bool IsSectionHeader(const Line& line)
 {
     std::string content = Content(line);
@@ -34,25 +40,29 @@ bool IsSectionHeader(const Line& line)
 std::string SectionName(const Line& line)
 {
     std::string content = Content(line);
-    return Trimmed(content, 1, content.find(']'));
+    return Trimmed(content, 1, content.rfind(']'));
 }
 
-// The key of a line "key=value"; none for comments, blank lines and lines
-// without '='.
+// The key of a line "key=value", or of a line that is a key alone (which
+// the profile functions find, without a value); none for comments, blank
+// lines and broken section headers.
 std::optional<std::string> KeyOf(const Line& line)
 {
     std::string content = Content(line);
+    if (content.empty() || content[0] == ';' || content[0] == '[') return std::nullopt;
     size_t equals = content.find('=');
-    if (content.empty() || content[0] == ';' || equals == std::string::npos) return std::nullopt;
-    return Trimmed(content, 0, equals);
+    return Trimmed(content, 0, equals == std::string::npos ? content.size() : equals);
 }
 
+// Lines end at "\r\n", "\n" or a "\r" alone, as the profile functions read them.
 std::vector<Line> SplitLines(const std::string& text)
 {
     std::vector<Line> lines;
     for (size_t at = 0; at < text.size();) {
-        size_t end = text.find('\n', at);
-        end = end == std::string::npos ? text.size() : end + 1;
+        size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        else if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') end += 2;
+        else ++end;
         lines.push_back({text.substr(at, end - at)});
         at = end;
     }
@@ -113,7 +123,7 @@ std::optional<std::string> EditSection(const std::string& text, const std::strin
     auto emit = [&](const Line& line) {
         if (!line.live) return;
         // A last line without its end gets one when a line follows it.
-        if (!edited.empty() && edited.back() != '\n') edited += lineEnd;
+        if (!edited.empty() && !HasLineEnd(edited)) edited += lineEnd;
         edited += line.text;
     };
     for (size_t i = 0; i <= lines.size(); ++i) {

@@ -82,6 +82,25 @@ TEST(ProfileText, OnlyTheFirstOfARepeatedKeyOrSectionChanges)
     EXPECT_EQ("[A]\n[x\nk=7\n", Edit("[A]\n[x\nk=1\n", "A", {{"k", std::string("7")}}));
 }
 
+TEST(ProfileText, LinesAndNamesEndWhereTheProfileFunctionsEndThem)
+{
+    const struct {
+        const char* what;
+        std::string text, section;
+        KeyChange change;
+        std::string expected;
+    } cases[] = {
+        {"a carriage return alone ends a line", "[A]\r\nClock=1\rStars=2\r\n", "A", {"Clock", std::string("5")},
+         "[A]\r\nClock=5\r\nStars=2\r\n"},
+        {"a file of carriage returns", "[A]\rk=1\r[B]\rk=2\r", "B", {"k", std::string("5")},
+         "[A]\rk=1\r[B]\rk=5\r\n"},
+        {"a line that is a key alone", "[A]\r\nClock\r\n", "A", {"clock", std::string("5")}, "[A]\r\nclock=5\r\n"},
+        {"a name whose letter has the byte of ']'", "[\x83]\x81[]\r\nk=1\r\n", "\x83]\x81[", {"k", std::nullopt},
+         "[\x83]\x81[]\r\n"},
+    };
+    for (const auto& test : cases) EXPECT_EQ(test.expected, Edit(test.text, test.section, {test.change})) << test.what;
+}
+
 TEST(ProfileText, AFileInUtf16IsLeftToTheProfileFunctions)
 {
     EXPECT_FALSE(EditSection(std::string("\xFF\xFE[\0A\0]\0", 8), "A", {{"k", std::string("1")}}, UpperCase));

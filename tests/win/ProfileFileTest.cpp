@@ -142,10 +142,10 @@ TEST_F(WholeFile, AWriteThatCannotReachTheFileSaysSo)
 TEST_F(WholeFile, ASectionIsReadAndWrittenInOneCallAsKeyByKeyKeepingTheUsersLines)
 {
     wintest::WriteFileBytes(path, "; mine\r\n[Default]\r\n; keep\r\nClock = 2\\15\\1\\0\\\r\n"
-                                  "quoted=\"1\\5\\1\\0\\\"\r\nclock=9\r\nbare\r\n[Night]\r\nStars=1\r\n");
+                                  "quoted=\"1\\5\\1\\0\\\"\r\nclock=9\r\nbare\r\nLone\r\nLone=3\r\n[Night]\r\nStars=1\r\n");
     const KeyValues keyByKey = file.IProfileFile::ReadSection("default");
     EXPECT_EQ(keyByKey, file.ReadSection("default"));
-    EXPECT_EQ(3u, keyByKey.size());
+    EXPECT_EQ(4u, keyByKey.size());
 
     // The profile functions' copy of the file, read before the write, must
     // not outlive it.
@@ -153,7 +153,7 @@ TEST_F(WholeFile, ASectionIsReadAndWrittenInOneCallAsKeyByKeyKeepingTheUsersLine
     ASSERT_TRUE(file.WriteKeys("DEFAULT", {{"CLOCK", std::string("0\\9\\0\\0\\")},
                                            {"quoted", std::nullopt},
                                            {"Waves", std::string("3")}}));
-    EXPECT_EQ("; mine\r\n[Default]\r\n; keep\r\nCLOCK=0\\9\\0\\0\\\r\nclock=9\r\nbare\r\nWaves=3\r\n"
+    EXPECT_EQ("; mine\r\n[Default]\r\n; keep\r\nCLOCK=0\\9\\0\\0\\\r\nclock=9\r\nbare\r\nLone\r\nLone=3\r\nWaves=3\r\n"
               "[Night]\r\nStars=1\r\n",
               wintest::ReadFileBytes(path));
     EXPECT_EQ("0\\9\\0\\0\\", file.ReadString("Default", "clock", ""));
