@@ -46,13 +46,6 @@ std::vector<std::string> SplitList(const std::string& list)
     return pieces;
 }
 
-std::string TrimBlanks(const std::string& text)
-{
-    size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) return "";
-    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
-}
-
 // A value as GetPrivateProfileString gives it: one pair of enclosing
 // quotation marks, single or double, dropped.
 std::string Unquoted(std::string value)
@@ -143,9 +136,9 @@ KeyValues CPrivateProfileFile::ReadSection(const std::string& section)
     std::unordered_map<std::string, std::string> firstValue;
     for (const std::string& line : SplitList(list)) {
         size_t equals = line.find('=');
-        std::string key = TrimBlanks(line.substr(0, equals));
+        std::string key = TrimBlanks(line, 0, equals);
         if (key.empty() || key[0] == ';') continue;
-        std::string value = equals == std::string::npos ? "" : Unquoted(TrimBlanks(line.substr(equals + 1)));
+        std::string value = equals == std::string::npos ? "" : Unquoted(TrimBlanks(line, equals + 1));
         const std::string& first = firstValue.emplace(FoldLetterCase(key), std::move(value)).first->second;
         if (equals != std::string::npos) keys.emplace_back(std::move(key), first);
     }

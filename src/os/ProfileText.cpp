@@ -1,17 +1,9 @@
 #include "os/ProfileText.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Trimmed(const std::string& text, size_t begin, size_t end)
-{
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && (IsBlank(text[end - 1]) || text[end - 1] == '\r')) --end;
-    return text.substr(begin, end - begin);
-}
 
 struct Line {
     std::string text;   // with its line end
@@ -25,7 +17,7 @@ std::string Content(const Line& line)
 {
     size_t end = line.text.size();
     while (end > 0 && (line.text[end - 1] == '\n' || line.text[end - 1] == '\r')) --end;
-    return Trimmed(line.text, 0, end);
+    return TrimBlanks(line.text, 0, end);
 }
 
 // A line "[name]"; one without its ']' starts no section. The name ends at
@@ -40,7 +32,7 @@ bool IsSectionHeader(const Line& line)
 std::string SectionName(const Line& line)
 {
     std::string content = Content(line);
-    return Trimmed(content, 1, content.rfind(']'));
+    return TrimBlanks(content, 1, content.rfind(']'));
 }
 
 // The key of a line "key=value", or of a line that is a key alone (which
@@ -50,8 +42,7 @@ std::optional<std::string> KeyOf(const Line& line)
 {
     std::string content = Content(line);
     if (content.empty() || content[0] == ';' || content[0] == '[') return std::nullopt;
-    size_t equals = content.find('=');
-    return Trimmed(content, 0, equals == std::string::npos ? content.size() : equals);
+    return TrimBlanks(content, 0, content.find('='));
 }
 
 // Lines end at "\r\n", "\n" or a "\r" alone, as the profile functions read them.
@@ -70,6 +61,15 @@ std::vector<Line> SplitLines(const std::string& text)
 }
 
 }  // namespace
+
+std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
+{
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    end = std::min(end, text.size());
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 std::optional<std::string> EditSection(const std::string& text, const std::string& section,
                                        const std::vector<KeyChange>& changes, const NameFolder& fold)

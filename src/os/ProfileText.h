@@ -13,6 +13,10 @@ struct KeyChange {
     std::optional<std::string> value;
 };
 
+// The text from begin to end without the blanks (spaces, tabs) around it,
+// as the profile functions trim names and values.
+std::string TrimBlanks(const std::string& text, size_t begin = 0, size_t end = std::string::npos);
+
 // Turns a name into the form in which two names that the profile functions
 // take for one compare equal (their letter case folded).
 using NameFolder = std::function<std::string(const std::string&)>;
