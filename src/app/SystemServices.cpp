@@ -124,7 +124,8 @@ void ShowHelp(const CSettings& settings)
     std::vector<wchar_t> widePath = WideFromUtf8(path);
     HWND owner = GetForegroundWindow();
     auto showError = [owner](const std::string& text) {
-        MessageBoxW(owner, WideFromUtf8(text).data(), L"Error", MB_OK | MB_ICONERROR);
+        // A box cannot stand on a window that closed during the shell's call.
+        MessageBoxW(IsWindow(owner) ? owner : nullptr, WideFromUtf8(text).data(), L"Error", MB_OK | MB_ICONERROR);
     };
     if (GetFileAttributesW(widePath.data()) == INVALID_FILE_ATTRIBUTES) {
         showError("Sorry, could not find help file " + path + ". It may be installed in another folder.");

@@ -95,6 +95,13 @@ INT_PTR CPropertySheet::DoModal()
     closedWithOk = false;
     sheetBeingCreated = this;
     INT_PTR result = PropertySheetA(&m_psh);
+    // The owner may be another program's window, the foreground one, that
+    // closed while the pages were being made: no sheet can stand on it, so
+    // this one opens on its own rather than not at all.
+    if (!m_hWnd && m_psh.hwndParent && !::IsWindow(m_psh.hwndParent)) {
+        m_psh.hwndParent = nullptr;
+        result = PropertySheetA(&m_psh);
+    }
     sheetBeingCreated = nullptr;
     m_hWnd = nullptr;
     return result >= 0 && closedWithOk ? IDOK : IDCANCEL;

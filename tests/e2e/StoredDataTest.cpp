@@ -73,7 +73,9 @@ struct StoredData : ::testing::Test {
     static HWND WaitForSheet(const Child& program)
     {
         HWND sheet = wintest::OpenSettingsPage(program.Id(), 0, 20s);
-        if (sheet) wintest::WaitUntil([&] { return wintest::FindControl(sheet, selectedList) != nullptr; }, 20s);
+        // Shown once the first page has its lists: a click sent earlier
+        // could come in while they fill.
+        if (sheet) wintest::WaitUntil([&] { return IsWindowVisible(sheet) && wintest::FindControl(sheet, selectedList); }, 20s);
         return sheet;
     }
     // As the program reads it: "Default" when none is stored.

@@ -46,28 +46,50 @@ VOID CALLBACK InspectSheet(HWND, UINT, UINT_PTR timer, DWORD)
     PropSheet_PressButton(sheet, PSBTN_CANCEL);
 }
 
-TEST(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
-{
-    // The pages start from the application's settings.
+// The pages start from the application's settings.
+struct ConfigSheet : ::testing::Test {
     CApp app;
-    app.m_appName = "Tombolix2";
-    app.OpenStoredSettings();
     SheetInspection seen;
-    inspection = &seen;
-    std::unique_ptr<CSheetEdits> edits = app.GetStoredState().BeginEdits();
-    CConfigProp sheet("Tombolix Screensaver", nullptr, 0, app.GetStoredState(), *edits);
-    g_pConfigSheet = &sheet;
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, &InspectSheet);
-    INT_PTR result = sheet.DoModal();
-    KillTimer(nullptr, timer);
-    g_pConfigSheet = nullptr;
 
-    EXPECT_EQ(IDCANCEL, result);
+    void SetUp() override
+    {
+        app.m_appName = "Tombolix2";
+        app.OpenStoredSettings();
+        inspection = &seen;
+    }
+    INT_PTR ShowAndCancel(HWND parent)
+    {
+        std::unique_ptr<CSheetEdits> edits = app.GetStoredState().BeginEdits();
+        CConfigProp sheet("Tombolix Screensaver", parent, 0, app.GetStoredState(), *edits);
+        g_pConfigSheet = &sheet;
+        UINT_PTR timer = SetTimer(nullptr, 0, 100, &InspectSheet);
+        INT_PTR result = sheet.DoModal();
+        KillTimer(nullptr, timer);
+        g_pConfigSheet = nullptr;
+        return result;
+    }
+};
+
+TEST_F(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
+{
+    EXPECT_EQ(IDCANCEL, ShowAndCancel(nullptr));
     EXPECT_EQ("Tombolix Screensaver", seen.caption);
     EXPECT_EQ((std::vector<std::string>{"Collections", "Tray", "Options", "Folders", "Information", "Uninstall"}),
               seen.tabs);
     EXPECT_FALSE(seen.applyVisible);
     EXPECT_TRUE(seen.okPresent);
+}
+
+// The foreground window it was to stand on, another program's, closed
+// while the sheet was being made.
+TEST_F(ConfigSheet, OpensOnItsOwnWhenItsOwnerClosedMeanwhile)
+{
+    HWND gone = CreateWindowA("STATIC", "Gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(gone);
+    DestroyWindow(gone);
+    EXPECT_EQ(IDCANCEL, ShowAndCancel(gone));
+    EXPECT_EQ("Tombolix Screensaver", seen.caption);
+    EXPECT_EQ(6u, seen.tabs.size());
 }
 
 }  // namespace
