@@ -66,7 +66,18 @@ bool ReadFileWhole(HANDLE file, std::string& text)
 }
 
 // Every cached copy of the file, in any process, is read again only when
-// the file's time changes: a rewrite within the same tick moves it on.
+// the file's time changes: a write that left it where it was (within the
+// clock's tick), or earlier, moves it on past the time before.
+void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before)
+{
+    FILETIME after{};
+    if (!GetFileTime(file, nullptr, nullptr, &after) || CompareFileTime(&before, &after) < 0) return;
+    ULARGE_INTEGER moved{{before.dwLowDateTime, before.dwHighDateTime}};
+    moved.QuadPart += 1;
+    after = {moved.LowPart, moved.HighPart};
+    SetFileTime(file, nullptr, nullptr, &after);
+}
+
 // The file takes its new size before any byte changes: a full disk then
 // refuses the write with the file as it was, not cut off halfway.
 bool WriteFileWhole(HANDLE file, const std::string& text, size_t oldSize)
@@ -83,13 +94,7 @@ bool WriteFileWhole(HANDLE file, const std::string& text, size_t oldSize)
                           written != text.size()))
         return false;
     if (!SetEndOfFile(file) || !FlushFileBuffers(file)) return false;
-    FILETIME after{};
-    if (GetFileTime(file, nullptr, nullptr, &after) && CompareFileTime(&before, &after) >= 0) {
-        ULARGE_INTEGER moved{{before.dwLowDateTime, before.dwHighDateTime}};
-        moved.QuadPart += 1;
-        after = {moved.LowPart, moved.HighPart};
-        SetFileTime(file, nullptr, nullptr, &after);
-    }
+    MoveTimeOnIfNotLater(file, before);
     return true;
 }
 }  // namespace
@@ -153,11 +158,23 @@ bool CPrivateProfileFile::IsReadOnly() const
     return true;
 }
 
+// The profile functions write the file whole from their copy of it; like
+// every write of the file, theirs moves its time on.
 bool CPrivateProfileFile::Write(const char* section, const char* key, const char* value)
 {
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
-    return WritePrivateProfileStringA(section, key, value, fileName.c_str()) != FALSE;
+    const std::string path = GetPath();
+    WIN32_FILE_ATTRIBUTE_DATA before{};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before);
+    if (!WritePrivateProfileStringA(section, key, value, fileName.c_str())) return false;
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        MoveTimeOnIfNotLater(file, before.ftLastWriteTime);
+        CloseHandle(file);
+    }
+    return true;
 }
 
 // The file read, edited and written back whole, under the lock: one write

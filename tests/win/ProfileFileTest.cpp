@@ -162,6 +162,32 @@ TEST_F(WholeFile, ASectionIsReadAndWrittenInOneCallAsKeyByKeyKeepingTheUsersLine
     EXPECT_EQ("3", file.ReadString("Default", "Waves", ""));
 }
 
+// Another process's copy of the file is read again only when the file's
+// time changes, and writes can come faster than the file system's clock
+// ticks. A time that stands ahead of the clock shows it here: each write
+// leaves the file later than it found it.
+TEST_F(WholeFile, EveryWriteMovesTheFilesTimeOn)
+{
+    ASSERT_TRUE(file.WriteString("S", "Key", "0"));
+    const FILETIME ahead{0, 0x02000000};   // in 2057
+    auto writeTime = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+        return data.ftLastWriteTime;
+    };
+    for (int i = 1; i <= 4; ++i) {
+        HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        SetFileTime(handle, nullptr, nullptr, &ahead);
+        CloseHandle(handle);
+        const std::string value = std::to_string(i);
+        ASSERT_TRUE(i % 2 ? file.WriteString("S", "Key", value) : file.WriteKeys("S", {{"Key", value}}));
+        const FILETIME after = writeTime();
+        EXPECT_EQ(1, CompareFileTime(&after, &ahead)) << i;
+    }
+    EXPECT_EQ("4", file.ReadString("S", "Key", ""));
+}
+
 TEST_F(WholeFile, TheKeyRuleMatchesWhatTheProfileFunctionsReadBack)
 {
     const char* names[] = {"Aquarium", " Lead", "Trail ", "x=y", ";Semi", "[Br", "Br]", "#Hash", "a;b",
