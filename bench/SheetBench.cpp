@@ -85,10 +85,12 @@ HWND StartSheet(std::unique_ptr<Child>& child, const std::string& program, const
     HWND sheet = nullptr;
     times.push_back(Timed([&] {
         child = std::make_unique<Child>(program, arguments);
+        // Looked for every millisecond: steps of 50 ms would hide what is
+        // measured.
         wintest::WaitUntil([&] {
             sheet = wintest::FindWindowOfProcess(child->Id(), "#32770", title);
             return sheet && IsWindowVisible(sheet);
-        }, seconds(600));
+        }, seconds(600), milliseconds(1));
         WaitUntilAnswering(sheet);
     }));
     return sheet;

@@ -221,13 +221,17 @@ bool CApp::StartScreenSaverMode()
     SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &previous, 0);
     announcedScreenSaverRunning = true;
 
-    frame = std::make_unique<CMainWnd>();
-    m_pMainWnd = frame.get();
-    if (!frame->CreateFullScreen(false)) return false;
     // The right to bring a window to the front, which Windows gives the
     // screen saver it starts, goes on to the screen savers this one starts.
     AllowSetForegroundWindow(ASFW_ANY);
-    return frame->LaunchNext(false);
+    frame = std::make_unique<CMainWnd>();
+    m_pMainWnd = frame.get();
+    // The first child starts before the window is made: a process's first
+    // window connects it to the display (about 60 ms under Wine), and made
+    // first it held the child's start up by as much.
+    frame->PrepareSession();
+    if (!frame->LaunchNext(false)) return false;
+    return frame->CreateFullScreen(false);
 }
 
 int CApp::ExitInstance()

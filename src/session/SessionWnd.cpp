@@ -26,9 +26,8 @@ void CSessionWnd::PostNcDestroy()
     if (autoDelete) delete this;
 }
 
-int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
+void CSessionWnd::PrepareSession()
 {
-    if (CFrameWnd::OnCreate(cs) == -1) return -1;
     CApp& app = GetApp();
     const CSettings& settings = app.GetSettings();
 
@@ -43,10 +42,16 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     rules.passwordInUse = app.IsPasswordInUse();
     rules.startTime = app.GetStartTime();
 
-    host = std::make_unique<CWin32SessionHost>(m_hWnd, settings.GetFolders(), app.IsTraceEnabled());
+    host = std::make_unique<CWin32SessionHost>(settings.GetFolders(), app.IsTraceEnabled());
     session = std::make_unique<CSession>(*host, app.rand, std::move(rules), std::move(collection));
+}
 
-    if (app.GetMode() == ModeTray) {
+int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
+{
+    if (CFrameWnd::OnCreate(cs) == -1) return -1;
+    if (!session) PrepareSession();
+    host->AttachWindow(m_hWnd);
+    if (GetApp().GetMode() == ModeTray) {
         trayIcon.BindWindow(m_hWnd, WM_USER);
         trayIcon.ShowIcon(IDI_TRAY_ENABLED);
     }

@@ -24,6 +24,9 @@ public:
     // first paint; a session's is never shown: mapping a full-screen window
     // and unmapping it again only delayed the first screen saver.
     bool CreateFullScreen(bool visible = true);
+    // The session, made before the window when its first child is to start
+    // first; the window's creation makes it otherwise.
+    void PrepareSession();
     // Starts the next child: the blanker, or the collection's next choice.
     bool LaunchNext(bool useBlanker) { return session && session->LaunchNext(useBlanker); }
 

@@ -22,6 +22,24 @@ BOOL CALLBACK StopAtProcessWindow(HWND hwnd, LPARAM lp)
 }
 }  // namespace
 
+void CWin32SessionHost::AttachWindow(HWND window)
+{
+    sessionWindow = window;
+    if (timerWanted) StartTimer();
+}
+
+void CWin32SessionHost::StartTimer()
+{
+    timerWanted = true;
+    if (sessionWindow) SetTimer(sessionWindow, sessionTimerId, 1000, nullptr);
+}
+
+void CWin32SessionHost::StopTimer()
+{
+    timerWanted = false;
+    if (sessionWindow) KillTimer(sessionWindow, sessionTimerId);
+}
+
 int64_t CWin32SessionHost::Now()
 {
     return _time64(nullptr);

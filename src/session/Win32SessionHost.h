@@ -8,9 +8,12 @@
 
 class CWin32SessionHost : public ISessionHost {
 public:
-    // sessionWindow: the window that owns timer 1 and is closed at the end.
-    CWin32SessionHost(HWND sessionWindow, const std::vector<std::string>& extraFolders, bool traceEnabled)
-        : sessionWindow(sessionWindow), extraFolders(extraFolders), traceEnabled(traceEnabled) {}
+    CWin32SessionHost(const std::vector<std::string>& extraFolders, bool traceEnabled)
+        : extraFolders(extraFolders), traceEnabled(traceEnabled) {}
+
+    // The window that owns timer 1 and is closed at the end. It may come
+    // after the first start: a timer asked for before runs from then on.
+    void AttachWindow(HWND window);
 
     int64_t Now() override;
     void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
@@ -25,8 +28,8 @@ public:
     {
         PostMessageA(Handle(window), down ? WM_KEYDOWN : WM_KEYUP, VK_HOME, 0);
     }
-    void StartTimer() override { SetTimer(sessionWindow, sessionTimerId, 1000, nullptr); }
-    void StopTimer() override { KillTimer(sessionWindow, sessionTimerId); }
+    void StartTimer() override;
+    void StopTimer() override;
     void EndSession() override { PostMessageA(sessionWindow, WM_CLOSE, 0, 0); }
     void Trace(const std::string& line) override;
 
@@ -34,7 +37,8 @@ private:
     static HWND Handle(ChildWindow window) { return reinterpret_cast<HWND>(window); }
     static constexpr UINT_PTR sessionTimerId = 1;
 
-    HWND sessionWindow;
+    HWND sessionWindow = nullptr;
+    bool timerWanted = false;
     const std::vector<std::string>& extraFolders;
     bool traceEnabled;
 };

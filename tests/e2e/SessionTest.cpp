@@ -183,7 +183,10 @@ TEST_F(Session, LooksInTheSystemFolderThenTheWindowsFolderThenTheExtraFolders)
         Child program("/s");
         wintest::WaitUntil([&] { return !StartedAs("Where").empty(); }, 15s);
         std::string commandLine = StartedAs("Where");
-        PostMessageA(FindWindowA(nullptr, "Tombolix2"), WM_CLOSE, 0, 0);
+        // The session's window comes just after its first child.
+        HWND session = nullptr;
+        wintest::WaitUntil([&] { return (session = FindWindowA(nullptr, "Tombolix2")) != nullptr; }, 5s);
+        PostMessageA(session, WM_CLOSE, 0, 0);
         EXPECT_TRUE(program.WaitForExit(10s));
         wintest::Fixtures::CloseAllWindows();
         wintest::WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) == nullptr; }, 5s);

@@ -11,12 +11,13 @@
 
 namespace wintest {
 
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+               std::chrono::milliseconds step)
 {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(step);
     }
     return true;
 }

@@ -11,7 +11,8 @@
 namespace wintest {
 
 // Polls until the condition holds or the timeout passes; true when it held.
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+               std::chrono::milliseconds step = std::chrono::milliseconds(50));
 
 // The folder of the program under test (TOMBOLIX_BIN), with no trailing backslash.
 std::string ProgramFolder();

@@ -1,6 +1,7 @@
 // Starting screen savers and writing the trace, against the real system.
 #include "app/Trace.h"
 #include "session/Launcher.h"
+#include "session/Win32SessionHost.h"
 
 #include "WinTestSupport.h"
 
@@ -72,6 +73,28 @@ TEST(Launch, KeepsNoHandleOfAChildNobodyAskedFor)
         if (process) CloseHandle(process);
         return process == nullptr;
     }, seconds(10)));
+}
+
+// The first child starts before the session's window exists: the timer it
+// asks for runs once the window comes, unless it was stopped meanwhile.
+TEST(SessionHost, ATimerAskedForBeforeTheWindowRunsOnItOnceItComes)
+{
+    const std::vector<std::string> noFolders;
+    auto ticks = [&](bool stopBeforeTheWindow, milliseconds within) {
+        CWin32SessionHost host(noFolders, false);
+        host.StartTimer();
+        if (stopBeforeTheWindow) host.StopTimer();
+        HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        host.AttachWindow(window);
+        MSG msg;
+        bool ticked = wintest::WaitUntil([&] { return PeekMessageA(&msg, window, WM_TIMER, WM_TIMER, PM_REMOVE) != 0; },
+                                         within, milliseconds(10));
+        host.StopTimer();
+        DestroyWindow(window);
+        return ticked;
+    };
+    EXPECT_TRUE(ticks(false, seconds(3)));
+    EXPECT_FALSE(ticks(true, milliseconds(1500)));
 }
 
 TEST(Launch, WaitsAtMostFiveSecondsForAChildThatNeverBecomesIdle)
