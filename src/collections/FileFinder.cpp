@@ -41,14 +41,6 @@ int CFileFinder::FillList(INameList& list) const
     return static_cast<int>(found.size());
 }
 
-void CFileFinder::RemoveFromList(INameList& list) const
-{
-    for (const std::string& name : found) {
-        int index = list.FindExact(DisplayName(name));
-        if (index >= 0) list.Delete(index);
-    }
-}
-
 std::string CFileFinder::MatchName(const std::string& fileName) const
 {
     std::string wanted = LowerCase(fileName);

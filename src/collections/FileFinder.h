@@ -20,7 +20,6 @@ public:
     // Adds each found name's display name unless the list has it; returns
     // the number of names found.
     int FillList(INameList& list) const;
-    void RemoveFromList(INameList& list) const;
     // The first found name equal to the file name without regard to case,
     // else the file name itself.
     std::string MatchName(const std::string& fileName) const;

@@ -22,7 +22,6 @@ public:
         indexOf.emplace(FoldLetterCase(text), static_cast<int>(names.size()));
         names.push_back(text);
     }
-    void Delete(int) override {}
 
     std::vector<std::string> names;
 

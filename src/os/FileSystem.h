@@ -21,5 +21,4 @@ public:
     // The index of the item equal to the text without regard to case, or -1.
     virtual int FindExact(const std::string& text) = 0;
     virtual void Add(const std::string& text) = 0;
-    virtual void Delete(int index) = 0;
 };

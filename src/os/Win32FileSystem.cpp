@@ -1,5 +1,7 @@
 #include "os/Win32FileSystem.h"
 
+#include <windows.h>
+
 std::vector<std::string> CWin32FileSystem::FindNames(const std::string& pathPattern)
 {
     CNativeFolderView nativeView;

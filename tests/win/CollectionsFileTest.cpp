@@ -9,6 +9,7 @@
 #include "os/Win32FileSystem.h"
 
 #include "WinTestSupport.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakeSettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -156,14 +157,10 @@ TEST_F(SaverFiles, AreListedOnceUnderTheFirstSpelling)
     windows.Find("*.scr");
     system.Find("*.scr scr");
 
-    HWND box = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    CListBoxNames list{CListBox(box)};
+    FakeNameList list;
     windows.FillList(list);
     system.FillList(list);
-    Names items;
-    CListBox listBox(box);
-    for (int i = 0; i < listBox.GetCount(); ++i) items.push_back(listBox.GetText(i));
-    DestroyWindow(box);
+    const Names& items = list.items;
 
     // Other screen savers of the folders may be listed too.
     auto count = [&](const char* name) { return std::count(items.begin(), items.end(), name); };

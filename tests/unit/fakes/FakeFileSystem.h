@@ -56,7 +56,6 @@ public:
         return -1;
     }
     void Add(const std::string& text) override { items.push_back(text); }
-    void Delete(int index) override { items.erase(items.begin() + index); }
 
     std::vector<std::string> items;
 };
