@@ -350,6 +350,8 @@ TEST_F(Installer, AnotherProgramsWindowOfTheSameTitleIsNeitherClosedNorCountedNo
     wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
     wintest::Child session(system + "\\Tombolix2.scr", "/s");
     EXPECT_TRUE(fixtures.WaitForLine("FirstOfTheSession start \"" + system + "\\FirstOfTheSession.scr\" /s", 15s));
+    // The session's window comes just after its first screen saver.
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
 
     // The uninstaller ends the session, and only it.
     EXPECT_EQ(0u, Uninstall());
