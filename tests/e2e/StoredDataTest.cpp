@@ -108,6 +108,10 @@ struct StoredData : ::testing::Test {
         HWND button = wintest::FindControl(sheet, id);
         SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     }
+    static LRESULT SelectedCount(HWND sheet)
+    {
+        return SendMessageA(wintest::FindControl(sheet, selectedList), LB_GETCOUNT, 0, 0);
+    }
     static bool Checked(HWND sheet, int id)
     {
         return SendMessageA(wintest::FindControl(sheet, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -191,9 +195,7 @@ TEST_F(StoredData, TwoSheetsAtOnceKeepEachOthersChanges)
     HWND second = WaitForSheet(other);
     ASSERT_TRUE(first && second);
     ASSERT_TRUE(ClickUntil(first, randomRadio, [&] { return Checked(first, randomRadio); }));
-    ASSERT_TRUE(ClickUntil(second, moveAllBack, [&] {
-        return SendMessageA(wintest::FindControl(second, selectedList), LB_GETCOUNT, 0, 0) == 0;
-    }));
+    ASSERT_TRUE(ClickUntil(second, moveAllBack, [&] { return SelectedCount(second) == 0; }));
     EXPECT_TRUE(Confirm(one, 20s));
     EXPECT_TRUE(Confirm(other, 20s));
     // The mode of the first, the selection of the second.
@@ -285,7 +287,7 @@ TEST_F(StoredData, ASessionSwitchingEverySecondAndRepeatedLargeSavesLeaveEverySe
         ASSERT_TRUE(sheet);
         const bool select = round % 2 == 0;
         Press(sheet, select ? moveAllForward : moveAllBack);
-        ASSERT_EQ(select ? 1502 : 0, SendMessageA(wintest::FindControl(sheet, selectedList), LB_GETCOUNT, 0, 0)) << round;
+        ASSERT_EQ(select ? 1502 : 0, SelectedCount(sheet)) << round;
         ASSERT_TRUE(Confirm(settings, 120s)) << round;
 
         std::string bytes = FileBytes();
