@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/SystemServices.h"
 #include "app/Trace.h"
+#include "app/VirtualStoreCopy.h"
 #include "collections/Collection.h"
 #include "collections/OlderFileImport.h"
 #include "collections/Settings.h"
@@ -34,6 +35,8 @@ const char* const screenSaverMutexName = "BrackwenTombolixScreensaver";
 const char* const desktopKey = "Control Panel\\Desktop";
 // Held across every read-modify-write of the collections file.
 const char* const collectionsLockName = "BrackwenTombolixCollectionsFile";
+// Set once the older file was imported: with it, the import never runs again.
+const char* const olderFileImportedValue = "OlderFileImported";
 
 std::vector<std::string> CommandLineArguments()
 {
@@ -87,34 +90,20 @@ void CApp::OpenStoredSettings()
     g_appTitle = AfxLoadString(IDS_APP_TITLE);
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsLock = std::make_unique<CMachineMutex>(collectionsLockName);
-    collectionsFile = std::make_unique<CPrivateProfileFile>("Tombolix2.ini", collectionsLock.get());
+    const std::string recordPath = CSaveJournal::UserRecordPath("Tombolix2.ini");
+    if (!recordPath.empty())
+        collectionsJournal = std::make_unique<CSaveJournal>(GetWindowsFolder() + "\\Tombolix2.ini", recordPath);
+    auto file = std::make_unique<CPrivateProfileFile>("Tombolix2.ini", collectionsLock.get(), collectionsJournal.get());
+    {
+        // Before anything reads the file: a save cut off is undone, and the
+        // 64-bit program's first start takes the user's VirtualStore copy.
+        CFileLockGuard held(collectionsLock.get());
+        file->RestoreCutOffSave();
+        AdoptVirtualStoreCopy(*file, *settingsStore);
+    }
+    collectionsFile = std::move(file);
     storedState = std::make_unique<CStoredState>(*settingsStore, *collectionsFile, *collectionsLock);
-    AdoptVirtualStoreCopy();
     ImportOlderFileOnFirstStart();
-}
-
-void CApp::AdoptVirtualStoreCopy()
-{
-#ifdef _WIN64
-    // The 32-bit program, unable to write the Windows folder, had Windows
-    // keep the user's collections in the user's VirtualStore copy. The
-    // 64-bit one reads the real file only: while that has no collection,
-    // it takes the copy's, which stays where it was.
-    // The variable names the user's local data folder on every Windows that
-    // has a VirtualStore; the shell's function would load the shell at each
-    // start of a session.
-    char localData[MAX_PATH] = "";
-    DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localData, sizeof localData);
-    if (length == 0 || length >= sizeof localData) return;
-    const std::string windows = GetWindowsFolder();
-    if (windows.find('\\') == std::string::npos) return;
-    const std::string copy = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\')) +
-                             "\\Tombolix2.ini";
-    if (!PathExists(copy)) return;
-    CFileLockGuard held(collectionsLock.get());
-    if (!held.Refused() && ListCollectionNames(*collectionsFile).empty())
-        CopyFileA(copy.c_str(), (windows + "\\Tombolix2.ini").c_str(), FALSE);
-#endif
 }
 
 bool CApp::InitInstance()
@@ -151,7 +140,7 @@ void CApp::ImportOlderFileOnFirstStart()
 {
     // Recorded beside the options, so that removing them all makes the next
     // start a first start again.
-    if (settingsStore->ReadInt("Config", "OlderFileImported", 0) != 0) return;
+    if (settingsStore->ReadInt("Config", olderFileImportedValue, 0) != 0) return;
     // Both files are shared by every user of the machine: another user's
     // first start must not bring the old collections back over the new ones.
     CFileLockGuard held(collectionsLock.get());
@@ -160,7 +149,7 @@ void CApp::ImportOlderFileOnFirstStart()
         CWin32FileSystem fileSystem;
         ImportOlderFile(olderFile, *collectionsFile, fileSystem);
     }
-    settingsStore->WriteInt("Config", "OlderFileImported", 1);
+    settingsStore->WriteInt("Config", olderFileImportedValue, 1);
 }
 
 void CApp::ShowChangePasswordNote()
@@ -271,6 +260,12 @@ bool CApp::RunConfiguration(CWnd* parent)
     if (!ok) return false;
 
     CSettings& settings = GetSettings();
+    if (edits->IsUninstallRequested()) {
+        // Removed for good: no later start imports the older file again or
+        // takes the VirtualStore copy back.
+        ForgetVirtualStoreCopy(*settingsStore);
+        settingsStore->WriteInt("Config", olderFileImportedValue, 1);
+    }
     // Nothing is stored any more: the sheet's copy says what the resident
     // instance does now (the Tray page, if opened, has the last word).
     if (edits->IsUninstallRequested()) {

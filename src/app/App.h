@@ -11,6 +11,7 @@
 #include <string>
 
 class CMainWnd;
+class CSaveJournal;
 class CSettings;
 class CStoredState;
 class CWnd;
@@ -59,10 +60,10 @@ private:
     bool StartTrayInstance();
     void ShowChangePasswordNote();
     void ImportOlderFileOnFirstStart();
-    void AdoptVirtualStoreCopy();
 
     std::unique_ptr<ISettingsStore> settingsStore;
     std::unique_ptr<IFileLock> collectionsLock;
+    std::unique_ptr<CSaveJournal> collectionsJournal;
     std::unique_ptr<IProfileFile> collectionsFile;
     std::unique_ptr<CStoredState> storedState;
     std::unique_ptr<CMainWnd> frame;

@@ -5,6 +5,7 @@
 #include "collections/TextPieces.h"
 
 #include <algorithm>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -16,6 +17,11 @@ const char* const internalSection = "TombolixInternal";
 bool IsReservedName(const std::string& name)
 {
     return name.compare(0, 8, "Tombolix") == 0;
+}
+
+bool IsOwnKey(const std::string& key)
+{
+    return SameName(key, cycleKey) || SameName(key, nextToUseKey);
 }
 
 bool IsInternalSection(const std::string& name)
@@ -30,16 +36,20 @@ void CCollection::Load(bool keepEveryEntry)
     totalWeight = 0;
     count = 0;
     int32_t position = 0;
+    bool hasCycle = false, hasNextToUse = false;
     for (const auto& [key, value] : file.ReadSection(name)) {
         int32_t filePosition = position++;
-        if (SameName(key, cycleKey)) storedCycle = value;
-        if (SameName(key, nextToUseKey)) storedNextToUse = value;
-        if (value.empty() || !IsOfferedSaverName(key)) continue;
+        // The profile functions take every spelling of a name for its first.
+        if (!fileSpellings.emplace(LowerCase(key), key).second) continue;
+        hasCycle = hasCycle || SameName(key, cycleKey);
+        hasNextToUse = hasNextToUse || SameName(key, nextToUseKey);
+        if (value.empty() || !IsOfferedSaverName(key) || IsOwnKey(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
         if (!keepEveryEntry && !entry.IsSelected()) continue;
-        entry.SetStored(filePosition, value);
-        fileSpellings.emplace(LowerCase(key), key);
+        // Stored as the program writes it: a remark after the numbers, or
+        // numbers written otherwise, is no change to write back.
+        entry.SetStored(filePosition, entry.EncodeEntry());
         totalWeight += static_cast<float>(entry.Weight());
         ++count;
         entries.emplace(key, entry);
@@ -47,10 +57,13 @@ void CCollection::Load(bool keepEveryEntry)
     // Read as numbers the way the profile functions read them ("0x10" too).
     cycle = file.ReadInt(name, cycleKey, 0) != 0;
     nextToUse = file.ReadInt(name, nextToUseKey, 0);
+    if (hasCycle) storedCycle = cycle ? 1 : 0;
+    if (hasNextToUse) storedNextToUse = nextToUse;
 }
 
-bool CCollection::Save()
+bool CCollection::Save(SaveExtent extent)
 {
+    const bool whole = extent == SaveExtent::Everything;
     std::vector<KeyChange> changes;
     // Removals first: the file's keys ignore letter case, so removing an
     // unfound "clock" after writing the found "Clock" would remove both.
@@ -60,26 +73,40 @@ bool CCollection::Save()
     for (auto& [entryName, entry] : entries) {
         if (!entry.IsAvailable() && !entry.IsKept()) continue;
         std::string value = entry.EncodeEntry();
-        if (value != entry.GetStoredValue()) changes.push_back({entryName, value});
+        if (whole || value != entry.GetStoredValue()) changes.push_back({entryName, value});
     }
-    std::string cycleText = FormatDecimal(cycle ? 1 : 0);
-    std::string nextToUseText = FormatDecimal(nextToUse);
-    if (cycleText != storedCycle) changes.push_back({cycleKey, cycleText});
-    if (nextToUseText != storedNextToUse) changes.push_back({nextToUseKey, nextToUseText});
+    // Compared as numbers: "01" stays as the user wrote it.
+    const int32_t cycleValue = cycle ? 1 : 0;
+    if (whole || storedCycle != cycleValue) changes.push_back({cycleKey, FormatDecimal(cycleValue)});
+    if (whole || storedNextToUse != nextToUse) changes.push_back({nextToUseKey, FormatDecimal(nextToUse)});
     // One write: all of it reached the file, or none of it counts as stored.
     if (!file.WriteKeys(name, changes)) return false;
     for (auto& [entryName, entry] : entries) {
         if (!entry.IsAvailable() && !entry.IsKept()) entry.SetStored(-1, "");
         else entry.SetStoredValue(entry.EncodeEntry());
     }
-    storedCycle = cycleText;
-    storedNextToUse = nextToUseText;
+    storedCycle = cycleValue;
+    storedNextToUse = nextToUse;
     return true;
 }
 
+namespace {
+size_t CountSections(IProfileFile& file, const std::string& name)
+{
+    size_t count = 0;
+    for (const std::string& section : file.ReadSectionNames()) count += SameName(section, name) ? 1 : 0;
+    return count;
+}
+}  // namespace
+
 bool CCollection::DeleteFromFile()
 {
-    return file.DeleteSection(name);
+    // Each deletion takes the first section of the name: a name written
+    // twice would otherwise come back with its second copy.
+    bool deleted = true;
+    for (size_t copies = std::max<size_t>(CountSections(file, name), 1); copies > 0 && deleted; --copies)
+        deleted = file.DeleteSection(name);
+    return deleted;
 }
 
 void CCollection::ForgetEntry(const CSaverEntry& entry)
@@ -112,7 +139,7 @@ void CCollection::MarkFound(const std::string& entryName)
                 entry.SetDuration(other->second.GetDuration());
                 entry.SetSelected(other->second.IsSelected());
                 entry.SetOrder(other->second.GetOrder());
-                entry.SetStored(other->second.GetFilePosition(), "");
+                entry.SetStored(other->second.GetFilePosition(), other->second.GetStoredValue());
                 entries.erase(other);
             }
             fileSpellings.erase(spelling);
@@ -225,7 +252,9 @@ CSaverEntry* CCollection::PickByWeight(float r)
 std::vector<std::string> ListCollectionNames(IProfileFile& file)
 {
     std::vector<std::string> names;
+    std::set<std::string> seen;
+    // A name written twice is one collection: the profile functions read its first copy.
     for (std::string& section : file.ReadSectionNames())
-        if (!IsInternalSection(section)) names.push_back(std::move(section));
+        if (!IsInternalSection(section) && seen.insert(LowerCase(section)).second) names.push_back(std::move(section));
     return names;
 }

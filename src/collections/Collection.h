@@ -5,10 +5,15 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CRandom;
+
+// What a save writes: what changed since the load, or, for a file that is
+// no longer the one loaded, everything the collection holds.
+enum class SaveExtent { Changes, Everything };
 
 // Entries in plain byte order of their names: "Zebra" before "aquarium".
 using SaverEntries = std::map<std::string, CSaverEntry>;
@@ -28,13 +33,15 @@ public:
     const SaverEntries& GetEntries() const { return entries; }
 
     // Reads the section; without keepEveryEntry only selected entries stay.
-    // Keys that are no screen saver the program may start are left out.
+    // Keys that are no screen saver the program may start are left out, and
+    // so is every later spelling of a key, which the profile functions never
+    // read.
     void Load(bool keepEveryEntry);
     // Writes what changed since the load: the available and kept entries
-    // whose values differ from the file's, and the cycle and position when
-    // they changed; removes the keys of the entries neither found nor kept.
-    // False when a write did not reach the file.
-    bool Save();
+    // whose numbers differ from the file's, and the cycle and position when
+    // they changed (or all of them, for Everything); removes the keys of the
+    // entries neither found nor kept. False when a write did not reach the file.
+    bool Save(SaveExtent extent = SaveExtent::Changes);
     bool DeleteFromFile();
     void ForgetEntry(const CSaverEntry& entry);
 
@@ -76,9 +83,9 @@ private:
     int32_t nextToUse = 0;
     SaverEntries entries;
     int32_t count = 0;
-    // The texts the file held for the cycle flag and the position ("" for none).
-    std::string storedCycle;
-    std::string storedNextToUse;
+    // The numbers the file held for the cycle flag and the position.
+    std::optional<int32_t> storedCycle;
+    std::optional<int32_t> storedNextToUse;
     // The loaded keys by their lower-case spelling.
     std::map<std::string, std::string> fileSpellings;
 
@@ -89,9 +96,14 @@ private:
 // program: keys of its own and its own screen-saver files.
 bool IsReservedName(const std::string& name);
 
+// The collection's own keys, in any letter case: the profile functions read
+// "tombolixcycle" as the cycle flag.
+bool IsOwnKey(const std::string& key);
+
 // The section of the extra folders, whatever the letter case: the profile
 // functions would take a collection of that name for it.
 bool IsInternalSection(const std::string& name);
 
-// The collection names of the file in file order, without the internal section.
+// The collection names of the file in file order, each once under its first
+// spelling, without the internal section.
 std::vector<std::string> ListCollectionNames(IProfileFile& file);

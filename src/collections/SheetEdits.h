@@ -35,6 +35,10 @@ public:
     // Deleted in this sheet: a new collection of the name starts empty.
     bool IsDeleted(const std::string& name) const;
 
+    // The collections file as the sheet first read it ("" when there was none).
+    const std::string& GetFileIdentity() const { return fileIdentity; }
+    void SetFileIdentity(const std::string& identity) { fileIdentity = identity; }
+
     bool IsUninstallRequested() const { return uninstallRequested; }
     // The resident instance goes and nothing starts it again; every stored
     // setting goes when the sheet is confirmed.
@@ -46,4 +50,5 @@ private:
     std::vector<std::unique_ptr<CCollection>> collections;
     std::vector<std::string> deleted;
     bool uninstallRequested = false;
+    std::string fileIdentity;
 };

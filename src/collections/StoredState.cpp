@@ -11,7 +11,9 @@ std::unique_ptr<CSheetEdits> CStoredState::BeginEdits()
 {
     CFileLockGuard held(&lock);
     settings.Reload();
-    return std::make_unique<CSheetEdits>(settings, ReadCurrentName(store));
+    auto edits = std::make_unique<CSheetEdits>(settings, ReadCurrentName(store));
+    edits->SetFileIdentity(collectionsFile.ReadIdentity());
+    return edits;
 }
 
 std::unique_ptr<CCollection> CStoredState::LoadCollection(const std::string& name, bool keepEveryEntry)
@@ -29,24 +31,36 @@ StoreFailures CStoredState::ApplyOptions(const ProgramOptions& edited)
     return settings.Apply(original, edited);
 }
 
-StoreFailures CStoredState::Commit(CSheetEdits& edits)
+CommitOutcome CStoredState::Commit(CSheetEdits& edits)
 {
     CFileLockGuard held(&lock);
-    StoreFailures failed;
+    CommitOutcome outcome;
+    StoreFailures& failed = outcome.failed;
     if (held.Refused()) {
         failed.collectionsFile = true;
-        return failed;
+        return outcome;
     }
-    if (edits.IsUninstallRequested()) return settings.RemoveAllStoredSettings();
+    if (edits.IsUninstallRequested()) {
+        failed = settings.RemoveAllStoredSettings();
+        return outcome;
+    }
 
-    failed |= settings.Apply(edits.original, edits.edited.Values());
+    // Only a difference is written to the file the sheet read; a file that
+    // went, or came back as another copy, would keep none of what was not
+    // changed.
+    const std::string identity = collectionsFile.ReadIdentity();
+    outcome.fileWasReplaced = !edits.GetFileIdentity().empty() && identity != edits.GetFileIdentity();
+    ProgramOptions original = edits.original;
+    if (outcome.fileWasReplaced) original.folders.clear();
+    failed |= settings.Apply(original, edits.edited.Values());
     for (const std::string& name : edits.DeletedCollections()) {
         CCollection gone(name, collectionsFile);
         if (!gone.DeleteFromFile()) failed.collectionsFile = true;
     }
     bool currentStored = false;
+    const SaveExtent extent = outcome.fileWasReplaced ? SaveExtent::Everything : SaveExtent::Changes;
     for (const auto& collection : edits.Collections()) {
-        bool saved = collection->Save();
+        bool saved = collection->Save(extent);
         if (!saved) failed.collectionsFile = true;
         if (saved && SameName(collection->GetName(), edits.GetCurrentName())) currentStored = true;
     }
@@ -54,5 +68,7 @@ StoreFailures CStoredState::Commit(CSheetEdits& edits)
     const std::string& current = edits.GetCurrentName();
     if (currentStored && current != edits.GetOriginalCurrentName() && !WriteCurrentName(store, current))
         failed.settingsStore = true;
-    return failed;
+    // A second OK after a failure still writes everything to a new file.
+    if (!failed.collectionsFile) edits.SetFileIdentity(collectionsFile.ReadIdentity());
+    return outcome;
 }

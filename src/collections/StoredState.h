@@ -14,6 +14,12 @@
 #include <string>
 #include <vector>
 
+struct CommitOutcome {
+    StoreFailures failed;
+    // The collections file was gone or another one when the sheet was confirmed.
+    bool fileWasReplaced = false;
+};
+
 class CStoredState {
 public:
     CStoredState(ISettingsStore& store, IProfileFile& collectionsFile, IFileLock& lock);
@@ -33,8 +39,10 @@ public:
     // Writes what the sheet changed: the options and folders that differ
     // from what it opened with, the sections it deleted, the entries it
     // changed, then the current name, once its collection is in the file.
+    // A collections file deleted or replaced since the sheet read it gets
+    // all that the sheet shows of its collections and folders instead.
     // After the uninstall request, removes every stored setting instead.
-    StoreFailures Commit(CSheetEdits& edits);
+    CommitOutcome Commit(CSheetEdits& edits);
 
 private:
     ISettingsStore& store;

@@ -47,10 +47,17 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
 
 __attribute__((noipa)) bool CConfigProp::OnApply()
 {
-    StoreFailures failed = stored.Commit(edits);
-    if (!failed.Any()) return true;
-    ShowError(m_hWnd, DescribeFailures(failed));
-    return false;
+    CommitOutcome outcome = stored.Commit(edits);
+    if (outcome.failed.Any()) {
+        ShowError(m_hWnd, DescribeFailures(outcome.failed));
+        return false;
+    }
+    if (outcome.fileWasReplaced)
+        ShowNote(m_hWnd, "The file " + GetWindowsFolder() +
+                             "\\Tombolix2.ini was missing or had been replaced while these settings were open.\n\n"
+                             "Everything shown for the collections you opened, and the extra folders, has been "
+                             "written to it again.");
+    return true;
 }
 
 void CConfigProp::SetToolTipsActive(bool active)

@@ -1,5 +1,7 @@
 #include "os/PrivateProfileFile.h"
 
+#include "collections/TextPieces.h"
+#include "os/WholeFile.h"
 #include "os/Win32FileSystem.h"
 
 #include <windows.h>
@@ -55,47 +57,11 @@ std::string Unquoted(std::string value)
     return value;
 }
 
-bool ReadFileWhole(HANDLE file, std::string& text)
+// Whatever the profile functions of this process hold of the file is
+// written out and let go: their next call reads the file as it is.
+void ReleaseProfileCache(const std::string& fileName)
 {
-    DWORD high = 0;
-    DWORD size = GetFileSize(file, &high);
-    if ((size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0) return false;
-    text.assign(size, '\0');
-    DWORD read = 0;
-    return size == 0 || (ReadFile(file, &text[0], size, &read, nullptr) && read == size);
-}
-
-// Every cached copy of the file, in any process, is read again only when
-// the file's time changes: a write that left it where it was (within the
-// clock's tick), or earlier, moves it on past the time before.
-void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before)
-{
-    FILETIME after{};
-    if (!GetFileTime(file, nullptr, nullptr, &after) || CompareFileTime(&before, &after) < 0) return;
-    ULARGE_INTEGER moved{{before.dwLowDateTime, before.dwHighDateTime}};
-    moved.QuadPart += 1;
-    after = {moved.LowPart, moved.HighPart};
-    SetFileTime(file, nullptr, nullptr, &after);
-}
-
-// The file takes its new size before any byte changes: a full disk then
-// refuses the write with the file as it was, not cut off halfway.
-bool WriteFileWhole(HANDLE file, const std::string& text, size_t oldSize)
-{
-    FILETIME before{};
-    GetFileTime(file, nullptr, nullptr, &before);
-    const LONG newSize = static_cast<LONG>(text.size());
-    if (text.size() > oldSize &&
-        (SetFilePointer(file, newSize, nullptr, FILE_BEGIN) != static_cast<DWORD>(newSize) || !SetEndOfFile(file)))
-        return false;
-    DWORD written = 0;
-    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0) return false;
-    if (!text.empty() && (!WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-                          written != text.size()))
-        return false;
-    if (!SetEndOfFile(file) || !FlushFileBuffers(file)) return false;
-    MoveTimeOnIfNotLater(file, before);
-    return true;
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
 }
 }  // namespace
 
@@ -164,6 +130,11 @@ bool CPrivateProfileFile::Write(const char* section, const char* key, const char
 {
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
+    return Journaled([&] { return WriteThroughProfileFunctions(section, key, value); });
+}
+
+bool CPrivateProfileFile::WriteThroughProfileFunctions(const char* section, const char* key, const char* value)
+{
     const std::string path = GetPath();
     WIN32_FILE_ATTRIBUTE_DATA before{};
     GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before);
@@ -177,28 +148,92 @@ bool CPrivateProfileFile::Write(const char* section, const char* key, const char
     return true;
 }
 
+bool CPrivateProfileFile::RestoreCutOffSave()
+{
+    if (!journal) return false;
+    CFileLockGuard held(lock);
+    if (held.Refused()) return false;
+    ReleaseProfileCache(fileName);
+    bool restored = journal->RestoreIfCutOff();
+    ReleaseProfileCache(fileName);
+    return restored;
+}
+
+template <typename Save>
+bool CPrivateProfileFile::Journaled(Save save)
+{
+    RestoreCutOffSave();
+    const bool recorded = journal && journal->Record();
+    const bool saved = save();
+    ReleaseProfileCache(fileName);
+    if (recorded && saved) journal->Discard();
+    // A save that failed halfway leaves the file as it was.
+    if (recorded && !saved) RestoreCutOffSave();
+    return saved;
+}
+
 // The file read, edited and written back whole, under the lock: one write
-// however many keys change. A file the edit cannot read as single-byte text
-// (UTF-16) is left to the profile functions, key by key.
+// however many keys change. A file that the profile functions of Windows
+// and Wine may read otherwise is left to the platform's own functions.
 bool CPrivateProfileFile::WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
 {
     if (changes.empty()) return true;
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
-    // Whatever the profile functions of this process hold of the file is
-    // written out and let go: their next call reads the edited file.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
-    HANDLE file = CreateFileA(GetPath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    std::string text;
-    bool read = ReadFileWhole(file, text);
-    std::optional<std::string> edited = read ? EditSection(text, section, changes, FoldLetterCase) : std::nullopt;
-    bool written = edited && WriteFileWhole(file, *edited, text.size());
-    CloseHandle(file);
-    if (read && !edited) return IProfileFile::WriteKeys(section, changes);
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
-    return written;
+    return Journaled([&] {
+        ReleaseProfileCache(fileName);
+        HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        std::string text;
+        bool read = ReadFileWhole(file, text);
+        std::optional<std::string> edited = read ? EditSection(text, section, changes, FoldLetterCase) : std::nullopt;
+        bool written = edited && WriteFileWhole(file, *edited);
+        CloseHandle(file);
+        if (read && !edited) return WriteKeysThroughProfileFunctions(section, changes);
+        return written;
+    });
+}
+
+// A few keys one by one; many in one write of the whole section, which the
+// profile functions make without the section's remarks.
+bool CPrivateProfileFile::WriteKeysThroughProfileFunctions(const std::string& section,
+                                                          const std::vector<KeyChange>& changes)
+{
+    constexpr size_t keyByKeyLimit = 32;
+    if (changes.size() <= keyByKeyLimit) {
+        bool written = true;
+        for (const KeyChange& change : changes)
+            written = WriteThroughProfileFunctions(section.c_str(), change.key.c_str(),
+                                                   change.value ? change.value->c_str() : nullptr) &&
+                      written;
+        return written;
+    }
+    std::string list = ReadGrowing(2, [&](char* buffer, DWORD size) {
+        return GetPrivateProfileSectionA(section.c_str(), buffer, size, fileName.c_str());
+    });
+    std::string lines;
+    for (const std::string& line : EditSectionLines(SplitList(list), changes, FoldLetterCase)) lines += line + '\0';
+    lines += '\0';
+    return WritePrivateProfileSectionA(section.c_str(), lines.c_str(), fileName.c_str()) != FALSE;
+}
+
+bool CPrivateProfileFile::Append(const std::string& addition)
+{
+    CFileLockGuard held(lock);
+    if (held.Refused() || IsReadOnly()) return false;
+    return Journaled([&] {
+        ReleaseProfileCache(fileName);
+        HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        std::string text;
+        bool written = ReadFileWhole(file, text);
+        if (written) {
+            if (!text.empty() && text.back() != '\n') text += "\r\n";
+            written = WriteFileWhole(file, text + addition);
+        }
+        CloseHandle(file);
+        return written;
+    });
 }
 
 bool CPrivateProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
@@ -221,13 +256,29 @@ std::string CPrivateProfileFile::GetPath() const
     return GetWindowsFolder() + "\\" + fileName;
 }
 
+// The volume and the file's number on it.
+std::string CPrivateProfileFile::ReadIdentity()
+{
+    HANDLE file = CreateFileA(GetPath().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    BY_HANDLE_FILE_INFORMATION info{};
+    bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!known) return "?";
+    return FormatHex(info.dwVolumeSerialNumber) + ":" +
+           FormatHex((static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
+}
+
 bool CPrivateProfileFile::Remove()
 {
     CFileLockGuard held(lock);
     if (held.Refused()) return false;
     // The profile functions may hold the file in a cache: write it out
     // first, so that nothing of it comes back after the deletion.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
+    ReleaseProfileCache(fileName);
+    // Nor from a save that was cut off.
+    if (journal) journal->Discard();
     std::string path = GetPath();
     return DeleteFileA(path.c_str()) || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }

@@ -49,4 +49,8 @@ public:
     }
     // Deletes the file itself; true when it is gone.
     virtual bool Remove() = 0;
+    // What tells this file from another one of its name, "" when there is
+    // none: the same while the file is written in place, another once it is
+    // deleted or replaced.
+    virtual std::string ReadIdentity() = 0;
 };

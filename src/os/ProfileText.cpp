@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -20,9 +21,8 @@ std::string Content(const Line& line)
     return TrimBlanks(line.text, 0, end);
 }
 
-// A line "[name]"; one without its ']' starts no section. The name ends at
-// the last ']', as for the profile functions: in an East Asian code page
-// the second byte of a letter may be the one of ']'.
+// A line "[name]": in a text that reads alike everywhere, its one ']'
+// closes the name.
 bool IsSectionHeader(const Line& line)
 {
     std::string content = Content(line);
@@ -32,7 +32,7 @@ bool IsSectionHeader(const Line& line)
 std::string SectionName(const Line& line)
 {
     std::string content = Content(line);
-    return TrimBlanks(content, 1, content.rfind(']'));
+    return TrimBlanks(content, 1, content.find(']'));
 }
 
 // The key of a line "key=value", or of a line that is a key alone (which
@@ -45,22 +45,88 @@ std::optional<std::string> KeyOf(const Line& line)
     return TrimBlanks(content, 0, content.find('='));
 }
 
-// Lines end at "\r\n", "\n" or a "\r" alone, as the profile functions read them.
+// Lines end at "\r\n" or "\n": a file with a carriage return alone reads
+// otherwise on one platform and is never edited here.
 std::vector<Line> SplitLines(const std::string& text)
 {
     std::vector<Line> lines;
     for (size_t at = 0; at < text.size();) {
-        size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string::npos) end = text.size();
-        else if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') end += 2;
-        else ++end;
+        size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
         lines.push_back({text.substr(at, end - at)});
         at = end;
     }
     return lines;
 }
 
+// Bytes that one platform's profile functions trim and the other's keep:
+// vertical tab, form feed, the old end-of-file mark, and the code page's
+// next-line and no-break space.
+bool IsDisputedBlank(char c)
+{
+    return c == '\v' || c == '\f' || c == '\x1A' || c == '\x85' || c == '\xA0';
+}
+
+// The piece from begin to end, trimmed of spaces and tabs, has no disputed
+// blank at either edge.
+bool HasPlainEdges(const std::string& line, size_t begin, size_t end)
+{
+    std::string piece = TrimBlanks(line, begin, end);
+    return piece.empty() || (!IsDisputedBlank(piece.front()) && !IsDisputedBlank(piece.back()));
+}
+
+// A line without its end, as both platforms read it: a remark or blank
+// line, a header "[name]" with at most blanks or a remark after its one
+// ']', a line "key=value" (or a key alone) with plain edges, or disputed
+// when the platforms may read it otherwise.
+struct ReadLine {
+    enum Kind { Other, Header, Key, Disputed } kind = Other;
+    std::string name;
+};
+
+ReadLine ReadAlike(const std::string& line)
+{
+    if (line.find('\r') != std::string::npos || !HasPlainEdges(line, 0, line.size())) return {ReadLine::Disputed, ""};
+    const std::string content = TrimBlanks(line);
+    if (content.empty() || content[0] == ';') return {ReadLine::Other, ""};
+    if (content[0] == '[') {
+        size_t close = content.find(']');
+        if (close == std::string::npos || content.find(']', close + 1) != std::string::npos)
+            return {ReadLine::Disputed, ""};
+        std::string after = TrimBlanks(content, close + 1);
+        if ((!after.empty() && after[0] != ';') || !HasPlainEdges(content, 1, close)) return {ReadLine::Disputed, ""};
+        return {ReadLine::Header, TrimBlanks(content, 1, close)};
+    }
+    size_t equals = content.find('=');
+    if (!HasPlainEdges(content, 0, equals) ||
+        (equals != std::string::npos && !HasPlainEdges(content, equals + 1, content.size())))
+        return {ReadLine::Disputed, ""};
+    return {ReadLine::Key, TrimBlanks(content, 0, equals)};
+}
+
 }  // namespace
+
+bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold)
+{
+    if (text.find('\0') != std::string::npos) return false;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0 ||
+        text.compare(0, 2, "\xFE\xFF") == 0)
+        return false;
+    std::unordered_set<std::string> sections, keysOfSection;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = std::min(text.find('\n', at), text.size());
+        size_t contentEnd = end > at && text[end - 1] == '\r' ? end - 1 : end;
+        ReadLine line = ReadAlike(text.substr(at, contentEnd - at));
+        at = end + 1;
+        if (line.kind == ReadLine::Disputed) return false;
+        if (line.kind == ReadLine::Header) {
+            if (!sections.insert(fold(line.name)).second) return false;
+            keysOfSection.clear();
+        } else if (line.kind == ReadLine::Key && !keysOfSection.insert(fold(line.name)).second) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
 {
@@ -74,8 +140,7 @@ std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
 std::optional<std::string> EditSection(const std::string& text, const std::string& section,
                                        const std::vector<KeyChange>& changes, const NameFolder& fold)
 {
-    if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
-        return std::nullopt;
+    if (!ReadsAlikeEverywhere(text, fold)) return std::nullopt;
     std::vector<Line> lines = SplitLines(text);
     const std::string lineEnd = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n"
                                                                                                              : "\n";
@@ -102,7 +167,8 @@ std::optional<std::string> EditSection(const std::string& text, const std::strin
     for (const KeyChange& change : changes) {
         std::vector<size_t>& found = linesOfKey[fold(change.key)];
         if (!found.empty() && change.value) {
-            lineAt(found.front()).text = change.key + "=" + *change.value + lineEnd;
+            Line& line = lineAt(found.front());
+            line.text = *KeyOf(line) + "=" + *change.value + lineEnd;
         } else if (!found.empty()) {
             lineAt(found.front()).live = false;
             found.erase(found.begin());
@@ -132,4 +198,28 @@ std::optional<std::string> EditSection(const std::string& text, const std::strin
         if (i < lines.size()) emit(lines[i]);
     }
     return edited;
+}
+
+std::vector<std::string> EditSectionLines(std::vector<std::string> lines, const std::vector<KeyChange>& changes,
+                                          const NameFolder& fold)
+{
+    auto keyOf = [](const std::string& line) { return TrimBlanks(line, 0, line.find('=')); };
+    // The lines of each key, first first; a removed line is emptied and dropped at the end.
+    std::unordered_map<std::string, std::vector<size_t>> linesOfKey;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].empty() && lines[i][0] != ';') linesOfKey[fold(keyOf(lines[i]))].push_back(i);
+    for (const KeyChange& change : changes) {
+        std::vector<size_t>& found = linesOfKey[fold(change.key)];
+        if (!found.empty() && change.value) {
+            lines[found.front()] = keyOf(lines[found.front()]) + "=" + *change.value;
+        } else if (!found.empty()) {
+            lines[found.front()].clear();
+            found.erase(found.begin());
+        } else if (change.value) {
+            found.push_back(lines.size());
+            lines.push_back(change.key + "=" + *change.value);
+        }
+    }
+    lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
+    return lines;
 }

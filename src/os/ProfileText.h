@@ -21,11 +21,25 @@ std::string TrimBlanks(const std::string& text, size_t begin = 0, size_t end = s
 // take for one compare equal (their letter case folded).
 using NameFolder = std::function<std::string(const std::string&)>;
 
+// Every line of the text reads alike under each platform's profile
+// functions: no byte-order mark and no NUL, no lone carriage return, names
+// and values edged by spaces and tabs only, section headers closed by one
+// ']' with at most a remark after it, and no section or key of a section
+// written twice. Windows and Wine disagree on each of the others (a header
+// without ']' starts a section on one, the first or the last ']' ends a
+// name, which blanks are trimmed, which copy of a name counts).
+bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold);
+
 // The file's text with the changes made in order, each as a write or a
-// deletion of that one key would make it: in the first section of that
-// name, on the first line of the key, whatever its letter case; a new key
-// after the section's last line that is not blank, a new section at the
-// end. Keys are written as the change spells them. None for a text that is
-// not in a single-byte code (a UTF-16 file).
+// deletion of that one key would make it: on the key's line, whatever its
+// letter case, which keeps the file's spelling; a new key after the
+// section's last line that is not blank, a new section at the end. None for
+// a text that does not read alike everywhere: that one is left to the
+// platform's own profile functions.
+// The lines "key=value" of one section, as the profile functions list them,
+// with the changes made as EditSection makes them.
+std::vector<std::string> EditSectionLines(std::vector<std::string> lines, const std::vector<KeyChange>& changes,
+                                          const NameFolder& fold);
+
 std::optional<std::string> EditSection(const std::string& text, const std::string& section,
                                        const std::vector<KeyChange>& changes, const NameFolder& fold);

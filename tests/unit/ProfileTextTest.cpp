@@ -40,10 +40,10 @@ struct EditCase {
 TEST(ProfileText, EachChangeTouchesOnlyItsOwnLineAndEveryOtherByteStays)
 {
     const EditCase cases[] = {
-        {"a value replaced in place, the key spelt as written",
+        {"a value replaced in place, the key spelt as the file spells it",
          "default",
          {{"clock", std::string("0\\9\\1\\0\\")}},
-         "; my collections\r\n[Default]\r\n; the good ones\r\nclock=0\\9\\1\\0\\\r\nStars=2\\15\\0\\0\\\r\n"
+         "; my collections\r\n[Default]\r\n; the good ones\r\nClock=0\\9\\1\\0\\\r\nStars=2\\15\\0\\0\\\r\n"
          "noequals\r\n\r\n[Night]\r\nClock=4\\5\\1\\0\\\r\n"},
         {"a key removed, comments and the line without '=' kept",
          "Default",
@@ -70,41 +70,46 @@ TEST(ProfileText, EachChangeTouchesOnlyItsOwnLineAndEveryOtherByteStays)
     EXPECT_EQ(userFile, Edit(userFile, "Default", {{"Waves", std::string("1")}, {"waves", std::nullopt}}));
 }
 
-TEST(ProfileText, OnlyTheFirstOfARepeatedKeyOrSectionChanges)
+TEST(ProfileText, LinesBothPlatformsReadAlikeAreEditedAsWindowsEditsThem)
 {
-    const std::string text = "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4";
-    EXPECT_EQ("[A]\nK=9\nk=2\n[B]\nk=3\n[a]\nk=4", Edit(text, "a", {{"K", std::string("9")}}));
-    EXPECT_EQ("[A]\nk=2\n[B]\nk=3\n[a]\nk=4", Edit(text, "A", {{"k", std::nullopt}}));
+    // A remark after a header or a value, the program's own key in another
+    // letter case, tabs around names: read alike, edited in place.
+    const std::string text = "[Night] ; late\r\n\tClock\t=\t1\\10\\1\\0\\ ; my note\r\ntombolixcycle=1\r\n";
+    EXPECT_EQ("[Night] ; late\r\nClock=2\\10\\1\\0\\\r\ntombolixcycle=0\r\n",
+              Edit(text, "NIGHT", {{"clock", std::string("2\\10\\1\\0\\")}, {"TombolixCycle", std::string("0")}}));
+    EXPECT_EQ("[Night] ; late\r\n\tClock\t=\t1\\10\\1\\0\\ ; my note\r\n",
+              Edit(text, "Night", {{"TOMBOLIXCYCLE", std::nullopt}}));
     // A file that ends without a line end gets one only where a line follows.
-    EXPECT_EQ("[A]\nk=1\nk=2\nnew=5\n[B]\nk=3\n[a]\nk=4", Edit(text, "a", {{"new", std::string("5")}}));
+    EXPECT_EQ("[A]\nk=1\nnew=5\n[B]\nk=3", Edit("[A]\nk=1\n[B]\nk=3", "a", {{"new", std::string("5")}}));
     EXPECT_EQ("[A]\nk=1\nnew=5\n", Edit("[A]\nk=1", "A", {{"new", std::string("5")}}));
-    // "[x" without its ']' starts no section.
-    EXPECT_EQ("[A]\n[x\nk=7\n", Edit("[A]\n[x\nk=1\n", "A", {{"k", std::string("7")}}));
+    EXPECT_EQ("[A]\r\nk=1\r\n", Edit("", "A", {{"k", std::string("1")}}));
 }
 
-TEST(ProfileText, LinesAndNamesEndWhereTheProfileFunctionsEndThem)
+TEST(ProfileText, ATextThatOnePlatformReadsOtherwiseIsLeftToTheProfileFunctions)
 {
     const struct {
         const char* what;
-        std::string text, section;
-        KeyChange change;
-        std::string expected;
-    } cases[] = {
-        {"a carriage return alone ends a line", "[A]\r\nClock=1\rStars=2\r\n", "A", {"Clock", std::string("5")},
-         "[A]\r\nClock=5\r\nStars=2\r\n"},
-        {"a file of carriage returns", "[A]\rk=1\r[B]\rk=2\r", "B", {"k", std::string("5")},
-         "[A]\rk=1\r[B]\rk=5\r\n"},
-        {"a line that is a key alone", "[A]\r\nClock\r\n", "A", {"clock", std::string("5")}, "[A]\r\nclock=5\r\n"},
-        {"a name whose letter has the byte of ']'", "[\x83]\x81[]\r\nk=1\r\n", "\x83]\x81[", {"k", std::nullopt},
-         "[\x83]\x81[]\r\n"},
+        std::string text;
+    } disputed[] = {
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBF[Default]\r\nk=1\r\n"},
+        {"UTF-16", std::string("\xFF\xFE[\0A\0]\0", 8)},
+        {"a NUL byte", std::string("[A]\r\nk=1\0\r\n", 11)},
+        {"a vertical tab before a key", "[A]\r\n\vAlpha=1\r\n"},
+        {"a form feed after a key", "[A]\r\nBeta\f=1\r\n"},
+        {"a no-break space after a value", "[A]\r\nk=1\xA0\r\n"},
+        {"a carriage return alone", "[A]\r\nClock=1\rStars=2\r\n"},
+        {"a header without its ']'", "[A]\r\n[x\r\nk=1\r\n"},
+        {"a header with two ']'", "[\x83]\x81[]\r\nk=1\r\n"},
+        {"text after a header", "[A] B\r\nk=1\r\n"},
+        {"a key written twice in two spellings", "[A]\r\nALPHA=1\r\nAlpha=2\r\n"},
+        {"a section written twice", "[Night]\r\nk=1\r\n[Day]\r\n[night]\r\nk=2\r\n"},
     };
-    for (const auto& test : cases) EXPECT_EQ(test.expected, Edit(test.text, test.section, {test.change})) << test.what;
-}
-
-TEST(ProfileText, AFileInUtf16IsLeftToTheProfileFunctions)
-{
-    EXPECT_FALSE(EditSection(std::string("\xFF\xFE[\0A\0]\0", 8), "A", {{"k", std::string("1")}}, UpperCase));
-    EXPECT_EQ("[A]\r\nk=1\r\n", Edit("", "A", {{"k", std::string("1")}}));
+    for (const auto& test : disputed) {
+        EXPECT_FALSE(ReadsAlikeEverywhere(test.text, UpperCase)) << test.what;
+        EXPECT_FALSE(EditSection(test.text, "A", {{"k", std::string("7")}}, UpperCase)) << test.what;
+    }
+    // The same key in two sections, blank lines and remarks read alike.
+    EXPECT_TRUE(ReadsAlikeEverywhere(userFile, UpperCase));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(StoredStateTest, OkWritesTheCollectionsThenTheCurrentName)
     edits->DeleteCollection("old");
     EXPECT_EQ("[Old]\r\nA=2\\15\\1\\0\\\r\n", file.Text());   // nothing before OK
 
-    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ("[Night]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
     EXPECT_EQ("Night", ReadCurrentName(store));
     EXPECT_EQ(0, lock.depth);
@@ -98,19 +98,19 @@ TEST_F(StoredStateTest, AFailedWriteIsReportedAndTheCurrentNameWaitsForItsCollec
     CStoredState state(store, file, lock);
     std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
     file.failWrites = true;
-    StoreFailures failed = state.Commit(*edits);
+    StoreFailures failed = state.Commit(*edits).failed;
     EXPECT_TRUE(failed.collectionsFile);
     EXPECT_FALSE(failed.settingsStore);
     EXPECT_EQ("Default", ReadCurrentName(store));   // never a name without its section
 
     // The same OK again once the file can be written.
     file.failWrites = false;
-    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ("Night", ReadCurrentName(store));
 
     lock.refuse = true;
     edits->edited.SetUseBlanker(true);
-    EXPECT_TRUE(state.Commit(*edits).collectionsFile);
+    EXPECT_TRUE(state.Commit(*edits).failed.collectionsFile);
     EXPECT_EQ(0, lock.depth);
 }
 
@@ -129,7 +129,7 @@ TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
     edits->RequestUninstall();
     EXPECT_FALSE(edits->edited.GetUseTray());
     EXPECT_EQ(0, store.removals);
-    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ(1, store.removals);
     EXPECT_FALSE(file.Exists());
 }
@@ -146,7 +146,7 @@ TEST_F(StoredStateTest, ANewCollectionOfADeletedNameStartsEmpty)
     CCollection& fresh = edits->AddCollection(std::make_unique<CCollection>("Night", file));
     fresh.MarkFound("New");
     fresh.SetSelection({"New"}, true);
-    EXPECT_FALSE(state.Commit(*edits).Any());
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ("[Night]\r\nNew=2\\15\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n", file.Text());
 }
 

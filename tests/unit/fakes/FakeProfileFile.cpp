@@ -104,6 +104,7 @@ bool FakeProfileFile::Remove()
     if (failWrites) return false;
     sections.clear();
     exists = false;
+    ++generation;
     return true;
 }
 

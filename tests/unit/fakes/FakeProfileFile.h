@@ -1,5 +1,6 @@
 // An INI file in memory that answers like the Windows profile functions.
 #pragma once
+#include "collections/TextPieces.h"
 #include "os/ProfileFile.h"
 
 #include <string>
@@ -17,6 +18,7 @@ public:
     bool DeleteKey(const std::string& section, const std::string& key) override;
     bool DeleteSection(const std::string& section) override;
     bool Remove() override;
+    std::string ReadIdentity() override { return exists ? "file " + FormatDecimal(generation) : ""; }
 
     // Every write refused and the file left as it is, as for a read-only file.
     bool failWrites = false;
@@ -27,6 +29,12 @@ public:
     std::string Text() const;
     // Replaces the contents as if the file had been edited by hand.
     void SetText(const std::string& text);
+    // Puts another file in its place, as a restored copy would be.
+    void ReplaceWith(const std::string& text)
+    {
+        SetText(text);
+        ++generation;
+    }
     bool Exists() const { return exists; }
 
 private:
@@ -38,4 +46,5 @@ private:
 
     std::vector<Section> sections;
     bool exists = false;
+    int generation = 1;
 };

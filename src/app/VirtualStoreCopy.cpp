@@ -1,0 +1,52 @@
+#include "app/VirtualStoreCopy.h"
+
+#include "os/PrivateProfileFile.h"
+#include "os/SettingsStore.h"
+#include "os/WholeFile.h"
+#include "os/Win32FileSystem.h"
+
+#include <windows.h>
+
+namespace {
+const char* const adoptedValue = "VirtualStoreAdopted";
+
+// The variable names the user's local data folder on every Windows that has
+// a VirtualStore; the shell's function would load the shell at each start
+// of a session.
+std::string CopyPath()
+{
+#ifdef _WIN64
+    char localData[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localData, sizeof localData);
+    const std::string windows = GetWindowsFolder();
+    if (length == 0 || length >= sizeof localData || windows.find('\\') == std::string::npos) return "";
+    return std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\')) + "\\Tombolix2.ini";
+#else
+    return "";
+#endif
+}
+
+}  // namespace
+
+void AdoptVirtualStoreCopy(CPrivateProfileFile& shared, ISettingsStore& store)
+{
+    const std::string copy = CopyPath();
+    if (copy.empty() || !PathExists(copy) || store.ReadInt("Config", adoptedValue, 0) != 0) return;
+    // One decision under the lock: the file is shared by every user.
+    bool decided = false;
+    if (!shared.ReadSectionNames().empty()) {
+        decided = true;   // the shared file has the user's collections already
+    } else {
+        std::string text;
+        decided = ReadPathWhole(copy, text) && shared.Append(text);
+    }
+    if (decided) store.WriteInt("Config", adoptedValue, 1);
+}
+
+void ForgetVirtualStoreCopy(ISettingsStore& store)
+{
+    const std::string copy = CopyPath();
+    if (copy.empty()) return;
+    DeleteFileA(copy.c_str());
+    store.WriteInt("Config", adoptedValue, 1);
+}

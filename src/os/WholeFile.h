@@ -1,0 +1,18 @@
+// A file's bytes read and written whole through an open handle.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+bool ReadFileWhole(HANDLE file, std::string& text);
+bool ReadPathWhole(const std::string& path, std::string& text);
+// The file takes its new size before any byte changes, so that a full disk
+// refuses the write with the file as it was, and its time moves on, so that
+// every cached copy of it, in any process, is read again.
+bool WriteFileWhole(HANDLE file, const std::string& text);
+// The time moved on past before, if a write left it there (within the
+// clock's tick) or earlier.
+void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before);
+
+// The file of that path, opened for reading and writing by every process at once.
+HANDLE OpenSharedFile(const std::string& path, DWORD creation);
