@@ -266,4 +266,51 @@ TEST_F(CollectionTest, DeletesItsSectionOrOneKey)
     EXPECT_EQ((Names{"B"}), ListCollectionNames(file));
 }
 
+TEST_F(CollectionTest, APlainSaveOfAHandEditedSectionChangesNoLine)
+{
+    // The profile functions read the first spelling of a key, the cycle flag
+    // in any letter case, and a remark as part of the value.
+    const std::string text = "[Night]\r\ntombolixcycle=1\r\nALPHA=1\\10\\1\\0\\\r\nClock=0\\5\\1\\1\\ ; the best\r\n"
+                             "Alpha=2\\15\\0\\0\\\r\nTombolixNextToUse=01\r\n";
+    file.SetText(text);
+    CCollection night("Night", file);
+    night.Load(true);
+    EXPECT_EQ((Names{"ALPHA", "Clock"}), NamesOf(night));
+    EXPECT_TRUE(night.GetCycle());
+    night.MarkFound("Alpha");   // found on disk in another spelling
+    night.MarkFound("Clock");
+    EXPECT_EQ((Names{"Alpha", "Clock"}), night.ListSelectedInOrder());
+    night.SetSelection(night.ListSelectedInOrder(), night.GetCycle());
+    EXPECT_TRUE(night.Save());
+    EXPECT_EQ(text, file.Text());
+    EXPECT_EQ(0, file.writeCount);
+
+    // A change writes the line that counts, whatever its spelling.
+    night.SetSelection({"Clock"}, true);
+    EXPECT_TRUE(night.Save());
+    EXPECT_EQ("0\\5\\1\\0\\", file.ReadString("Night", "clock", ""));
+    EXPECT_EQ("1\\10\\0\\0\\", file.ReadString("Night", "alpha", ""));
+    EXPECT_EQ("0", file.ReadString("Night", "TombolixNextToUse", ""));
+}
+
+TEST_F(CollectionTest, ANameWrittenTwiceIsOneCollectionAndGoesWhole)
+{
+    file.SetText("[Night]\r\nA=1\\1\\1\\0\\\r\n[Day]\r\n[night]\r\nB=1\\1\\1\\0\\\r\n[NIGHT]\r\n");
+    EXPECT_EQ((Names{"Night", "Day"}), ListCollectionNames(file));
+    CCollection night("night", file);
+    EXPECT_TRUE(night.DeleteFromFile());
+    EXPECT_EQ((Names{"Day"}), ListCollectionNames(file));
+}
+
+TEST_F(CollectionTest, SavingEverythingWritesEveryEntryAndBothOwnKeys)
+{
+    file.SetText("[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n");
+    CCollection night("Night", file);
+    night.Load(true);
+    night.MarkFound("Clock");
+    file.Remove();
+    EXPECT_TRUE(night.Save(SaveExtent::Everything));
+    EXPECT_EQ("[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
 }  // namespace

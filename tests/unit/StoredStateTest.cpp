@@ -150,4 +150,39 @@ TEST_F(StoredStateTest, ANewCollectionOfADeletedNameStartsEmpty)
     EXPECT_EQ("[Night]\r\nNew=2\\15\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n", file.Text());
 }
 
+TEST_F(StoredStateTest, AFileThatWentOrWasReplacedUnderTheSheetGetsAllItShows)
+{
+    const std::string stored = "[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n"
+                               "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n";
+    for (bool deleted : {true, false}) {
+        file.SetText(stored);
+        CStoredState state(store, file, lock);
+        std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+        CCollection& night = edits->AddCollection(state.LoadCollection("Night", true));
+        night.MarkFound("Clock");
+        night.MarkFound("Bubbles");
+        if (deleted) file.Remove();
+        else file.ReplaceWith("[Other]\r\nx=1\r\n");
+
+        CommitOutcome outcome = state.Commit(*edits);
+        EXPECT_FALSE(outcome.failed.Any());
+        EXPECT_TRUE(outcome.fileWasReplaced);
+        EXPECT_EQ(std::string(deleted ? "" : "[Other]\r\nx=1\r\n") +
+                      "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n[Night]\r\nBubbles=2\\15\\0\\0\\\r\n"
+                      "Clock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n",
+                  file.Text())
+            << deleted;
+    }
+    // The same file, changed in place by another process: only the difference.
+    file.SetText(stored);
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
+    file.WriteString("Day", "Sun", "1");
+    CommitOutcome outcome = state.Commit(*edits);
+    EXPECT_FALSE(outcome.fileWasReplaced);
+    EXPECT_EQ("[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=D:\\Savers*\r\n"
+              "[Day]\r\nSun=1\r\n",
+              file.Text());
+}
+
 }  // namespace
