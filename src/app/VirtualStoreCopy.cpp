@@ -47,6 +47,6 @@ void ForgetVirtualStoreCopy(ISettingsStore& store)
 {
     const std::string copy = CopyPath();
     if (copy.empty()) return;
-    DeleteFileA(copy.c_str());
-    store.WriteInt("Config", adoptedValue, 1);
+    // A copy that could not go must not come back either.
+    if (!DeleteFileA(copy.c_str()) && PathExists(copy)) store.WriteInt("Config", adoptedValue, 1);
 }

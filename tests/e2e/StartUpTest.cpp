@@ -1,8 +1,6 @@
 // How the real program starts in each mode and how its instances coexist.
 #include "WinTestSupport.h"
 
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -36,26 +34,45 @@ TEST_F(StartUp, ChangePasswordShowsTheNoteAndEnds)
     EXPECT_TRUE(program.WaitForExit(10s));
 }
 
-TEST_F(StartUp, TakesTheCollectionsThatTheVirtualStoreKeptForThe32BitProgram)
+// The first start of the 64-bit program after the 32-bit one: the copy
+// comes in before the session reads the folders, beside whatever the shared
+// file holds, and only once.
+TEST_F(StartUp, TakesTheCollectionsThatTheVirtualStoreKeptForThe32BitProgramOnceAndFirst)
 {
-    char localData[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData);
-    const std::string windows = wintest::WindowsFolder();
-    const std::string store = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\'));
-    SHCreateDirectoryExA(nullptr, store.c_str(), nullptr);
-    const std::string kept = "[Night]\r\nAquarium=1\\10\\1\\0\\\r\n";
-    wintest::WriteFileBytes(store + "\\Tombolix2.ini", kept);
+    wintest::Fixtures fixtures;
+    wintest::SetConfigInt("UseTray", 0);
+    const std::string extra = "C:\\TombolixVirtualStoreExtra";
+    CreateDirectoryA(extra.c_str(), nullptr);
+    fixtures.Install(extra, "Deep");
+    const std::string copy = wintest::VirtualStoreFolder() + "\\Tombolix2.ini";
+    const std::string kept = "[Default]\r\nDeep=2\\0\\1\\0\\\r\n[TombolixInternal]\r\nFolders=" + extra + "*\r\n";
+    wintest::WriteFileBytes(copy, kept);
+    const std::string shared = wintest::WindowsFolder() + "\\Tombolix2.ini";
+    wintest::WriteCollectionsFile("; made by the setup");
 
-    // The empty file the setup makes has no collection yet: the copy's come in.
+    {
+        Child session("/s");
+        EXPECT_TRUE(wintest::WaitUntil([&] {
+            for (const std::string& line : fixtures.Log())
+                if (line.compare(0, 11, "Deep start ") == 0) return true;
+            return false;
+        }, 15s));
+        HWND window = nullptr;
+        ASSERT_TRUE(wintest::WaitUntil([&] {
+            return (window = wintest::FindWindowOfProcess(session.Id(), nullptr, "Tombolix2")) != nullptr;
+        }, 10s));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(session.WaitForExit(30s));
+    }
+    EXPECT_EQ("; made by the setup\r\n" + kept, wintest::ReadFileBytes(shared));
+
+    // Once the user's own file has lost its collections, the copy stays out.
     wintest::WriteCollectionsFile("");
     EXPECT_TRUE(Child("/p 1234").WaitForExit(10s));
-    EXPECT_EQ(kept, wintest::ReadFileBytes(windows + "\\Tombolix2.ini"));
-    // Once the real file has collections, they are the user's.
-    const std::string real = "[Day]\r\nClock=1\\10\\1\\0\\\r\n";
-    wintest::WriteCollectionsFile(real);
-    EXPECT_TRUE(Child("/p 1234").WaitForExit(10s));
-    EXPECT_EQ(real, wintest::ReadFileBytes(windows + "\\Tombolix2.ini"));
-    DeleteFileA((store + "\\Tombolix2.ini").c_str());
+    EXPECT_EQ("", wintest::ReadFileBytes(shared));
+    DeleteFileA(copy.c_str());
+    fixtures.Uninstall(extra, "Deep");
+    RemoveDirectoryA(extra.c_str());
 }
 
 TEST_F(StartUp, PreviewEndsAtOnceWithoutAWindow)

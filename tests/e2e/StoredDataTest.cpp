@@ -323,4 +323,29 @@ TEST_F(StoredData, ASessionSwitchingEverySecondAndRepeatedLargeSavesLeaveEverySe
     }, 10s));
 }
 
+// Only a difference is written to the file the sheet read: a file deleted,
+// or put back as another copy, gets everything the sheet shows instead.
+TEST_F(StoredData, AFileDeletedOrReplacedUnderTheSheetGetsEverythingItShowsAndANote)
+{
+    const std::vector<std::string> names = MakeSavers(2);
+    const std::string folders = "[TombolixInternal]\r\nFolders=" + many + "*\r\n";
+    const std::string shown = "[Default]\r\n" + names[0] + "=1\\10\\1\\0\\\r\n" + names[1] +
+                              "=2\\15\\0\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n";
+    for (const std::string& replacement : {std::string(), std::string("[Other]\r\nx=1\r\n")}) {
+        wintest::WriteCollectionsFile("[Default]\r\n" + names[0] + "=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n" + folders);
+        Child program("/c");
+        ASSERT_TRUE(WaitForSheet(program));
+        DeleteFileA(path.c_str());
+        if (!replacement.empty()) wintest::WriteFileBytes(path, replacement);
+        ASSERT_TRUE(wintest::AnswerSettingsSheet(program.Id(), true, 5s));
+        EXPECT_EQ("The file " + wintest::WindowsFolder() +
+                      "\\Tombolix2.ini was missing or had been replaced while these settings were open.\n\n"
+                      "Everything shown for the collections you opened, and the extra folders, has been written "
+                      "to it again.",
+                  wintest::AnswerMessageBox(program.Id(), "Note", 10s));
+        EXPECT_TRUE(program.WaitForExit(10s));
+        EXPECT_EQ(replacement + folders + shown, FileBytes());
+    }
+}
+
 }  // namespace

@@ -58,9 +58,29 @@ struct UninstallStep : ::testing::Test {
             EXPECT_EQ("Step 1 for Uninstalling completed.", wintest::AnswerMessageBox(settings.Id(), "Note", 10s));
         }
     }
+    // Every setting gone; only the note that the older file was imported
+    // stays, so that no later start imports it again.
     static bool NothingStored()
     {
-        return !wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2") &&
+        HKEY config = nullptr;
+        DWORD values = 0, subkeys = 0, imported = 0, size = sizeof imported;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2", 0, KEY_READ, &config) == ERROR_SUCCESS) {
+            RegQueryInfoKeyA(config, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                             nullptr, nullptr);
+            RegCloseKey(config);
+        }
+        if (subkeys != 1 || values != 0 ||
+            RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", 0, KEY_READ, &config) !=
+                ERROR_SUCCESS)
+            return false;
+        RegQueryInfoKeyA(config, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                         nullptr, nullptr);
+        bool onlyTheNote = subkeys == 0 && values == 1 &&
+                           RegQueryValueExA(config, "OlderFileImported", nullptr, nullptr,
+                                            reinterpret_cast<BYTE*>(&imported), &size) == ERROR_SUCCESS &&
+                           imported == 1;
+        RegCloseKey(config);
+        return onlyTheNote &&
                wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen") &&
                GetFileAttributesA((wintest::WindowsFolder() + "\\Tombolix2.ini").c_str()) == INVALID_FILE_ATTRIBUTES;
     }
@@ -74,6 +94,31 @@ TEST_F(UninstallStep, ThenOkClosesTheResidentInstanceAndRemovesEveryStoredSettin
     EXPECT_TRUE(settings.WaitForExit(10s));
     EXPECT_TRUE(tray->WaitForExit(10s));
     EXPECT_TRUE(NothingStored());
+}
+
+// Neither the older version's file nor the copy that Windows kept for the
+// 32-bit program brings anything back at a later start.
+TEST_F(UninstallStep, NothingTheStepRemovedComesBackAtTheNextStart)
+{
+    const std::string windows = wintest::WindowsFolder();
+    const std::string copy = wintest::VirtualStoreFolder() + "\\Tombolix2.ini";
+    wintest::WriteFileBytes(copy, "[Night]\r\nClock=1\\10\\1\\0\\\r\n");
+    wintest::WriteFileBytes(windows + "\\Tombolix.ini", "[Old]\r\nclock=7\\1\\20\\1\\\r\n");
+    Child settings("/c");
+    TakeStepOne(settings);
+    ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 5s));
+    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(copy.c_str()));
+
+    for (const char* mode : {"/p 1234", "/c"}) {
+        Child next(mode);
+        if (mode[1] == 'c') {
+            ASSERT_TRUE(wintest::AnswerSettingsSheet(next.Id(), false, 10s));
+        }
+        EXPECT_TRUE(next.WaitForExit(10s));
+        EXPECT_TRUE(NothingStored()) << mode;
+    }
+    DeleteFileA((windows + "\\Tombolix.ini").c_str());
 }
 
 TEST_F(UninstallStep, ThenCancelForgetsTheRequestWithEveryOtherChange)

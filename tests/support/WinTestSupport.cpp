@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <prsht.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstdlib>
@@ -54,6 +55,16 @@ std::string WindowsFolder()
 {
     char folder[MAX_PATH];
     GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string VirtualStoreFolder()
+{
+    char localData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData);
+    const std::string windows = WindowsFolder();
+    const std::string folder = std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\'));
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
     return folder;
 }
 

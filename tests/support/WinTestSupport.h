@@ -24,6 +24,8 @@ std::string SystemFolder();
 // The 32-bit system folder of 64-bit Windows (the tests run there).
 std::string SystemWow64Folder();
 std::string WindowsFolder();
+// The user's VirtualStore counterpart of the Windows folder, made if missing.
+std::string VirtualStoreFolder();
 
 // A started copy of the program; the handles are closed with the object.
 class Child {
