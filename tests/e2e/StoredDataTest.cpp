@@ -348,4 +348,46 @@ TEST_F(StoredData, AFileDeletedOrReplacedUnderTheSheetGetsEverythingItShowsAndAN
     }
 }
 
+// Files edited by hand, as the profile functions read them: a plain OK
+// leaves every byte, and what it reads stays what the user wrote.
+TEST_F(StoredData, APlainOkLeavesAHandEditedFileByteForByte)
+{
+    CreateDirectoryA(many.c_str(), nullptr);
+    for (const char* name : {"Alpha", "Beta", "Clock"}) {
+        created.push_back(many + "\\" + name + ".scr");
+        wintest::WriteFileBytes(created.back(), "");
+    }
+    // Every found screen saver has its key and the collection both of its
+    // own: nothing is left for a plain OK to add.
+    const std::string rest = "Beta=2\\15\\0\\0\\\r\nTombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=" + many + "*\r\n";
+    const struct {
+        const char* what;
+        std::string collection, text;
+    } files[] = {
+        {"a byte-order mark and a name in UTF-8", "N\xFCit",
+         "\xEF\xBB\xBF[N\xC3\xBCit]\r\nAlpha=1\\10\\1\\0\\\r\nClock=0\\5\\0\\0\\\r\nTombolixCycle=1\r\n" + rest},
+        {"blanks the platforms trim otherwise", "Default",
+         "[Default]\r\n\vAlpha=1\\10\\1\\0\\\r\nClock\f=2\\5\\0\\1\\\r\nTombolixCycle=0\r\n" + rest},
+        {"the cycle flag in other letters", "Default",
+         "[Default]\r\nAlpha=1\\10\\1\\0\\\r\nClock=0\\5\\0\\0\\\r\ntombolixcycle=1\r\n" + rest},
+        {"one key in two spellings", "Default",
+         "[Default]\r\nALPHA=1\\10\\1\\0\\\r\nClock=0\\5\\0\\0\\\r\nAlpha=2\\15\\0\\0\\\r\nTombolixCycle=0\r\n" + rest},
+        {"a remark after a value", "Default",
+         "[Default]\r\nAlpha=1\\10\\1\\0\\ ; my favourite\r\nClock=0\\5\\0\\0\\\r\nTombolixCycle=0\r\n" + rest},
+        {"a section twice", "Night",
+         "[Night]\r\nAlpha=1\\10\\1\\0\\\r\nClock=0\\5\\0\\0\\\r\nTombolixCycle=0\r\n" + rest +
+             "[night]\r\nClock=1\\10\\1\\0\\\r\n"},
+    };
+    for (const auto& file : files) {
+        wintest::WriteCollectionsFile(file.text);
+        wintest::SetConfigString("Current", file.collection);
+        Child program("/c");
+        HWND sheet = WaitForSheet(program);
+        ASSERT_TRUE(sheet) << file.what;
+        EXPECT_EQ(1, SelectedCount(sheet)) << file.what;
+        ASSERT_TRUE(Confirm(program, 10s)) << file.what;
+        EXPECT_EQ(file.text, FileBytes()) << file.what;
+    }
+}
+
 }  // namespace
