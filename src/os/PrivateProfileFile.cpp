@@ -181,17 +181,27 @@ bool CPrivateProfileFile::WriteKeys(const std::string& section, const std::vecto
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
     return Journaled([&] {
-        ReleaseProfileCache(fileName);
-        HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        std::string text;
-        bool read = ReadFileWhole(file, text);
-        std::optional<std::string> edited = read ? EditSection(text, section, changes, FoldLetterCase) : std::nullopt;
-        bool written = edited && WriteFileWhole(file, *edited);
-        CloseHandle(file);
-        if (read && !edited) return WriteKeysThroughProfileFunctions(section, changes);
-        return written;
+        bool declined = false;
+        bool written = RewriteWhole(
+            [&](const std::string& text) { return EditSection(text, section, changes, FoldLetterCase); }, declined);
+        return declined ? WriteKeysThroughProfileFunctions(section, changes) : written;
     });
+}
+
+template <typename Edit>
+bool CPrivateProfileFile::RewriteWhole(Edit edit, bool& declined)
+{
+    ReleaseProfileCache(fileName);
+    HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::string text;
+    std::optional<std::string> edited;
+    bool read = ReadFileWhole(file, text);
+    if (read) edited = edit(text);
+    declined = read && !edited;
+    bool written = edited && WriteFileWhole(file, *edited);
+    CloseHandle(file);
+    return written;
 }
 
 // A few keys one by one; many in one write of the whole section, which the
@@ -222,17 +232,13 @@ bool CPrivateProfileFile::Append(const std::string& addition)
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
     return Journaled([&] {
-        ReleaseProfileCache(fileName);
-        HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        std::string text;
-        bool written = ReadFileWhole(file, text);
-        if (written) {
-            if (!text.empty() && text.back() != '\n') text += "\r\n";
-            written = WriteFileWhole(file, text + addition);
-        }
-        CloseHandle(file);
-        return written;
+        bool declined = false;
+        return RewriteWhole(
+            [&](std::string text) -> std::optional<std::string> {
+                if (!text.empty() && text.back() != '\n') text += "\r\n";
+                return text + addition;
+            },
+            declined);
     });
 }
 

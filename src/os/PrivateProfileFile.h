@@ -37,6 +37,10 @@ private:
     bool Write(const char* section, const char* key, const char* value);
     bool WriteThroughProfileFunctions(const char* section, const char* key, const char* value);
     bool WriteKeysThroughProfileFunctions(const std::string& section, const std::vector<KeyChange>& changes);
+    // The file read whole through one handle and written back as edit makes
+    // it; an edit that gives none leaves it as it is and sets declined.
+    template <typename Edit>
+    bool RewriteWhole(Edit edit, bool& declined);
     // Runs one save with the file recorded first: whole or not at all.
     template <typename Save>
     bool Journaled(Save save);
