@@ -170,10 +170,10 @@ CSaverEntry* CSession::ChooseNotAbandoned()
     // stored position, negative ones too, twice the entries' number of
     // choices pass every place. The draw gives an abandoned entry only at
     // its edges (a draw of exactly 1, weights of 0), so it draws again.
-    size_t tries = 2 * collection->GetEntries().size();
-    for (size_t i = 0; i < tries; ++i) {
+    // An empty collection still makes its one choice (a draw, by weight).
+    for (size_t tries = 2 * collection->GetEntries().size();; --tries) {
         CSaverEntry* entry = collection->ChooseNext(random);
-        if (!WasAbandoned(entry->GetName())) return entry;
+        if (!entry || !WasAbandoned(entry->GetName())) return entry;
+        if (tries <= 1) return nullptr;
     }
-    return nullptr;
 }

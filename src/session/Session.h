@@ -43,8 +43,8 @@ private:
     LaunchOutcome Start(const std::string& name);
     // Asks the child to close, then presses Home; lets it be if it stays.
     void Interrupt();
-    // The child stays running unasked: it is never started again in this
-    // session, or copies of it would pile up at every turn.
+    // The child ignored both requests and runs on: it is not started again
+    // in this session, or a copy of it would pile up at each of its turns.
     void Abandon();
     bool WasAbandoned(const std::string& name) const;
     // The collection's next choice that was not abandoned; none when the
