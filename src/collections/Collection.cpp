@@ -258,3 +258,11 @@ std::vector<std::string> ListCollectionNames(IProfileFile& file)
         if (!IsInternalSection(section) && seen.insert(LowerCase(section)).second) names.push_back(std::move(section));
     return names;
 }
+
+void CCollection::WithdrawFromDraw(const std::string& entryName)
+{
+    auto found = entries.find(entryName);
+    if (found == entries.end() || !found->second.IsSelected()) return;
+    found->second.SetSelected(false);
+    totalWeight -= static_cast<float>(found->second.Weight());
+}

@@ -71,6 +71,11 @@ public:
     // The entry that the draw r (0 to 1) picks by weight.
     CSaverEntry* PickByWeight(float r);
 
+    // Leaves the entry out of the draw by weight from now on: it counts as
+    // not selected and its weight leaves the total. Only in memory; the
+    // file keeps the user's selection.
+    void WithdrawFromDraw(const std::string& entryName);
+
 private:
     CSaverEntry* ChooseInOrder();
     // Selected entries passing the filter, by order number, ties in file order.

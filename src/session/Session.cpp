@@ -1,5 +1,9 @@
 #include "session/Session.h"
 
+#include "collections/StoredNames.h"
+
+#include <algorithm>
+
 namespace {
 constexpr int waitSleeps = 12;
 constexpr int sleepMs = 1000;
@@ -35,14 +39,22 @@ bool CSession::LaunchNext(bool useBlanker)
     childProcessId = 0;
     if (useBlanker && !rules.blankerName.empty()) {
         host.Trace("switch to the blanker " + rules.blankerName);
-        result = Start(rules.blankerName) == LaunchOutcome::Started;
         blankerRunning = true;
-        if (!result) host.Trace("could not start the blanker " + rules.blankerName);
+        if (WasAbandoned(rules.blankerName)) {
+            // Its abandoned copy still runs and covers the screen.
+            result = false;
+            host.Trace("the blanker " + rules.blankerName + " was abandoned in this session; not started again");
+        } else {
+            result = Start(rules.blankerName) == LaunchOutcome::Started;
+            if (!result) host.Trace("could not start the blanker " + rules.blankerName);
+        }
     } else {
-        currentEntry = collection->ChooseNext(random);
+        currentEntry = ChooseNotAbandoned();
         if (!currentEntry) {
             result = false;
-            host.Trace("nothing to start: no screen saver is selected");
+            host.Trace(collection->GetEntries().empty()
+                           ? "nothing to start: no screen saver is selected"
+                           : "nothing to start: every screen saver left to choose was abandoned in this session");
         } else {
             const std::string& name = currentEntry->GetName();
             LaunchOutcome outcome = Start(name);
@@ -131,7 +143,37 @@ void CSession::Interrupt()
         host.PostHomeKey(childWindow, true);
         if (host.IsWindow(childWindow)) host.PostHomeKey(childWindow, false);
         // A child that is still running is left to itself, never terminated.
-        if (WaitForChildEnd()) host.Trace("abandoned " + childName + ": it still runs");
+        if (WaitForChildEnd()) Abandon();
     }
     ReleaseChild();
+}
+
+void CSession::Abandon()
+{
+    host.Trace("abandoned " + childName + ": it still runs; not started again in this session");
+    abandoned.push_back(childName);
+    // The draw by weight leaves it out of its total. In list order it keeps
+    // its place, which the position passes over: taking it out there would
+    // hand its turn to the last entry instead.
+    if (!collection->GetCycle()) collection->WithdrawFromDraw(childName);
+}
+
+bool CSession::WasAbandoned(const std::string& name) const
+{
+    return std::any_of(abandoned.begin(), abandoned.end(),
+                       [&](const std::string& gone) { return SameName(gone, name); });
+}
+
+CSaverEntry* CSession::ChooseNotAbandoned()
+{
+    // In list order each choice moves the position on by one; from any
+    // stored position, negative ones too, twice the entries' number of
+    // choices pass every place. The draw gives an abandoned entry only at
+    // its edges (a draw of exactly 1, weights of 0), so it draws again.
+    // An empty collection still makes its one choice (a draw, by weight).
+    for (size_t tries = 2 * collection->GetEntries().size();; --tries) {
+        CSaverEntry* entry = collection->ChooseNext(random);
+        if (!entry || !WasAbandoned(entry->GetName())) return entry;
+        if (tries <= 1) return nullptr;
+    }
 }

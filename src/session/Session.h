@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CRandom;
 
@@ -42,6 +43,13 @@ private:
     LaunchOutcome Start(const std::string& name);
     // Asks the child to close, then presses Home; lets it be if it stays.
     void Interrupt();
+    // The child ignored both requests and runs on: it is not started again
+    // in this session, or a copy of it would pile up at each of its turns.
+    void Abandon();
+    bool WasAbandoned(const std::string& name) const;
+    // The collection's next choice that was not abandoned; none when the
+    // choice gives abandoned ones only, or nothing at all.
+    CSaverEntry* ChooseNotAbandoned();
     void EndSession(const std::string& reason);
     // Up to 12 one-second sleeps; true when the child still runs after them.
     bool WaitForChildEnd();
@@ -60,4 +68,5 @@ private:
     int64_t launchTime = 0;
     CSaverEntry* currentEntry = nullptr;
     bool blankerRunning = false;
+    std::vector<std::string> abandoned;
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <thread>
@@ -138,6 +139,43 @@ TEST_F(Session, AScreenSaverIgnoringTheCloseRequestGetsTheHomeKey)
     EXPECT_GE(std::chrono::steady_clock::now() - closed, 11s);
     EXPECT_TRUE(fixtures.WaitForLine("AfterHome start \"" + system + "\\AfterHome.scr\" /s", 10s));
     EXPECT_EQ((Lines{"HomeOnly", "AfterHome"}), Starts());
+}
+
+TEST_F(Session, AScreenSaverAbandonedOnceIsNotStartedAgain)
+{
+    wintest::TraceFolder trace("TombolixAbandonTrace");
+    fixtures.Install(system, "DeafOnce");
+    fixtures.Install(system, "Steady");
+    wintest::WriteCollectionsFile("[Default]\r\nDeafOnce=2\\0\\1\\0\\\r\nSteady=2\\0\\1\\1\\\r\n"
+                                  "TombolixCycle=1\r\n");
+    auto messages = [&] {
+        Lines lines;
+        for (const std::string& line : trace.Lines()) lines.push_back(line.substr(std::min<size_t>(12, line.size())));
+        return lines;
+    };
+    auto count = [](const Lines& lines, const std::string& line) { return std::count(lines.begin(), lines.end(), line); };
+    const std::string abandoned = ".\\Session : abandoned DeafOnce: it still runs; not started again in this session";
+
+    Child program("/s");
+    ASSERT_TRUE(wintest::WaitUntil([&] { return count(messages(), abandoned) == 1; }, 60s)) << Starts().size();
+    // Two more turns of the deaf one pass while Steady runs three times.
+    ASSERT_TRUE(wintest::WaitUntil([&] { return count(Starts(), "Steady") >= 3; }, 60s));
+    Lines starts = Starts();
+    EXPECT_EQ(1, count(starts, "DeafOnce"));
+    EXPECT_EQ((Lines{"DeafOnce", "Steady", "Steady", "Steady"}), Lines(starts.begin(), starts.begin() + 4));
+    Lines traced = messages();
+    EXPECT_EQ(1, count(traced, abandoned));
+    EXPECT_EQ(1, count(traced, ".\\Session : start DeafOnce from " + system + "\\DeafOnce.scr"));
+    EXPECT_EQ((Lines{".\\Session : start DeafOnce from " + system + "\\DeafOnce.scr", ".\\Session : close DeafOnce",
+                     ".\\Session : Home key to DeafOnce", abandoned,
+                     ".\\Session : start Steady from " + system + "\\Steady.scr"}),
+              Lines(traced.begin() + 1, traced.begin() + 6));
+    // Left running, not ended by force.
+    EXPECT_NE(nullptr, FindWindowA("TombolixFixture", "DeafOnce"));
+    EXPECT_FALSE(fixtures.WaitForLine("DeafOnce end", 0ms));
+    EXPECT_TRUE(program.Running());
+    // The user's selection stays as stored.
+    EXPECT_EQ("2\\0\\1\\0\\", wintest::ReadProfileString("Tombolix2.ini", "Default", "DeafOnce"));
 }
 
 TEST_F(Session, KeepsWatchingAScreenSaverWithoutAWindowUntilItEnds)
