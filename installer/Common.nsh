@@ -21,7 +21,7 @@
 
 ; Exit codes besides NSIS's own 0 (done), 1 (cancelled) and 2 (aborted).
 !define EXIT_SETTINGS_OPEN 3   ; a Tombolix settings window is open: nothing was changed
-!define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed
+!define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed (the setup then changed nothing)
 !define EXIT_BUSY 5            ; another Tombolix setup or uninstall kept running
 !define EXIT_FOREIGN_FILES 6   ; the folder holds files of Tombolix's names that are not Tombolix's
 !define EXIT_WRONG_SETUP 7     ; the 32-bit setup on 64-bit Windows: nothing was changed

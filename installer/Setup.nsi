@@ -246,8 +246,9 @@ Section "Tombolix" SecProgram
   IntOp $0 $0 + $4
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 
-  ; A move leaves nothing of the earlier install behind, and nothing else
-  ; of its folder goes: its uninstaller would now take it for the program's.
+  ; A move takes the earlier install's files out of its folder, by name, and
+  ; the folder when that leaves it empty: an uninstaller left there would
+  ; remove the new install.
   ${If} $OldFolder != ""
     Delete "$OldFolder\Uninstall.exe"
     StrCpy $R0 $OldFolder
