@@ -143,12 +143,18 @@ struct Installer : ::testing::Test {
     void SetUp() override
     {
         wintest::ClearStoredSettings();
-        Uninstall();
+        UninstallWhatIsRecorded();
     }
     void TearDown() override
     {
-        Uninstall();
+        UninstallWhatIsRecorded();
         wintest::ClearStoredSettings();
+    }
+    // Wherever a scenario that failed left the install.
+    void UninstallWhatIsRecorded() const
+    {
+        Uninstall(RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
+        Uninstall();
     }
 
     static DWORD Install(const std::string& arguments = "/S")
@@ -159,7 +165,7 @@ struct Installer : ::testing::Test {
     // The uninstaller's exit code; its own file goes just after it ends.
     DWORD Uninstall(const std::string& folder = "") const
     {
-        const std::string program = (folder.empty() ? installed : folder) + "\\Uninstall.exe";
+        const std::string program = (folder.empty() || folder == "(missing)" ? installed : folder) + "\\Uninstall.exe";
         if (!Exists(program)) return 0;
         wintest::Child run(program, "/S");
         DWORD code = run.WaitForExit(60s) ? run.ExitCode() : 9999;
