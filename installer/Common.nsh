@@ -6,6 +6,7 @@
 !include "LogicLib.nsh"
 !include "x64.nsh"
 !include "WinMessages.nsh"
+!include "${HELP_PICTURES}"
 
 !define PRODUCT "Tombolix Screensaver"
 !define VERSION "2.0.4.1"
@@ -20,10 +21,11 @@
 
 ; Exit codes besides NSIS's own 0 (done), 1 (cancelled) and 2 (aborted).
 !define EXIT_SETTINGS_OPEN 3   ; a Tombolix settings window is open: nothing was changed
-!define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed
+!define EXIT_FILE_IN_USE 4     ; a file could not be replaced or removed (the setup then changed nothing)
 !define EXIT_BUSY 5            ; another Tombolix setup or uninstall kept running
 !define EXIT_FOREIGN_FILES 6   ; the folder holds files of Tombolix's names that are not Tombolix's
 !define EXIT_WRONG_SETUP 7     ; the 32-bit setup on 64-bit Windows: nothing was changed
+!define EXIT_NOT_INSTALLED_HERE 8 ; Uninstall.exe outside the installed Tombolix's folder: nothing was removed
 
 SetCompressor /SOLID lzma
 Name "${PRODUCT}"
@@ -37,8 +39,10 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
 ;   $ScreenSaverPath  the screen saver's path as 64-bit Windows sees it too
 ;   $TrayWasRunning   a resident instance was running and has been closed
+;   $TrayMutexExisted the resident instance's mutex existed before closing
 Var ScreenSaverPath
 Var TrayWasRunning
+Var TrayMutexExisted
 
 ; A 32-bit setup writes into the 32-bit system folder through the name
 ; System32; what it records must name the folder where the file really is,
@@ -53,6 +57,41 @@ Var TrayWasRunning
     ${EndIf}
   !endif
 !macroend
+
+; $R0 spelt so that two names of one folder compare equal (StrCmp ignores
+; case): short names made long, no final backslash.
+Function NormalizeFolder
+  System::Call 'kernel32::GetLongPathNameW(w R0, w .R1, i ${NSIS_MAX_STRLEN}) i .R2'
+  ${If} $R2 > 0
+  ${AndIf} $R2 < ${NSIS_MAX_STRLEN}
+    StrCpy $R0 $R1
+  ${EndIf}
+  StrCpy $R1 $R0 1 -1
+  ${If} $R1 == "\"
+    StrCpy $R0 $R0 -1
+  ${EndIf}
+FunctionEnd
+
+; $R0: the folder of the install that the installed-programs entry records,
+; normalized, "" when there is none. FindScreenSaverPath comes first: it
+; picks the registry view.
+Function ReadInstalledFolder
+  ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R0 != ""
+    Call NormalizeFolder
+  ${EndIf}
+FunctionEnd
+
+; The help page and its pictures in the program folder $R0, exactly the
+; files the setup puts there; the pictures' folder only when left empty.
+!macro RemoveHelpPicture Name
+  Delete "$R0\screenshots\${Name}"
+!macroend
+Function RemoveHelpFiles
+  Delete "$R0\Tombolix.htm"
+  !insertmacro ForEachHelpPicture RemoveHelpPicture
+  RMDir "$R0\screenshots"
+FunctionEnd
 
 ; One setup or uninstall at a time, machine-wide; the handle stays open until
 ; the process ends. A run that waited a minute in vain changes nothing.
@@ -99,7 +138,8 @@ Function FindOwnWindow
 FunctionEnd
 
 ; Asks each such window to close, the way the user would, and waits for its
-; process until the tick count $R9; $R7 becomes 1 when one was found.
+; process until the tick count $R9; $R7 becomes 1 when one of them was not a
+; session's.
 Function CloseOwnWindows
   StrCpy $R0 0
   ${Do}
@@ -107,7 +147,10 @@ Function CloseOwnWindows
     ${If} $R0 == 0
       Return
     ${EndIf}
-    StrCpy $R7 1
+    System::Call 'user32::GetClassNameW(p R0, w .R3, i 256)'
+    ${If} $R3 != "BrackwenTombolixSession"
+      StrCpy $R7 1
+    ${EndIf}
     SendMessage $R0 ${WM_CLOSE} 0 0 /TIMEOUT=1000
     System::Call 'kernel32::GetTickCount() i .R8'
     IntOp $R8 $R9 - $R8
@@ -143,15 +186,26 @@ Function CloseTombolix
     Abort
 
   closing:
+  ; Held by a running resident instance, of this version or an earlier one.
+  StrCpy $TrayMutexExisted 0
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "BrackwenTombolix") p .R3'
+  ${If} $R3 P<> 0
+    StrCpy $TrayMutexExisted 1
+    System::Call 'kernel32::CloseHandle(p R3)'
+  ${EndIf}
   System::Call 'kernel32::GetTickCount() i .R9'
   IntOp $R9 $R9 + 5000
-  StrCpy $R7 0
-  StrCpy $R5 "BrackwenTombolixTray"
+  ; Sessions first: their windows bear the title of an earlier version's.
+  StrCpy $R5 "BrackwenTombolixSession"
   StrCpy $R6 ""
   Call CloseOwnWindows
+  StrCpy $R7 0
+  StrCpy $R5 "BrackwenTombolixTray"
+  Call CloseOwnWindows
   StrCpy $TrayWasRunning $R7
-  ; Earlier versions' windows had no class of their own; what ran then with
-  ; the resident instance switched on was most likely it.
+  ; Earlier versions' windows had no class of their own, and their session's
+  ; looked like their resident instance's: one of them was most likely the
+  ; resident instance when that was switched on and its mutex was held.
   StrCpy $R7 0
   StrCpy $R5 ""
   StrCpy $R6 "${TITLE}"
@@ -159,12 +213,11 @@ Function CloseTombolix
   ReadRegDWORD $0 HKCU "${CONFIG_KEY}" "UseTray"
   ${If} $R7 == 1
   ${AndIf} $0 == 1
+  ${AndIf} $TrayMutexExisted == 1
     StrCpy $TrayWasRunning 1
   ${EndIf}
-  StrCpy $R5 "BrackwenTombolixSession"
-  StrCpy $R6 ""
-  Call CloseOwnWindows
   StrCpy $R1 "Blank Screen.scr"
   StrCpy $R5 "BlankScreenSaver"
+  StrCpy $R6 ""
   Call CloseOwnWindows
 FunctionEnd

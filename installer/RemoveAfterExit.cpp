@@ -23,6 +23,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // Another uninstaller started from the same file may hold it a while.
     for (int attempt = 0; attempt < 120; ++attempt) {
         if (DeleteFileW(file) || GetFileAttributesW(file) == INVALID_FILE_ATTRIBUTES) {
+            // A deleted file stays in its folder while a handle to it is
+            // still open, as the ended uninstaller's image may be a moment.
+            for (int wait = 0; wait < 100 && GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES; ++wait) Sleep(100);
             wchar_t folder[MAX_PATH * 4];
             lstrcpynW(folder, file, sizeof folder / sizeof *folder);
             if (wchar_t* lastSeparator = wcsrchr(folder, L'\\')) *lastSeparator = L'\0';

@@ -20,7 +20,6 @@ Unicode true
 
 !include "MUI2.nsh"
 !include "Common.nsh"
-!include "${HELP_PICTURES}"
 
 OutFile "${OUTFILE}"
 ; A file that cannot be written stops the setup instead of being skipped.
@@ -57,43 +56,100 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${EndIf}
 !macroend
 
-; Stops the run with Retry and Cancel while the file $0 cannot be written:
-; silent mode, and Cancel, end it with EXIT_FILE_IN_USE.
-Function EnsureReplaceable
-  retry:
-    IfFileExists $0 0 done
-    ClearErrors
-    FileOpen $1 $0 a
-    IfErrors 0 writable
-    MessageBox MB_RETRYCANCEL|MB_ICONSTOP \
-      "$0 is in use and cannot be replaced. Close the program that uses it, then press Retry." \
-      /SD IDCANCEL IDRETRY retry
-    SetErrorLevel ${EXIT_FILE_IN_USE}
-    Abort
-  writable:
-    FileClose $1
-  done:
+; The 32-bit program that earlier setups put into SysWOW64 on 64-bit Windows.
+!define OLD_32BIT_SAVER "$WINDIR\SysWOW64\Tombolix2.scr"
+!define OLD_32BIT_BLANKER "$WINDIR\SysWOW64\Blank Screen.scr"
+
+; The folder of the install that this one moves from: the one recorded among
+; the installed programs when it is not $INSTDIR, else "".
+Var OldFolder
+
+; An update brings back the resident instance it had to close, and only that,
+; from where it ran when the setup ends before replacing it.
+Function RestartTray
+  ${If} $TrayWasRunning == 1
+    StrCpy $0 "$SYSDIR\Tombolix2.scr"
+    !if "${ARCH}" == "amd64"
+      ${IfNot} ${FileExists} $0
+        StrCpy $0 "${OLD_32BIT_SAVER}"
+      ${EndIf}
+    !endif
+    Exec '"$0" /tray'
+  ${EndIf}
 FunctionEnd
 
-; $0: the first file in the program folder that has one of Tombolix's names
-; but is not Tombolix's, "" when there is none. The files of an earlier
-; install in the same folder are Tombolix's.
+; Stops the run with Retry and Cancel while the file $0 cannot be opened
+; with the access $1 that replacing (GENERIC_WRITE) or removing it (and
+; DELETE) needs: silent mode, and Cancel, end it with EXIT_FILE_IN_USE.
+; Nothing has changed yet but the closing of Tombolix, which is undone.
+Function EnsureChangeable
+  retry:
+    IfFileExists $0 0 done
+    ; Sharing everything, so that only what others deny counts.
+    System::Call 'kernel32::CreateFileW(w r0, i r1, i 7, p 0, i 3, i 0, p 0) p .r2'
+    ${If} $2 P<> -1
+      System::Call 'kernel32::CloseHandle(p r2)'
+      Goto done
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONSTOP \
+      "$0 is in use and cannot be replaced or removed. Close the program that uses it, then press Retry." \
+      /SD IDCANCEL IDRETRY retry
+    Call RestartTray
+    SetErrorLevel ${EXIT_FILE_IN_USE}
+    Abort
+  done:
+FunctionEnd
+!define TO_REPLACE 0x40000000
+!define TO_REMOVE 0x40010000
+!macro EnsureChangeable File Access
+  StrCpy $0 "${File}"
+  StrCpy $1 ${Access}
+  Call EnsureChangeable
+!macroend
+
+!macro CheckHelpPicture Name
+  !insertmacro EnsureChangeable "$INSTDIR\screenshots\${Name}" ${TO_REPLACE}
+  ${If} $OldFolder != ""
+    !insertmacro EnsureChangeable "$OldFolder\screenshots\${Name}" ${TO_REMOVE}
+  ${EndIf}
+!macroend
+
+; Every file that the run replaces or removes, before it changes any.
+Function CheckEveryFile
+  !insertmacro EnsureChangeable "$SYSDIR\Tombolix2.scr" ${TO_REPLACE}
+  !insertmacro EnsureChangeable "$SYSDIR\Blank Screen.scr" ${TO_REPLACE}
+  !if "${ARCH}" == "amd64"
+    !insertmacro EnsureChangeable "${OLD_32BIT_SAVER}" ${TO_REMOVE}
+    !insertmacro EnsureChangeable "${OLD_32BIT_BLANKER}" ${TO_REMOVE}
+  !endif
+  !insertmacro EnsureChangeable "$INSTDIR\Uninstall.exe" ${TO_REPLACE}
+  !insertmacro EnsureChangeable "$INSTDIR\Tombolix.htm" ${TO_REPLACE}
+  ${If} $OldFolder != ""
+    !insertmacro EnsureChangeable "$OldFolder\Uninstall.exe" ${TO_REMOVE}
+    !insertmacro EnsureChangeable "$OldFolder\Tombolix.htm" ${TO_REMOVE}
+  ${EndIf}
+  !insertmacro ForEachHelpPicture CheckHelpPicture
+FunctionEnd
+
+; $OldFolder, and $0: the first file in the program folder that has one of
+; Tombolix's names but is not Tombolix's, "" when there is none. The files of
+; the recorded install in the same folder are Tombolix's.
 Function FindForeignFile
   StrCpy $0 ""
-  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ; The folder page may show the folder with a final backslash.
-  StrCpy $2 $INSTDIR 1 -1
-  StrCpy $3 $INSTDIR
-  StrCmp $2 "\" 0 +2
-  StrCpy $3 $INSTDIR -1
-  StrCmp $1 $3 done
+  Call ReadInstalledFolder
+  StrCpy $OldFolder $R0
+  StrCpy $R0 $INSTDIR
+  Call NormalizeFolder
+  ${If} $OldFolder == $R0
+    StrCpy $OldFolder ""
+    Return
+  ${EndIf}
   ${If} ${FileExists} "$INSTDIR\Tombolix.htm"
     StrCpy $0 "$INSTDIR\Tombolix.htm"
   ${ElseIf} ${FileExists} "$INSTDIR\Uninstall.exe"
     StrCpy $0 "$INSTDIR\Uninstall.exe"
   ${EndIf}
   !insertmacro ForEachHelpPicture FindHelpPicture
-  done:
 FunctionEnd
 
 !define FOREIGN_FILE_TEXT "already holds $0, which is not Tombolix's. Choose another folder for Tombolix."
@@ -121,10 +177,6 @@ Function .onInit
   !insertmacro FindScreenSaverPath
 FunctionEnd
 
-; The 32-bit program that earlier setups put into SysWOW64 on 64-bit Windows.
-!define OLD_32BIT_SAVER "$WINDIR\SysWOW64\Tombolix2.scr"
-!define OLD_32BIT_BLANKER "$WINDIR\SysWOW64\Blank Screen.scr"
-
 Section "Tombolix" SecProgram
   SectionIn RO
   Call TakeSetupLock
@@ -134,19 +186,10 @@ Section "Tombolix" SecProgram
     SetErrorLevel ${EXIT_FOREIGN_FILES}
     Abort
   ${EndIf}
-  ; A running Tombolix holds its files open; nothing is changed before both
-  ; can be replaced.
+  ; A running Tombolix holds its files open; nothing is changed before every
+  ; file can be replaced or removed.
   Call CloseTombolix
-  StrCpy $0 "$SYSDIR\Tombolix2.scr"
-  Call EnsureReplaceable
-  StrCpy $0 "$SYSDIR\Blank Screen.scr"
-  Call EnsureReplaceable
-  !if "${ARCH}" == "amd64"
-    StrCpy $0 "${OLD_32BIT_SAVER}"
-    Call EnsureReplaceable
-    StrCpy $0 "${OLD_32BIT_BLANKER}"
-    Call EnsureReplaceable
-  !endif
+  Call CheckEveryFile
 
   ; The uninstaller and the entry that starts it come first, so that an
   ; install that fails later can still be removed.
@@ -203,10 +246,17 @@ Section "Tombolix" SecProgram
   IntOp $0 $0 + $4
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 
-  ; An update brings back the resident instance it had to close, and only that.
-  ${If} $TrayWasRunning == 1
-    Exec '"$SYSDIR\Tombolix2.scr" /tray'
+  ; A move takes the earlier install's files out of its folder, by name, and
+  ; the folder when that leaves it empty: an uninstaller left there would
+  ; remove the new install.
+  ${If} $OldFolder != ""
+    Delete "$OldFolder\Uninstall.exe"
+    StrCpy $R0 $OldFolder
+    Call RemoveHelpFiles
+    RMDir "$OldFolder"
   ${EndIf}
+
+  Call RestartTray
 SectionEnd
 
 Section "Make Tombolix my screen saver" SecCurrent

@@ -16,7 +16,6 @@ Unicode true
 
 !include "MUI2.nsh"
 !include "Common.nsh"
-!include "${HELP_PICTURES}"
 
 OutFile "${OUTFILE}"
 Caption "${PRODUCT} Uninstall"
@@ -42,10 +41,6 @@ SpaceTexts none
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-!macro RemoveHelpPicture Name
-  Delete "$INSTDIR\screenshots\${Name}"
-!macroend
-
 ; Deletes the file $0; while it stays, Retry and Cancel, and silent mode
 ; and Cancel end the run with EXIT_FILE_IN_USE.
 Function RemoveOrStop
@@ -60,9 +55,33 @@ Function RemoveOrStop
   done:
 FunctionEnd
 
+; It removes the install that the installed-programs entry records, and only
+; from that folder: a copy elsewhere would take its own folder for the
+; program's and remove the files there of Tombolix's names. With none
+; recorded there is nothing to remove.
+Function CheckFolder
+  Call ReadInstalledFolder
+  ${If} $R0 == ""
+    MessageBox MB_OK|MB_ICONINFORMATION "Tombolix is not installed: there is nothing to remove." /SD IDOK
+    SetErrorLevel 0
+    Abort
+  ${EndIf}
+  StrCpy $INSTDIR $R0
+  StrCpy $R0 $EXEDIR
+  Call NormalizeFolder
+  ${If} $R0 != $INSTDIR
+    MessageBox MB_OK|MB_ICONSTOP \
+      "Tombolix is installed in $INSTDIR, and this uninstaller is not that install's. To remove Tombolix, uninstall ${PRODUCT} from the list of installed programs." \
+      /SD IDOK
+    SetErrorLevel ${EXIT_NOT_INSTALLED_HERE}
+    Abort
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
-  StrCpy $INSTDIR $EXEDIR
   !insertmacro FindScreenSaverPath
+  ; Abort here ends the run before any page shows.
+  Call CheckFolder
 FunctionEnd
 
 Section "Tombolix" SecProgram
@@ -70,6 +89,8 @@ Section "Tombolix" SecProgram
   ; Out of the program folder, which the working folder would hold.
   SetOutPath "$TEMP"
   Call TakeSetupLock
+  ; Another run may have removed or moved the install meanwhile.
+  Call CheckFolder
   Call CloseTombolix
   ; The files first: while one stays, the program stays listed among the
   ; installed programs, to be uninstalled again.
@@ -99,10 +120,9 @@ Section "Tombolix" SecProgram
   ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
-  Delete "$INSTDIR\Tombolix.htm"
-  !insertmacro ForEachHelpPicture RemoveHelpPicture
-  ; Only when empty: a folder the user chose keeps whatever else is in it.
-  RMDir "$INSTDIR\screenshots"
+  ; By name: a folder the user chose keeps whatever else is in it.
+  StrCpy $R0 $INSTDIR
+  Call RemoveHelpFiles
 SectionEnd
 
 Section /o "Also remove my collections and settings" SecSettings

@@ -3,11 +3,13 @@
 #include "WinTestSupport.h"
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstring>
+#include <map>
 #include <thread>
 
 namespace {
@@ -45,6 +47,14 @@ std::string RegistryBytes(HKEY root, const char* key, const char* name)
     return result == ERROR_SUCCESS ? std::string(value, size) : "(missing)";
 }
 
+void SetRegistryText(HKEY root, const char* key, const char* name, const std::string& value)
+{
+    HKEY opened;
+    RegCreateKeyA(root, key, &opened);
+    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+    RegCloseKey(opened);
+}
+
 std::string RegistryText(HKEY root, const char* key, const char* name)
 {
     std::string bytes = RegistryBytes(root, key, name);
@@ -59,6 +69,72 @@ DWORD RegistryNumber(HKEY root, const char* key, const char* name)
     return value;
 }
 
+std::string DocsFolder() { return wintest::ProgramFolder() + "\\..\\..\\..\\docs"; }
+
+// What the setup puts into a program folder, by name.
+std::vector<std::string> ProgramFolderFiles()
+{
+    std::vector<std::string> names{"Uninstall.exe", "Tombolix.htm"};
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((DocsFolder() + "\\screenshots\\*.png").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        names.push_back(std::string("screenshots\\") + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// Each file's bytes, "(missing)" for one that is not there.
+using Contents = std::map<std::string, std::string>;
+Contents ContentsOf(const std::vector<std::string>& paths)
+{
+    Contents contents;
+    for (const std::string& path : paths)
+        contents[path] = Exists(path) ? wintest::ReadFileBytes(path) : "(missing)";
+    return contents;
+}
+
+// Names each file that changed, without its bytes.
+void ExpectUnchanged(const Contents& before)
+{
+    for (const auto& [path, bytes] : before) {
+        std::string now = Exists(path) ? wintest::ReadFileBytes(path) : "(missing)";
+        EXPECT_TRUE(now == bytes) << path << " changed";
+    }
+}
+
+// A folder and everything in it, as a run that failed may have left it.
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName, path = folder + "\\" + name;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+int ProcessesOf(const char* fileName)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        count += lstrcmpiA(entry.szExeFile, fileName) == 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
 struct Installer : ::testing::Test {
     std::string system = wintest::SystemFolder();
     std::string installed = ProgramFilesFolder() + "\\Tombolix";
@@ -67,12 +143,18 @@ struct Installer : ::testing::Test {
     void SetUp() override
     {
         wintest::ClearStoredSettings();
-        Uninstall();
+        UninstallWhatIsRecorded();
     }
     void TearDown() override
     {
-        Uninstall();
+        UninstallWhatIsRecorded();
         wintest::ClearStoredSettings();
+    }
+    // Wherever a scenario that failed left the install.
+    void UninstallWhatIsRecorded() const
+    {
+        Uninstall(RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
+        Uninstall();
     }
 
     static DWORD Install(const std::string& arguments = "/S")
@@ -83,7 +165,7 @@ struct Installer : ::testing::Test {
     // The uninstaller's exit code; its own file goes just after it ends.
     DWORD Uninstall(const std::string& folder = "") const
     {
-        const std::string program = (folder.empty() ? installed : folder) + "\\Uninstall.exe";
+        const std::string program = (folder.empty() || folder == "(missing)" ? installed : folder) + "\\Uninstall.exe";
         if (!Exists(program)) return 0;
         wintest::Child run(program, "/S");
         DWORD code = run.WaitForExit(60s) ? run.ExitCode() : 9999;
@@ -178,7 +260,7 @@ TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
     // The shipped 64-bit programs, in the real system folder.
     for (const char* name : {"\\Tombolix2.scr", "\\Blank Screen.scr"})
         EXPECT_EQ(wintest::ReadFileBytes(wintest::ShippedFolder() + name), wintest::ReadFileBytes(system + name));
-    EXPECT_EQ(wintest::ReadFileBytes(wintest::ProgramFolder() + "\\..\\..\\..\\docs\\Tombolix.htm"),
+    EXPECT_EQ(wintest::ReadFileBytes(DocsFolder() + "\\Tombolix.htm"),
               wintest::ReadFileBytes(installed + "\\Tombolix.htm"));
     EXPECT_TRUE(Exists(uninstaller));
     EXPECT_EQ(installed + "\\", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder"));
@@ -454,6 +536,175 @@ TEST_F(Installer, RerunsAndTwoUninstallersAtOnceEndCleanWithNothingLeftBehind)
     EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
     EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+}
+
+TEST_F(Installer, AnInstallIntoAnotherFolderTakesTheEarlierOnesFilesOutOfItsFolder)
+{
+    const std::string a = "C:\\TombolixA", b = "C:\\TombolixB";
+    RemoveTree(a);
+    RemoveTree(b);
+    std::vector<std::string> inA, inB;
+    for (const std::string& name : ProgramFolderFiles()) {
+        inA.push_back(a + "\\" + name);
+        inB.push_back(b + "\\" + name);
+    }
+    ASSERT_EQ(0u, Install("/S /D=" + a));
+    wintest::WriteFileBytes(a + "\\notes.txt", "mine");
+    const Contents installedInA = ContentsOf(inA);
+
+    {
+        // A file to remove from the earlier folder that is in use stops the
+        // move before anything changes.
+        HeldFile held(a + "\\Tombolix.htm");
+        EXPECT_EQ(4u, Install("/S /D=" + b));
+    }
+    EXPECT_FALSE(Exists(b));
+    ExpectUnchanged(installedInA);
+    EXPECT_EQ(a, RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
+
+    ASSERT_EQ(0u, Install("/S /D=" + b));
+    for (const std::string& path : inA) EXPECT_FALSE(Exists(path)) << path;
+    EXPECT_FALSE(Exists(a + "\\screenshots"));
+    EXPECT_EQ("mine", wintest::ReadFileBytes(a + "\\notes.txt"));
+    for (size_t i = 1; i < inB.size(); ++i)   // after Uninstall.exe, the page and its pictures
+        EXPECT_TRUE(wintest::ReadFileBytes(DocsFolder() + inB[i].substr(b.size())) == wintest::ReadFileBytes(inB[i]))
+            << inB[i];
+    EXPECT_TRUE(installedInA.at(a + "\\Uninstall.exe") == wintest::ReadFileBytes(b + "\\Uninstall.exe"));
+    EXPECT_EQ(b, RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
+    EXPECT_EQ("\"" + b + "\\Uninstall.exe\" /S", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "QuietUninstallString"));
+    ExpectHelpOpens(b + "\\Tombolix.htm");
+
+    // Back into the earlier folder, which is Tombolix's again; the other one,
+    // left empty, goes.
+    ASSERT_EQ(0u, Install("/S /D=" + a));
+    ExpectUnchanged(installedInA);
+    EXPECT_FALSE(Exists(b));
+
+    ASSERT_EQ(0u, Install("/S /D=" + b));
+    EXPECT_EQ(0u, Uninstall(b));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(b); }, 30s));
+    EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
+    EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+    for (const std::string& path : inA) EXPECT_FALSE(Exists(path)) << path;
+    EXPECT_EQ("mine", wintest::ReadFileBytes(a + "\\notes.txt"));
+    RemoveTree(a);
+}
+
+// Puts the file's bytes back when it goes.
+struct RestoreFile {
+    std::string path, bytes = wintest::ReadFileBytes(path);
+    ~RestoreFile() { wintest::WriteFileBytes(path, bytes); }
+};
+
+TEST_F(Installer, AHelpPageHeldOpenStopsTheSetupBeforeItChangesAnythingAndTheTrayComesBack)
+{
+    ASSERT_EQ(0u, Install());
+    // An earlier install's files, told from this setup's by their bytes.
+    const std::string saver = system + "\\Tombolix2.scr";
+    std::vector<std::string> files{saver, system + "\\Blank Screen.scr"};
+    for (const std::string& name : ProgramFolderFiles()) files.push_back(installed + "\\" + name);
+    RestoreFile realUninstaller{uninstaller};
+    wintest::WriteFileBytes(saver, wintest::ReadFileBytes(saver) + "earlier");
+    for (size_t i = 1; i < files.size(); ++i) wintest::WriteFileBytes(files[i], "earlier " + files[i]);
+    SetRegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion", "2.0.3.0");
+    const Contents before = ContentsOf(files);
+
+    wintest::Child tray(saver, "/tray");
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    {
+        HeldFile held(installed + "\\Tombolix.htm");
+        EXPECT_EQ(4u, Install());
+    }
+    ExpectUnchanged(before);
+    EXPECT_EQ("2.0.3.0", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion"));
+    // The setup closed the tray to check its file, and brought it back.
+    EXPECT_TRUE(tray.WaitForExit(1s));
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    EXPECT_EQ(1, ProcessesOf("Tombolix2.scr"));
+
+    ASSERT_EQ(0u, Install());
+    EXPECT_TRUE(wintest::ReadFileBytes(wintest::ShippedFolder() + "\\Tombolix2.scr") == wintest::ReadFileBytes(saver));
+    EXPECT_TRUE(wintest::ReadFileBytes(DocsFolder() + "\\Tombolix.htm") ==
+                wintest::ReadFileBytes(installed + "\\Tombolix.htm"));
+    EXPECT_TRUE(realUninstaller.bytes == wintest::ReadFileBytes(uninstaller));
+    EXPECT_EQ("2.0.4.1", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion"));
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+}
+
+TEST_F(Installer, AnUninstallerOutsideTheInstalledFolderRemovesNothingAnywhere)
+{
+    ASSERT_EQ(0u, Install());
+    // The user's own page and pictures, two of them under the help page's
+    // names, beside a copy of the uninstaller.
+    const std::string mine = "C:\\MyPages", copy = mine + "\\Uninstall.exe";
+    RemoveTree(mine);
+    CreateDirectoryA(mine.c_str(), nullptr);
+    CreateDirectoryA((mine + "\\screenshots").c_str(), nullptr);
+    std::vector<std::string> users;
+    for (const char* name : {"\\Tombolix.htm", "\\screenshots\\x.png", "\\screenshots\\tray.png"}) {
+        wintest::WriteFileBytes(mine + name, std::string("my ") + name);
+        users.push_back(mine + name);
+    }
+    std::vector<std::string> files = users;
+    for (const std::string& name : ProgramFolderFiles()) files.push_back(installed + "\\" + name);
+    files.insert(files.end(), {copy, system + "\\Tombolix2.scr", system + "\\Blank Screen.scr"});
+    ASSERT_TRUE(CopyFileA(uninstaller.c_str(), copy.c_str(), TRUE));
+    const Contents before = ContentsOf(files);
+    const std::vector<std::string> temporary = TemporaryFiles();
+
+    wintest::Child silent(copy, "/S");
+    ASSERT_TRUE(silent.WaitForExit(60s));
+    EXPECT_EQ(8u, silent.ExitCode());
+    wintest::Child shown(copy, "");
+    EXPECT_EQ("Tombolix is installed in " + installed +
+                  ", and this uninstaller is not that install's. To remove Tombolix, uninstall Tombolix Screensaver "
+                  "from the list of installed programs.",
+              wintest::AnswerMessageBox(shown.Id(), "Tombolix Screensaver Uninstall", 20s));
+    ASSERT_TRUE(shown.WaitForExit(10s));
+    EXPECT_EQ(8u, shown.ExitCode());
+    // A helper that removes an uninstaller's file would still be in the
+    // temporary folder.
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+    ExpectUnchanged(before);
+    EXPECT_EQ(installed, RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
+    EXPECT_EQ(system + "\\Tombolix2.scr", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
+
+    // With nothing installed there is nothing to remove.
+    ASSERT_EQ(0u, Uninstall());
+    wintest::Child uninstalled(copy, "/S");
+    ASSERT_TRUE(uninstalled.WaitForExit(60s));
+    EXPECT_EQ(0u, uninstalled.ExitCode());
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+    users.push_back(copy);
+    for (const std::string& path : users) EXPECT_TRUE(before.at(path) == wintest::ReadFileBytes(path)) << path;
+    RemoveTree(mine);
+}
+
+TEST_F(Installer, AnUpdateOverASessionAloneStartsNoResidentInstance)
+{
+    ASSERT_EQ(0u, Install());
+    // A session started beside the resident instance, which then was ended,
+    // as its Exit command does: the resident instance stays switched on.
+    const std::string saver = system + "\\Tombolix2.scr";
+    wintest::Child tray(saver, "/tray");
+    HWND trayWindow = nullptr;
+    ASSERT_TRUE(wintest::WaitUntil(
+        [&] { return (trayWindow = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 10s));
+    wintest::Fixtures fixtures;
+    fixtures.Install(system, "FirstOfTheSession");
+    wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
+    wintest::Child session(saver, "/s");
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
+    PostMessageA(trayWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(tray.WaitForExit(10s));
+    ASSERT_EQ(1, ProcessesOf("Tombolix2.scr"));
+
+    ASSERT_EQ(0u, Install());
+    EXPECT_TRUE(session.WaitForExit(1s));
+    // The setup has ended: a copy it started would already run.
+    EXPECT_EQ(0, ProcessesOf("Tombolix2.scr"));
+    EXPECT_EQ(nullptr, FindWindowA("BrackwenTombolixTray", nullptr));
 }
 
 }  // namespace
