@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#ifdef _WIN64
 namespace {
 const char* const adoptedValue = "VirtualStoreAdopted";
 
@@ -15,15 +16,11 @@ const char* const adoptedValue = "VirtualStoreAdopted";
 // of a session.
 std::string CopyPath()
 {
-#ifdef _WIN64
     char localData[MAX_PATH] = "";
     DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localData, sizeof localData);
     const std::string windows = GetWindowsFolder();
     if (length == 0 || length >= sizeof localData || windows.find('\\') == std::string::npos) return "";
     return std::string(localData) + "\\VirtualStore" + windows.substr(windows.find('\\')) + "\\Tombolix2.ini";
-#else
-    return "";
-#endif
 }
 
 }  // namespace
@@ -50,3 +47,8 @@ void ForgetVirtualStoreCopy(ISettingsStore& store)
     // A copy that could not go must not come back either.
     if (!DeleteFileA(copy.c_str()) && PathExists(copy)) store.WriteInt("Config", adoptedValue, 1);
 }
+#else
+// Only the 64-bit program has a VirtualStore copy to take.
+void AdoptVirtualStoreCopy(CPrivateProfileFile&, ISettingsStore&) {}
+void ForgetVirtualStoreCopy(ISettingsStore&) {}
+#endif

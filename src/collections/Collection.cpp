@@ -5,7 +5,6 @@
 #include "collections/TextPieces.h"
 
 #include <algorithm>
-#include <set>
 #include <tuple>
 
 namespace {
@@ -252,10 +251,10 @@ CSaverEntry* CCollection::PickByWeight(float r)
 std::vector<std::string> ListCollectionNames(IProfileFile& file)
 {
     std::vector<std::string> names;
-    std::set<std::string> seen;
+    std::map<std::string, std::string> seen;
     // A name written twice is one collection: the profile functions read its first copy.
     for (std::string& section : file.ReadSectionNames())
-        if (!IsInternalSection(section) && seen.insert(LowerCase(section)).second) names.push_back(std::move(section));
+        if (!IsInternalSection(section) && seen.emplace(LowerCase(section), section).second) names.push_back(std::move(section));
     return names;
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
-#include <unordered_set>
+#include <map>
 
 namespace {
 
@@ -111,7 +111,8 @@ bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold)
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0 ||
         text.compare(0, 2, "\xFE\xFF") == 0)
         return false;
-    std::unordered_set<std::string> sections, keysOfSection;
+    // Maps rather than sets: the program carries no set of texts otherwise.
+    std::map<std::string, std::string> sections, keysOfSection;
     for (size_t at = 0; at < text.size();) {
         size_t end = std::min(text.find('\n', at), text.size());
         size_t contentEnd = end > at && text[end - 1] == '\r' ? end - 1 : end;
@@ -119,9 +120,9 @@ bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold)
         at = end + 1;
         if (line.kind == ReadLine::Disputed) return false;
         if (line.kind == ReadLine::Header) {
-            if (!sections.insert(fold(line.name)).second) return false;
+            if (!sections.emplace(fold(line.name), line.name).second) return false;
             keysOfSection.clear();
-        } else if (line.kind == ReadLine::Key && !keysOfSection.insert(fold(line.name)).second) {
+        } else if (line.kind == ReadLine::Key && !keysOfSection.emplace(fold(line.name), line.name).second) {
             return false;
         }
     }
