@@ -265,10 +265,8 @@ bool CApp::RunConfiguration(CWnd* parent)
         // takes the VirtualStore copy back.
         ForgetVirtualStoreCopy(*settingsStore);
         settingsStore->WriteInt("Config", olderFileImportedValue, 1);
-    }
-    // Nothing is stored any more: the sheet's copy says what the resident
-    // instance does now (the Tray page, if opened, has the last word).
-    if (edits->IsUninstallRequested()) {
+        // Nothing is stored any more: the sheet's copy says what the resident
+        // instance does now (the Tray page, if opened, has the last word).
         settings.SetUseTray(edits->edited.GetUseTray());
         settings.SetAutoStart(edits->edited.GetAutoStart());
     }

@@ -11,16 +11,17 @@ namespace {
 const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 const char* const internalSection = "TombolixInternal";
+
+// The profile functions read "tombolixcycle" as the cycle flag.
+bool IsOwnKey(const std::string& key)
+{
+    return SameName(key, cycleKey) || SameName(key, nextToUseKey);
+}
 }  // namespace
 
 bool IsReservedName(const std::string& name)
 {
     return name.compare(0, 8, "Tombolix") == 0;
-}
-
-bool IsOwnKey(const std::string& key)
-{
-    return SameName(key, cycleKey) || SameName(key, nextToUseKey);
 }
 
 bool IsInternalSection(const std::string& name)

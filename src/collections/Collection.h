@@ -101,10 +101,6 @@ private:
 // program: keys of its own and its own screen-saver files.
 bool IsReservedName(const std::string& name);
 
-// The collection's own keys, in any letter case: the profile functions read
-// "tombolixcycle" as the cycle flag.
-bool IsOwnKey(const std::string& key);
-
 // The section of the extra folders, whatever the letter case: the profile
 // functions would take a collection of that name for it.
 bool IsInternalSection(const std::string& name);

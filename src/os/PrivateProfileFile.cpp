@@ -1,6 +1,5 @@
 #include "os/PrivateProfileFile.h"
 
-#include "collections/TextPieces.h"
 #include "os/WholeFile.h"
 #include "os/Win32FileSystem.h"
 
@@ -152,11 +151,9 @@ bool CPrivateProfileFile::RestoreCutOffSave()
 {
     if (!journal) return false;
     CFileLockGuard held(lock);
-    if (held.Refused()) return false;
+    if (held.Refused() || !journal->RestoreIfCutOff()) return false;
     ReleaseProfileCache(fileName);
-    bool restored = journal->RestoreIfCutOff();
-    ReleaseProfileCache(fileName);
-    return restored;
+    return true;
 }
 
 template <typename Save>
@@ -165,7 +162,6 @@ bool CPrivateProfileFile::Journaled(Save save)
     RestoreCutOffSave();
     const bool recorded = journal && journal->Record();
     const bool saved = save();
-    ReleaseProfileCache(fileName);
     if (recorded && saved) journal->Discard();
     // A save that failed halfway leaves the file as it was.
     if (recorded && !saved) RestoreCutOffSave();
@@ -201,6 +197,7 @@ bool CPrivateProfileFile::RewriteWhole(Edit edit, bool& declined)
     declined = read && !edited;
     bool written = edited && WriteFileWhole(file, *edited);
     CloseHandle(file);
+    ReleaseProfileCache(fileName);
     return written;
 }
 
@@ -262,7 +259,7 @@ std::string CPrivateProfileFile::GetPath() const
     return GetWindowsFolder() + "\\" + fileName;
 }
 
-// The volume and the file's number on it.
+// The volume's and the file's numbers, as bytes: only compared.
 std::string CPrivateProfileFile::ReadIdentity()
 {
     HANDLE file = CreateFileA(GetPath().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -272,8 +269,8 @@ std::string CPrivateProfileFile::ReadIdentity()
     bool known = GetFileInformationByHandle(file, &info);
     CloseHandle(file);
     if (!known) return "?";
-    return FormatHex(info.dwVolumeSerialNumber) + ":" +
-           FormatHex((static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
+    const DWORD numbers[] = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return std::string(reinterpret_cast<const char*>(numbers), sizeof numbers);
 }
 
 bool CPrivateProfileFile::Remove()

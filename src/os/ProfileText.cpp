@@ -1,62 +1,10 @@
 #include "os/ProfileText.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <map>
+#include <unordered_map>
 
 namespace {
-
-struct Line {
-    std::string text;   // with its line end
-    bool live = true;
-};
-
-bool HasLineEnd(const std::string& text) { return !text.empty() && (text.back() == '\n' || text.back() == '\r'); }
-
-// The line without its end and the blanks around it.
-std::string Content(const Line& line)
-{
-    size_t end = line.text.size();
-    while (end > 0 && (line.text[end - 1] == '\n' || line.text[end - 1] == '\r')) --end;
-    return TrimBlanks(line.text, 0, end);
-}
-
-// A line "[name]": in a text that reads alike everywhere, its one ']'
-// closes the name.
-bool IsSectionHeader(const Line& line)
-{
-    std::string content = Content(line);
-    return !content.empty() && content[0] == '[' && content.find(']') != std::string::npos;
-}
-
-std::string SectionName(const Line& line)
-{
-    std::string content = Content(line);
-    return TrimBlanks(content, 1, content.find(']'));
-}
-
-// The key of a line "key=value", or of a line that is a key alone (which
-// the profile functions find, without a value); none for comments, blank
-// lines and broken section headers.
-std::optional<std::string> KeyOf(const Line& line)
-{
-    std::string content = Content(line);
-    if (content.empty() || content[0] == ';' || content[0] == '[') return std::nullopt;
-    return TrimBlanks(content, 0, content.find('='));
-}
-
-// Lines end at "\r\n" or "\n": a file with a carriage return alone reads
-// otherwise on one platform and is never edited here.
-std::vector<Line> SplitLines(const std::string& text)
-{
-    std::vector<Line> lines;
-    for (size_t at = 0; at < text.size();) {
-        size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
-        lines.push_back({text.substr(at, end - at)});
-        at = end;
-    }
-    return lines;
-}
 
 // Bytes that one platform's profile functions trim and the other's keep:
 // vertical tab, form feed, the old end-of-file mark, and the code page's
@@ -74,12 +22,12 @@ bool HasPlainEdges(const std::string& line, size_t begin, size_t end)
     return piece.empty() || (!IsDisputedBlank(piece.front()) && !IsDisputedBlank(piece.back()));
 }
 
-// A line without its end, as both platforms read it: a remark or blank
-// line, a header "[name]" with at most blanks or a remark after its one
-// ']', a line "key=value" (or a key alone) with plain edges, or disputed
-// when the platforms may read it otherwise.
+// A line as both platforms read it: blank, a remark, a header "[name]" with
+// at most blanks or a remark after its one ']', a line "key=value" (or a key
+// alone) with plain edges, or disputed when the platforms may read it
+// otherwise.
 struct ReadLine {
-    enum Kind { Other, Header, Key, Disputed } kind = Other;
+    enum Kind { Blank, Remark, Header, Key, Disputed } kind = Blank;
     std::string name;
 };
 
@@ -87,7 +35,8 @@ ReadLine ReadAlike(const std::string& line)
 {
     if (line.find('\r') != std::string::npos || !HasPlainEdges(line, 0, line.size())) return {ReadLine::Disputed, ""};
     const std::string content = TrimBlanks(line);
-    if (content.empty() || content[0] == ';') return {ReadLine::Other, ""};
+    if (content.empty()) return {ReadLine::Blank, ""};
+    if (content[0] == ';') return {ReadLine::Remark, ""};
     if (content[0] == '[') {
         size_t close = content.find(']');
         if (close == std::string::npos || content.find(']', close + 1) != std::string::npos)
@@ -103,30 +52,82 @@ ReadLine ReadAlike(const std::string& line)
     return {ReadLine::Key, TrimBlanks(content, 0, equals)};
 }
 
-}  // namespace
+struct Line {
+    std::string text;   // with its line end
+    ReadLine read;
+    bool live = true;
+};
 
-bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold)
+bool HasLineEnd(const std::string& text) { return !text.empty() && (text.back() == '\n' || text.back() == '\r'); }
+
+// Lines end at "\r\n" or "\n"; a carriage return alone is part of its line,
+// which is then disputed.
+std::vector<Line> SplitLines(const std::string& text)
 {
-    if (text.find('\0') != std::string::npos) return false;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0 ||
-        text.compare(0, 2, "\xFE\xFF") == 0)
-        return false;
+    std::vector<Line> lines;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
+        size_t contentEnd = end;
+        if (contentEnd > at && text[contentEnd - 1] == '\n') --contentEnd;
+        if (contentEnd > at && text[contentEnd - 1] == '\r') --contentEnd;
+        lines.push_back({text.substr(at, end - at), ReadAlike(text.substr(at, contentEnd - at))});
+        at = end;
+    }
+    return lines;
+}
+
+// A byte-order mark or a NUL: a text of another code than the program's.
+bool IsSingleByteText(const std::string& text)
+{
+    return text.find('\0') == std::string::npos && text.compare(0, 3, "\xEF\xBB\xBF") != 0 &&
+           text.compare(0, 2, "\xFF\xFE") != 0 && text.compare(0, 2, "\xFE\xFF") != 0;
+}
+
+// No line disputed, and no section, nor key of a section, written twice.
+bool AllAlike(const std::vector<Line>& lines, const NameFolder& fold)
+{
     // Maps rather than sets: the program carries no set of texts otherwise.
     std::map<std::string, std::string> sections, keysOfSection;
-    for (size_t at = 0; at < text.size();) {
-        size_t end = std::min(text.find('\n', at), text.size());
-        size_t contentEnd = end > at && text[end - 1] == '\r' ? end - 1 : end;
-        ReadLine line = ReadAlike(text.substr(at, contentEnd - at));
-        at = end + 1;
-        if (line.kind == ReadLine::Disputed) return false;
-        if (line.kind == ReadLine::Header) {
-            if (!sections.emplace(fold(line.name), line.name).second) return false;
+    for (const Line& line : lines) {
+        const ReadLine& read = line.read;
+        if (read.kind == ReadLine::Disputed) return false;
+        if (read.kind == ReadLine::Header) {
+            if (!sections.emplace(fold(read.name), read.name).second) return false;
             keysOfSection.clear();
-        } else if (line.kind == ReadLine::Key && !keysOfSection.emplace(fold(line.name), line.name).second) {
+        } else if (read.kind == ReadLine::Key && !keysOfSection.emplace(fold(read.name), read.name).second) {
             return false;
         }
     }
     return true;
+}
+
+// The indices of each key's lines, first first.
+using LinesOfKey = std::unordered_map<std::string, std::vector<size_t>>;
+
+// Each change in order on the first line of its key: a new value, or the
+// line's removal; a key without a line gets a new one, whose index add gives.
+template <typename Rewrite, typename Remove, typename Add>
+void ApplyChanges(LinesOfKey& linesOfKey, const std::vector<KeyChange>& changes, const NameFolder& fold,
+                  Rewrite rewrite, Remove remove, Add add)
+{
+    for (const KeyChange& change : changes) {
+        std::vector<size_t>& found = linesOfKey[fold(change.key)];
+        if (!found.empty() && change.value) {
+            rewrite(found.front(), *change.value);
+        } else if (!found.empty()) {
+            remove(found.front());
+            found.erase(found.begin());
+        } else if (change.value) {
+            found.push_back(add(change.key, *change.value));
+        }
+    }
+}
+
+}  // namespace
+
+bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold)
+{
+    return IsSingleByteText(text) && AllAlike(SplitLines(text), fold);
 }
 
 std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
@@ -141,43 +142,42 @@ std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
 std::optional<std::string> EditSection(const std::string& text, const std::string& section,
                                        const std::vector<KeyChange>& changes, const NameFolder& fold)
 {
-    if (!ReadsAlikeEverywhere(text, fold)) return std::nullopt;
+    if (!IsSingleByteText(text)) return std::nullopt;
     std::vector<Line> lines = SplitLines(text);
+    if (!AllAlike(lines, fold)) return std::nullopt;
     const std::string lineEnd = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n"
                                                                                                              : "\n";
+    auto isHeader = [&](size_t i) { return lines[i].read.kind == ReadLine::Header; };
 
     // The section's lines run from its header to the next header.
     const std::string wanted = fold(section);
     size_t header = 0;
-    while (header < lines.size() && !(IsSectionHeader(lines[header]) && fold(SectionName(lines[header])) == wanted))
-        ++header;
+    while (header < lines.size() && !(isHeader(header) && fold(lines[header].read.name) == wanted)) ++header;
     const bool newSection = header == lines.size();
-    if (newSection) lines.push_back({"[" + section + "]" + lineEnd});
+    if (newSection) lines.push_back({"[" + section + "]" + lineEnd, {ReadLine::Header, section}});
     size_t end = header + 1;
-    while (end < lines.size() && !IsSectionHeader(lines[end])) ++end;
+    while (end < lines.size() && !isHeader(end)) ++end;
 
     // New keys go after the last line that is not blank, in order.
     size_t insertAt = end;
-    while (insertAt > header + 1 && Content(lines[insertAt - 1]).empty()) --insertAt;
+    while (insertAt > header + 1 && lines[insertAt - 1].read.kind == ReadLine::Blank) --insertAt;
     std::vector<Line> added;
-    std::unordered_map<std::string, std::vector<size_t>> linesOfKey;   // indices in lines, or past it in added
+    LinesOfKey linesOfKey;   // indices in lines, or past it in added
     for (size_t i = header + 1; i < end; ++i)
-        if (auto key = KeyOf(lines[i])) linesOfKey[fold(*key)].push_back(i);
+        if (lines[i].read.kind == ReadLine::Key) linesOfKey[fold(lines[i].read.name)].push_back(i);
 
     auto lineAt = [&](size_t index) -> Line& { return index < lines.size() ? lines[index] : added[index - lines.size()]; };
-    for (const KeyChange& change : changes) {
-        std::vector<size_t>& found = linesOfKey[fold(change.key)];
-        if (!found.empty() && change.value) {
-            Line& line = lineAt(found.front());
-            line.text = *KeyOf(line) + "=" + *change.value + lineEnd;
-        } else if (!found.empty()) {
-            lineAt(found.front()).live = false;
-            found.erase(found.begin());
-        } else if (change.value) {
-            found.push_back(lines.size() + added.size());
-            added.push_back({change.key + "=" + *change.value + lineEnd});
-        }
-    }
+    ApplyChanges(
+        linesOfKey, changes, fold,
+        [&](size_t index, const std::string& value) {
+            Line& line = lineAt(index);
+            line.text = line.read.name + "=" + value + lineEnd;
+        },
+        [&](size_t index) { lineAt(index).live = false; },
+        [&](const std::string& key, const std::string& value) {
+            added.push_back({key + "=" + value + lineEnd, {ReadLine::Key, key}});
+            return lines.size() + added.size() - 1;
+        });
 
     // A new section only for keys that stay.
     if (newSection) {
@@ -205,22 +205,18 @@ std::vector<std::string> EditSectionLines(std::vector<std::string> lines, const 
                                           const NameFolder& fold)
 {
     auto keyOf = [](const std::string& line) { return TrimBlanks(line, 0, line.find('=')); };
-    // The lines of each key, first first; a removed line is emptied and dropped at the end.
-    std::unordered_map<std::string, std::vector<size_t>> linesOfKey;
+    LinesOfKey linesOfKey;
     for (size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty() && lines[i][0] != ';') linesOfKey[fold(keyOf(lines[i]))].push_back(i);
-    for (const KeyChange& change : changes) {
-        std::vector<size_t>& found = linesOfKey[fold(change.key)];
-        if (!found.empty() && change.value) {
-            lines[found.front()] = keyOf(lines[found.front()]) + "=" + *change.value;
-        } else if (!found.empty()) {
-            lines[found.front()].clear();
-            found.erase(found.begin());
-        } else if (change.value) {
-            found.push_back(lines.size());
-            lines.push_back(change.key + "=" + *change.value);
-        }
-    }
+    // A removed line is emptied, and dropped at the end.
+    ApplyChanges(
+        linesOfKey, changes, fold,
+        [&](size_t index, const std::string& value) { lines[index] = keyOf(lines[index]) + "=" + value; },
+        [&](size_t index) { lines[index].clear(); },
+        [&](const std::string& key, const std::string& value) {
+            lines.push_back(key + "=" + value);
+            return lines.size() - 1;
+        });
     lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
     return lines;
 }

@@ -36,10 +36,10 @@ bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold);
 // section's last line that is not blank, a new section at the end. None for
 // a text that does not read alike everywhere: that one is left to the
 // platform's own profile functions.
+std::optional<std::string> EditSection(const std::string& text, const std::string& section,
+                                       const std::vector<KeyChange>& changes, const NameFolder& fold);
+
 // The lines "key=value" of one section, as the profile functions list them,
 // with the changes made as EditSection makes them.
 std::vector<std::string> EditSectionLines(std::vector<std::string> lines, const std::vector<KeyChange>& changes,
                                           const NameFolder& fold);
-
-std::optional<std::string> EditSection(const std::string& text, const std::string& section,
-                                       const std::vector<KeyChange>& changes, const NameFolder& fold);

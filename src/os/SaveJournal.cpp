@@ -24,11 +24,7 @@ std::string CSaveJournal::UserRecordPath(const std::string& fileName)
     char appData[MAX_PATH] = "";
     DWORD length = GetEnvironmentVariableA("APPDATA", appData, sizeof appData);
     if (length == 0 || length >= sizeof appData) return "";
-    std::string folder = std::string(appData) + "\\Brackwen";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    folder += "\\Tombolix2";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return FolderExists(folder) ? folder + "\\" + fileName + ".saving" : "";
+    return std::string(appData) + "\\Brackwen\\Tombolix2\\" + fileName + ".saving";
 }
 
 bool CSaveJournal::Record()
@@ -41,6 +37,10 @@ bool CSaveJournal::Record()
         if (!ReadPathWhole(filePath, bytes)) return false;
         record = presentLine + bytes;
     }
+    // Its two folders are made at a save, not at every start.
+    const std::string folder = recordPath.substr(0, recordPath.rfind('\\'));
+    CreateDirectoryA(folder.substr(0, folder.rfind('\\')).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
     // Written beside and then renamed: a record is there whole or not at all.
     const std::string newRecord = recordPath + ".new";
     if (!WriteNewFile(newRecord, record)) {

@@ -12,8 +12,8 @@ public:
     CSaveJournal(std::string filePath, std::string recordPath)
         : filePath(std::move(filePath)), recordPath(std::move(recordPath)) {}
 
-    // Where the user's record of the collections file goes: in the user's
-    // application data; "" where there is none.
+    // Where the user's record of the file goes: in the user's application
+    // data; "" where there is none.
     static std::string UserRecordPath(const std::string& fileName);
 
     // Puts back a file that a save left cut off; true when there was one.

@@ -60,6 +60,10 @@ TEST(ProfileText, EachChangeTouchesOnlyItsOwnLineAndEveryOtherByteStays)
          {{"clock", std::nullopt}, {"Clock", std::string("3")}},
          "; my collections\r\n[Default]\r\n; the good ones\r\nClock = 2\\15\\1\\0\\\r\nStars=2\\15\\0\\0\\\r\n"
          "noequals\r\n\r\n[Night]\r\nClock=3\r\n"},
+        {"a new key written again keeps its first spelling",
+         "Day",
+         {{"Sun", std::string("1")}, {"SUN", std::string("2")}},
+         userFile + "[Day]\r\nSun=2\r\n"},
         {"a new section at the end; a removal from it writes nothing",
          "Day",
          {{"Gone", std::nullopt}, {"Sun", std::string("1")}},
