@@ -96,21 +96,6 @@ TEST_F(ChooseTest, RandomModeEdgeCases)
     EXPECT_EQ(twin.Next(), random.Next());   // the empty choice drew once too
 }
 
-TEST_F(ChooseTest, AWithdrawnEntryLeavesTheDrawAndItsWeightTheTotal)
-{
-    CCollection collection = Loaded(weighted);
-    collection.WithdrawFromDraw("Aquarium");
-    collection.WithdrawFromDraw("Aquarium");   // its weight leaves once
-    collection.WithdrawFromDraw("Nobody");
-    ASSERT_EQ(13.0f, collection.GetTotalWeight());
-    float at4 = 4.0f / 13.0f;
-    EXPECT_EQ("Bubbles", NameOf(collection.PickByWeight(0.0f)));
-    EXPECT_EQ("Bubbles", NameOf(collection.PickByWeight(std::nextafter(at4, 0.0f))));
-    EXPECT_EQ("Clock", NameOf(collection.PickByWeight(std::nextafter(at4, 1.0f))));
-    EXPECT_EQ("Clock", NameOf(collection.PickByWeight(std::nextafter(1.0f, 0.0f))));
-    EXPECT_EQ(weighted, file.Text());
-}
-
 TEST_F(ChooseTest, CycleModeGoesInOrderAndWritesThePosition)
 {
     CCollection collection = Loaded("[Default]\r\nA=2\\1\\1\\2\\\r\nB=2\\1\\1\\0\\\r\nC=2\\1\\1\\1\\\r\nTombolixCycle=1\r\n");
