@@ -335,8 +335,15 @@ TEST_F(StoredData, AFileDeletedOrReplacedUnderTheSheetGetsEverythingItShowsAndAN
         wintest::WriteCollectionsFile("[Default]\r\n" + names[0] + "=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n" + folders);
         Child program("/c");
         ASSERT_TRUE(WaitForSheet(program));
-        DeleteFileA(path.c_str());
-        if (!replacement.empty()) wintest::WriteFileBytes(path, replacement);
+        // Another copy is moved in while the file is still there, as a
+        // restore does: a file made after the deletion could take the
+        // freed file number on some file systems.
+        if (replacement.empty()) {
+            DeleteFileA(path.c_str());
+        } else {
+            wintest::WriteFileBytes(path + ".copy", replacement);
+            MoveFileExA((path + ".copy").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }
         ASSERT_TRUE(wintest::AnswerSettingsSheet(program.Id(), true, 5s));
         EXPECT_EQ("The file " + wintest::WindowsFolder() +
                       "\\Tombolix2.ini was missing or had been replaced while these settings were open.\n\n"
@@ -384,7 +391,7 @@ TEST_F(StoredData, APlainOkLeavesAHandEditedFileByteForByte)
         Child program("/c");
         HWND sheet = WaitForSheet(program);
         ASSERT_TRUE(sheet) << file.what;
-        EXPECT_EQ(1, SelectedCount(sheet)) << file.what;
+        EXPECT_TRUE(wintest::WaitUntil([&] { return SelectedCount(sheet) == 1; }, 5s)) << file.what;
         ASSERT_TRUE(Confirm(program, 10s)) << file.what;
         EXPECT_EQ(file.text, FileBytes()) << file.what;
     }
