@@ -7,16 +7,6 @@ namespace {
 // The record's first line says whether there was a file at all.
 const std::string presentLine = "Tombolix save record: present\r\n";
 const std::string absentLine = "Tombolix save record: absent\r\n";
-
-bool WriteNewFile(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = OpenSharedFile(path, CREATE_ALWAYS);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool written = WriteFileWhole(file, bytes);
-    CloseHandle(file);
-    return written;
-}
-
 }  // namespace
 
 std::string CSaveJournal::UserRecordPath(const std::string& fileName)
@@ -43,7 +33,7 @@ bool CSaveJournal::Record()
     CreateDirectoryA(folder.c_str(), nullptr);
     // Written beside and then renamed: a record is there whole or not at all.
     const std::string newRecord = recordPath + ".new";
-    if (!WriteNewFile(newRecord, record)) {
+    if (!WritePathWhole(newRecord, record)) {
         DeleteFileA(newRecord.c_str());
         return false;
     }
@@ -65,9 +55,7 @@ bool CSaveJournal::RestoreIfCutOff()
     if (record.compare(0, absentLine.size(), absentLine) == 0) {
         restored = DeleteFileA(filePath.c_str()) || !PathExists(filePath);
     } else if (record.compare(0, presentLine.size(), presentLine) == 0) {
-        HANDLE file = OpenSharedFile(filePath, OPEN_ALWAYS);
-        restored = file != INVALID_HANDLE_VALUE && WriteFileWhole(file, record.substr(presentLine.size()));
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        restored = WritePathWhole(filePath, record.substr(presentLine.size()));
     } else {
         Discard();   // not a record of a save: nothing to put back
     }

@@ -20,6 +20,15 @@ bool ReadPathWhole(const std::string& path, std::string& text)
     return read;
 }
 
+bool WritePathWhole(const std::string& path, const std::string& text)
+{
+    HANDLE file = OpenSharedFile(path, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool written = WriteFileWhole(file, text);
+    CloseHandle(file);
+    return written;
+}
+
 void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before)
 {
     FILETIME after{};

@@ -6,6 +6,9 @@
 
 bool ReadFileWhole(HANDLE file, std::string& text);
 bool ReadPathWhole(const std::string& path, std::string& text);
+// The file of that path, made if missing, holds the text: written in place,
+// so it stays the same file.
+bool WritePathWhole(const std::string& path, const std::string& text);
 // The file takes its new size before any byte changes, so that a full disk
 // refuses the write with the file as it was, and its time moves on, so that
 // every cached copy of it, in any process, is read again.
