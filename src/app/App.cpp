@@ -57,6 +57,17 @@ bool SessionWindowExists()
     return FindWindowExA(nullptr, nullptr, sessionWindowClass, nullptr) != nullptr;
 }
 
+// Only Cancel gets here with a failure: OK keeps the sheet open instead.
+void ReportRemovalFailures(const StoreFailures& failed)
+{
+    if (!failed.Any()) return;
+    std::string text = "Tombolix could not remove all of its stored settings.";
+    if (failed.collectionsFile) text += "\n\nThe file " + GetWindowsFolder() + "\\Tombolix2.ini could not be deleted.";
+    if (failed.settingsStore)
+        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + GetApp().GetAppRegistryPath() + " could not be deleted.";
+    ShowError(nullptr, text);
+}
+
 }  // namespace
 
 CApp& GetApp() { return static_cast<CApp&>(*AfxGetApp()); }
@@ -257,14 +268,19 @@ bool CApp::RunConfiguration(CWnd* parent)
     g_pConfigSheet = sheet.get();
     bool ok = sheet->DoModal() == IDOK;
     g_pConfigSheet = nullptr;
-    if (!ok) return false;
-
-    CSettings& settings = GetSettings();
+    // Step 1 holds with Cancel too, but then leaves the resident instance
+    // and the start with Windows as they are.
     if (edits->IsUninstallRequested()) {
+        if (!ok) ReportRemovalFailures(storedState->RemoveEverything());
         // Removed for good: no later start imports the older file again or
         // takes the VirtualStore copy back.
         ForgetVirtualStoreCopy(*settingsStore);
         settingsStore->WriteInt("Config", olderFileImportedValue, 1);
+    }
+    if (!ok) return false;
+
+    CSettings& settings = GetSettings();
+    if (edits->IsUninstallRequested()) {
         // Nothing is stored any more: the sheet's copy says what the resident
         // instance does now (the Tray page, if opened, has the last word).
         settings.SetUseTray(edits->edited.GetUseTray());

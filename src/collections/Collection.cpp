@@ -78,7 +78,11 @@ bool CCollection::Save(SaveExtent extent)
     // Compared as numbers: "01" stays as the user wrote it.
     const int32_t cycleValue = cycle ? 1 : 0;
     if (whole || storedCycle != cycleValue) changes.push_back({cycleKey, FormatDecimal(cycleValue)});
-    if (whole || storedNextToUse != nextToUse) changes.push_back({nextToUseKey, FormatDecimal(nextToUse)});
+    // A restart compares with the file as it is now: a session may have
+    // moved the position on since the load.
+    const bool positionDiffers = cycleRestarted ? file.ReadInt(name, nextToUseKey, -1) != nextToUse
+                                                : storedNextToUse != nextToUse;
+    if (whole || positionDiffers) changes.push_back({nextToUseKey, FormatDecimal(nextToUse)});
     // One write: all of it reached the file, or none of it counts as stored.
     if (!file.WriteKeys(name, changes)) return false;
     for (auto& [entryName, entry] : entries) {
@@ -87,6 +91,7 @@ bool CCollection::Save(SaveExtent extent)
     }
     storedCycle = cycleValue;
     storedNextToUse = nextToUse;
+    cycleRestarted = false;
     return true;
 }
 
@@ -180,7 +185,6 @@ void CCollection::SetSelection(const std::vector<std::string>& selectedNames, bo
 {
     auto isKept = [](const CSaverEntry& e) { return e.IsKept() && !e.IsAvailable(); };
     std::vector<CSaverEntry*> kept = SelectedByOrder(isKept);
-    bool changed = cycleInOrder != cycle || ListSelectedInOrder() != selectedNames;
 
     ClearSelection();
     int32_t order = 0;
@@ -197,8 +201,10 @@ void CCollection::SetSelection(const std::vector<std::string>& selectedNames, bo
         entry->SetOrder(order++);
     }
     cycle = cycleInOrder;
-    // Cycling starts again at the top of a list that changed.
-    if (changed) nextToUse = 0;
+    // Cycling starts again at the top, also over a position that a session
+    // wrote since the load.
+    nextToUse = 0;
+    cycleRestarted = true;
 }
 
 void CCollection::CopyLevelAndDuration(const CSaverEntry& source)

@@ -38,8 +38,9 @@ public:
     // read.
     void Load(bool keepEveryEntry);
     // Writes what changed since the load: the available and kept entries
-    // whose numbers differ from the file's, and the cycle and position when
-    // they changed (or all of them, for Everything); removes the keys of the
+    // whose numbers differ from the file's, the cycle when it changed and
+    // the position when it changed or the selection was set (or all of
+    // them, for Everything); removes the keys of the
     // entries neither found nor kept. False when a write did not reach the file.
     bool Save(SaveExtent extent = SaveExtent::Changes);
     bool DeleteFromFile();
@@ -61,7 +62,7 @@ public:
     // Takes selection and order from the list of selected screen savers: the
     // listed ones get the positions 0 to n - 1, the kept selected ones the
     // positions after them in their old order. Cycling starts at the top
-    // again when the list or the mode changed.
+    // again: the next save writes position 0.
     void SetSelection(const std::vector<std::string>& selectedNames, bool cycleInOrder);
     void CopyLevelAndDuration(const CSaverEntry& source);
 
@@ -91,6 +92,7 @@ private:
     // The numbers the file held for the cycle flag and the position.
     std::optional<int32_t> storedCycle;
     std::optional<int32_t> storedNextToUse;
+    bool cycleRestarted = false;
     // The loaded keys by their lower-case spelling.
     std::map<std::string, std::string> fileSpellings;
 

@@ -40,8 +40,8 @@ public:
     void SetFileIdentity(const std::string& identity) { fileIdentity = identity; }
 
     bool IsUninstallRequested() const { return uninstallRequested; }
-    // The resident instance goes and nothing starts it again; every stored
-    // setting goes when the sheet is confirmed.
+    // Every stored setting goes when the sheet closes; with OK the resident
+    // instance goes too and nothing starts it again.
     void RequestUninstall();
 
 private:

@@ -31,6 +31,14 @@ StoreFailures CStoredState::ApplyOptions(const ProgramOptions& edited)
     return settings.Apply(original, edited);
 }
 
+StoreFailures CStoredState::RemoveEverything()
+{
+    CFileLockGuard held(&lock);
+    StoreFailures failed;
+    failed.collectionsFile = held.Refused();
+    return failed.Any() ? failed : settings.RemoveAllStoredSettings();
+}
+
 CommitOutcome CStoredState::Commit(CSheetEdits& edits)
 {
     CFileLockGuard held(&lock);
@@ -50,9 +58,6 @@ CommitOutcome CStoredState::Commit(CSheetEdits& edits)
     // changed.
     const std::string identity = collectionsFile.ReadIdentity();
     outcome.fileWasReplaced = !edits.GetFileIdentity().empty() && identity != edits.GetFileIdentity();
-    ProgramOptions original = edits.original;
-    if (outcome.fileWasReplaced) original.folders.clear();
-    failed |= settings.Apply(original, edits.edited.Values());
     for (const std::string& name : edits.DeletedCollections()) {
         CCollection gone(name, collectionsFile);
         if (!gone.DeleteFromFile()) failed.collectionsFile = true;
@@ -64,6 +69,11 @@ CommitOutcome CStoredState::Commit(CSheetEdits& edits)
         if (!saved) failed.collectionsFile = true;
         if (saved && SameName(collection->GetName(), edits.GetCurrentName())) currentStored = true;
     }
+    // After the collections: a file written from nothing has them first and
+    // the section of the folders last.
+    ProgramOptions original = edits.original;
+    if (outcome.fileWasReplaced) original.folders.clear();
+    failed |= settings.Apply(original, edits.edited.Values());
     // The session must never be sent to a collection that is not there.
     const std::string& current = edits.GetCurrentName();
     if (currentStored && current != edits.GetOriginalCurrentName() && !WriteCurrentName(store, current))

@@ -43,6 +43,8 @@ public:
     // all that the sheet shows of its collections and folders instead.
     // After the uninstall request, removes every stored setting instead.
     CommitOutcome Commit(CSheetEdits& edits);
+    // Every stored setting goes: the sheet that asked for it was cancelled.
+    StoreFailures RemoveEverything();
 
 private:
     ISettingsStore& store;

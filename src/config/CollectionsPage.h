@@ -47,6 +47,9 @@ private:
     // Typed durations; the up-down control keeps to 1 to 32767 itself.
     static constexpr int minDuration = 0;
     static constexpr int maxDuration = 99999;
+    // A stored duration out of range shows within it, so the page can
+    // always be left; it is written back only once the user changes it.
+    static std::string ShownDuration(const CSaverEntry& entry);
 
     static const CommandMapEntry<CSettingsPage> messageMap[];
     // The handlers of the message map.

@@ -10,6 +10,11 @@
 #include "res/resource.h"
 #include "session/Launcher.h"
 
+std::string CSettingsPage::ShownDuration(const CSaverEntry& entry)
+{
+    return FormatDecimal(Clamp(entry.GetDuration(), minDuration, maxDuration));
+}
+
 void CSettingsPage::UpdateControls()
 {
     const int current = m_selectedList.GetCurSel();
@@ -39,9 +44,7 @@ void CSettingsPage::ShowSelectedEntry()
     int current = m_selectedList.GetCurSel();
     if (current >= 0) {
         const CSaverEntry& entry = m_pCollection->FindOrAdd(m_selectedList.GetText(current));
-        // A stored duration out of range shows within it, so the page can
-        // always be left.
-        m_durationText = FormatDecimal(Clamp(entry.GetDuration(), minDuration, maxDuration));
+        m_durationText = ShownDuration(entry);
         UpdateData(false);
         // A level outside 0 to 4, from a hand-edited file, checks none.
         for (int level = 0; level < 5; ++level)
@@ -114,9 +117,12 @@ void CSettingsPage::OnDurationChanged()
     if (m_initializing) return;
     CSaverEntry* entry = GetSelectedEntry();
     if (!entry) return;
-    // The text as it stands; anything but a number in range (an emptied
-    // edit too) keeps the duration, and leaving the page says why.
+    // The text as it stands. An emptied edit, the text shown for the entry
+    // (also when it is a stored duration out of range, shown clamped) and
+    // anything but a number in range keep the duration; leaving the page
+    // refuses only the last.
     m_durationText = GetDlgItem(IDC_DURATION).GetWindowText();
+    if (m_durationText == ShownDuration(*entry)) return;
     if (auto minutes = ReadBoundedNumber(m_durationText, minDuration, maxDuration)) entry->SetDuration(*minutes);
 }
 

@@ -34,8 +34,10 @@ COptionsPage::COptionsPage(CSheetEdits& edits) : CSheetPage(IDD_OPTIONS, edits)
     const CSettings& settings = edits.edited;
     m_useBlanker = CheckState(settings.GetUseBlanker());
     m_showToolTips = CheckState(settings.GetShowToolTips());
-    // A stored value out of range shows within it, so the page can always be left.
+    // A stored value out of range shows within it, so the page can always be
+    // left; it is written back only once the user changes the text.
     m_minutesText = FormatDecimal(Clamp(settings.GetBlankerMinutes(), minMinutes, maxMinutes));
+    m_shownMinutesText = m_minutesText;
     m_passwordOverride = CheckState(settings.GetPasswordOverride());
 }
 
@@ -127,8 +129,13 @@ void COptionsPage::OnOK()
     CSettings& settings = m_edits.edited;
     settings.SetShowToolTips(m_showToolTips != BST_UNCHECKED);
     settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
-    // A text refused while the edit was closed leaves the period as it was.
-    if (auto minutes = ReadBoundedNumber(m_minutesText, minMinutes, maxMinutes)) settings.SetBlankerMinutes(*minutes);
+    // The text as shown, or one refused while the edit was closed, leaves
+    // the period as it was; an emptied edit means 0.
+    if (m_minutesText != m_shownMinutesText) {
+        if (m_minutesText.empty()) settings.SetBlankerMinutes(0);
+        else if (auto minutes = ReadBoundedNumber(m_minutesText, minMinutes, maxMinutes))
+            settings.SetBlankerMinutes(*minutes);
+    }
     settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
     // With nothing chosen the blanker stays as it was, listed or not.
     int current = m_blankerCombo.GetCurSel();

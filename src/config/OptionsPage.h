@@ -41,5 +41,6 @@ private:
     int m_useBlanker;
     int m_showToolTips;
     std::string m_minutesText;
+    std::string m_shownMinutesText;
     int m_passwordOverride;
 };

@@ -36,32 +36,27 @@ CFoldedNames NamesOf(const CListBox& list, CFoldedNames names = {})
 }
 }  // namespace
 
-const CFileFinder& CSaverCatalogue::FinderOf(const std::string& folder)
-{
-    auto found = finders.find(folder);
-    if (found == finders.end()) {
-        found = finders.emplace(folder, CFileFinder(fileSystem, folder)).first;
-        found->second.Find("*.scr");
-    }
-    return found->second;
-}
-
 const std::vector<std::string>& CSaverCatalogue::Names(const std::vector<std::string>& extraFolders)
 {
-    std::vector<std::string> folders{GetWindowsFolder()};
-    for (const std::string& folder : GetSystemFolders()) folders.push_back(folder);
-    folders.insert(folders.end(), extraFolders.begin(), extraFolders.end());
-    if (folders == searchedFolders && !names.empty()) return names;
-
+    if (systemFinders.empty()) {
+        systemFinders.emplace_back(fileSystem, GetWindowsFolder());
+        for (const std::string& folder : GetSystemFolders()) systemFinders.emplace_back(fileSystem, folder);
+        for (CFileFinder& finder : systemFinders) finder.Find("*.scr");
+    }
     CFoldedNames found;
-    for (const std::string& folder : folders) FinderOf(folder).FillList(found);
+    for (const CFileFinder& finder : systemFinders) finder.FillList(found);
+    // Searched again each time: a drive connected since may hold them now.
+    for (const std::string& folder : extraFolders) {
+        CFileFinder finder(fileSystem, folder);
+        finder.Find("*.scr");
+        finder.FillList(found);
+    }
     names.clear();
     names.reserve(found.names.size());
     for (std::string& name : found.names)
         if (IsOfferedSaverName(name)) names.push_back(std::move(name));
     everyFolderSearched = true;
     for (const std::string& folder : extraFolders) everyFolderSearched = everyFolderSearched && FolderExists(folder);
-    searchedFolders = std::move(folders);
     return names;
 }
 

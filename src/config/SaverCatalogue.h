@@ -1,11 +1,11 @@
-// The screen savers the settings sheet knows of: found once per sheet, and
-// shown as the items of the Collections page's Available and Selected
-// lists, which the Folders and Options pages read and change.
+// The screen savers the settings sheet knows of, shown as the items of the
+// Collections page's Available and Selected lists, which the Folders and
+// Options pages read and change. The Windows and system folders are
+// searched once per sheet, the extra folders at every collection shown.
 #pragma once
 #include "collections/FileFinder.h"
 #include "framework/Controls.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,18 +16,15 @@ public:
     // The names of the Windows folder, the system folders and the extra
     // folders, in that order: each once, letter case aside, under the
     // spelling of the first folder that has it, and none that a collection
-    // cannot hold. Each folder is searched the first time it is asked for.
+    // cannot hold.
     const std::vector<std::string>& Names(const std::vector<std::string>& extraFolders);
     // Whether every folder of the last Names could be searched: only then
     // is a screen saver not found surely gone.
     bool EveryFolderSearched() const { return everyFolderSearched; }
 
 private:
-    const CFileFinder& FinderOf(const std::string& folder);
-
     IFileSystem& fileSystem;
-    std::map<std::string, CFileFinder> finders;
-    std::vector<std::string> searchedFolders;
+    std::vector<CFileFinder> systemFinders;
     std::vector<std::string> names;
     bool everyFolderSearched = true;
 };

@@ -21,8 +21,8 @@ bool CUninstallPage::OnCommand(UINT id, UINT code, HWND)
 
 void CUninstallPage::PrepareUninstall()
 {
-    // In the sheet's copy only: OK then closes the resident instance and
-    // removes every stored setting; Cancel forgets the request.
+    // In the sheet's copy: when the sheet closes, every stored setting
+    // goes; OK also closes the resident instance, Cancel leaves it running.
     m_edits.RequestUninstall();
     ShowNote("Step 1 for Uninstalling completed.");
 }

@@ -80,7 +80,8 @@ void DDV_MinMaxDigits(CDataExchange* pDX, const std::string& value, int minValue
         CEdit(pDX->LastControl()).LimitText(static_cast<int>(FormatDecimal(maxValue).size()));
         return;
     }
-    if (ReadBoundedNumber(value, minValue, maxValue)) return;
+    // An emptied edit means what its page makes of it (a default, or no change).
+    if (value.empty() || ReadBoundedNumber(value, minValue, maxValue)) return;
     char text[96];
     wsprintfA(text, "Please enter an integer between %d and %d.", minValue, maxValue);
     Refuse(pDX, text);

@@ -38,6 +38,6 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);
 // usual message.
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars);
 // Limits the edit of the last DDX_Text to the digits of maxValue; refuses
-// anything but a whole number from minValue to maxValue with the usual
-// message.
+// anything but an empty text or a whole number from minValue to maxValue
+// with the usual message.
 void DDV_MinMaxDigits(CDataExchange* pDX, const std::string& value, int minValue, int maxValue);

@@ -359,7 +359,10 @@ Fixtures::~Fixtures()
     WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) == nullptr; }, std::chrono::seconds(5));
     // A fixture without a window may still hold its file open.
     for (const std::string& path : installed)
-        WaitUntil([&] { return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; },
+        WaitUntil([&] {
+            return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+                   GetLastError() == ERROR_PATH_NOT_FOUND;
+        },
                   std::chrono::seconds(10));
     SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", nullptr);
 }

@@ -212,19 +212,27 @@ TEST_F(CollectionTest, ListsEverySelectedFoundEntryWhateverItsOrderNumbers)
               file.Text());
 }
 
-TEST_F(CollectionTest, CyclingStartsAtTheTopOnlyWhenTheListOrTheModeChanged)
+TEST_F(CollectionTest, ConfirmingTheListStartsCyclingAtTheTopOverWhatASessionWrote)
 {
-    const std::string text = "[Default]\r\nA=2\\15\\1\\0\\\r\nB=2\\15\\1\\1\\\r\nTombolixCycle=1\r\nTombolixNextToUse=1\r\n";
-    struct Case { Names selected; bool cycle; int32_t nextToUse; };
-    const Case cases[] = {{{"A", "B"}, true, 1}, {{"B", "A"}, true, 0}, {{"A"}, true, 0}, {{"A", "B"}, false, 0}};
+    // As loaded; after a session moved on; a list confirmed as it was.
+    struct Case { const char* positionLine; const char* sessionWrote; int writes; };
+    const Case cases[] = {{"TombolixNextToUse=1\r\n", nullptr, 1},
+                          {"TombolixNextToUse=0\r\n", "2", 1},
+                          {"TombolixNextToUse=0\r\n", nullptr, 0},
+                          {"", nullptr, 1}};
     for (const Case& c : cases) {
-        file.SetText(text);
+        const std::string head = "[Default]\r\nA=2\\15\\1\\0\\\r\nB=2\\15\\1\\1\\\r\nTombolixCycle=1\r\n";
+        file.SetText(head + c.positionLine);
         CCollection collection("Default", file);
         collection.Load(true);
         collection.MarkFound("A");
         collection.MarkFound("B");
-        collection.SetSelection(c.selected, c.cycle);
-        EXPECT_EQ(c.nextToUse, collection.GetNextToUse()) << c.selected.size() << c.cycle;
+        if (c.sessionWrote) file.WriteString("Default", "TombolixNextToUse", c.sessionWrote);
+        int writesBefore = file.writeCount;
+        collection.SetSelection({"A", "B"}, true);
+        EXPECT_TRUE(collection.Save());
+        EXPECT_EQ(head + "TombolixNextToUse=0\r\n", file.Text()) << c.positionLine;
+        EXPECT_EQ(c.writes, file.writeCount - writesBefore) << c.positionLine;
     }
 }
 
@@ -282,8 +290,9 @@ TEST_F(CollectionTest, APlainSaveOfAHandEditedSectionChangesNoLine)
     EXPECT_EQ((Names{"Alpha", "Clock"}), night.ListSelectedInOrder());
     night.SetSelection(night.ListSelectedInOrder(), night.GetCycle());
     EXPECT_TRUE(night.Save());
-    EXPECT_EQ(text, file.Text());
-    EXPECT_EQ(0, file.writeCount);
+    // Only the position: confirming the list starts the cycle again.
+    EXPECT_EQ(text.substr(0, text.size() - 4) + "0\r\n", file.Text());
+    EXPECT_EQ(1, file.writeCount);
 
     // A change writes the line that counts, whatever its spelling.
     night.SetSelection({"Clock"}, true);

@@ -167,9 +167,10 @@ TEST_F(StoredStateTest, AFileThatWentOrWasReplacedUnderTheSheetGetsAllItShows)
         CommitOutcome outcome = state.Commit(*edits);
         EXPECT_FALSE(outcome.failed.Any());
         EXPECT_TRUE(outcome.fileWasReplaced);
+        // The collections before the folders, as in any file written from nothing.
         EXPECT_EQ(std::string(deleted ? "" : "[Other]\r\nx=1\r\n") +
-                      "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n[Night]\r\nBubbles=2\\15\\0\\0\\\r\n"
-                      "Clock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n",
+                      "[Night]\r\nBubbles=2\\15\\0\\0\\\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n"
+                      "TombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
                   file.Text())
             << deleted;
     }

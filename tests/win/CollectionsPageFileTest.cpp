@@ -52,8 +52,9 @@ TEST_F(CollectionsPageTest, LevelsAndTypedDurationsChangeTheCurrentEntry)
         EXPECT_EQ(std::vector<int>{IDC_LEVEL_LOW}, CheckedLevels());
         PressOk();
     });
+    // Confirmed: cycling starts at the top again.
     EXPECT_EQ("[Default]\r\nAlpha=3\\0\\1\\0\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=1\\12345\\1\\1\\\r\n"
-              "TombolixCycle=1\r\nTombolixNextToUse=2\r\n",
+              "TombolixCycle=1\r\nTombolixNextToUse=0\r\n",
               FileBytes());
 }
 
@@ -72,7 +73,7 @@ TEST_F(CollectionsPageTest, CopyGivesEveryEntryTheCurrentLevelAndDuration)
         PressOk();
     });
     EXPECT_EQ("[Default]\r\nAlpha=1\\10\\1\\0\\\r\nBravo=1\\10\\0\\0\\\r\nCharlie=1\\10\\1\\1\\\r\n"
-              "TombolixCycle=1\r\nTombolixNextToUse=2\r\n",
+              "TombolixCycle=1\r\nTombolixNextToUse=0\r\n",
               FileBytes());
 }
 
@@ -183,11 +184,11 @@ TEST_F(CollectionsPageTest, OnlyOkWritesAndItKeepsTheEditsOfEveryCollectionShown
         PressOk();
     });
     EXPECT_EQ(IDOK, result);
-    // Night, shown but unchanged, keeps its position; its found screen
-    // savers join it.
+    // Night, shown but unchanged, starts its cycle again too; its found
+    // screen savers join it.
     EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\1\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=0\\10\\1\\0\\\r\n"
               "TombolixCycle=0\r\nTombolixNextToUse=0\r\n"
-              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=3\r\nAlpha=2\\15\\0\\0\\\r\n"
+              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=0\r\nAlpha=2\\15\\0\\0\\\r\n"
               "Charlie=2\\15\\0\\0\\\r\nTombolixCycle=0\r\n",
               FileBytes());
     EXPECT_EQ("Night", CurrentName());
@@ -204,7 +205,7 @@ TEST_F(CollectionsPageTest, OnlyOkWritesAndItKeepsTheEditsOfEveryCollectionShown
     EXPECT_EQ("Default", CurrentName());
     EXPECT_EQ("[Default]\r\nAlpha=2\\15\\1\\0\\\r\nBravo=4\\33\\0\\0\\\r\nCharlie=0\\10\\0\\0\\\r\n"
               "TombolixCycle=0\r\nTombolixNextToUse=0\r\n"
-              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=3\r\nAlpha=2\\15\\0\\0\\\r\nCharlie=2\\15\\0\\0\\\r\n"
+              "[Night]\r\nBravo=2\\15\\1\\0\\\r\nTombolixNextToUse=0\r\nAlpha=2\\15\\0\\0\\\r\nCharlie=2\\15\\0\\0\\\r\n"
               "TombolixCycle=0\r\n",
               FileBytes());
 }
@@ -252,6 +253,22 @@ TEST_F(CollectionsPageTest, AScreenSaverInAFolderThatIsAwayKeepsItsKeyUntilTheFo
                   folders,
               FileBytes());
 
+    // The drive is connected while the sheet is open: choosing the
+    // collection again shows its screen savers and the kept entry, selected.
+    app.reset();
+    ShowSheet([&] {
+        EXPECT_EQ((Texts{"Alpha"}), Selected());
+        CreateDirectoryA(away.c_str(), nullptr);
+        Install(away, {"OnStick", "Newcomer"});
+        wintest::ChooseInDropDown(Control(IDC_COLLECTION), "Default");
+        EXPECT_EQ((Texts{"Alpha", "OnStick"}), Selected());
+        EXPECT_EQ((Texts{"Newcomer"}), Available());
+        PressCancel();
+    });
+    DeleteFileA((away + "\\OnStick.scr").c_str());
+    DeleteFileA((away + "\\Newcomer.scr").c_str());
+    RemoveDirectoryA(away.c_str());
+
     // Every folder can be searched again and none holds it: now it goes.
     CreateDirectoryA(away.c_str(), nullptr);
     app.reset();
@@ -281,7 +298,7 @@ TEST_F(CollectionsPageTest, SettingsAndPreviewStartTheCurrentScreenSaver)
     EXPECT_EQ(2, starts);
 }
 
-TEST_F(CollectionsPageTest, DurationsOtherThanANumberUpTo99999AreRefusedAndTheStoredOnesShownWithinRange)
+TEST_F(CollectionsPageTest, DurationsOtherThanANumberUpTo99999AreRefusedAndAnEmptiedOrClampedOneKept)
 {
     Install(windows, {"Alpha", "Bravo"});
     wintest::WriteCollectionsFile("[Default]\r\nAlpha=2\\123456\\1\\0\\\r\nBravo=2\\-4\\1\\1\\\r\n");
@@ -295,7 +312,7 @@ TEST_F(CollectionsPageTest, DurationsOtherThanANumberUpTo99999AreRefusedAndTheSt
         wintest::Retype(Control(IDC_DURATION), "4x2");   // typed: digits only
         EXPECT_EQ("42", Duration());
 
-        const std::string refused[] = {"abc", "-1", "", "123456", std::string(10000, '9')};
+        const std::string refused[] = {"abc", "-1", "123456", std::string(10000, '9')};
         for (const std::string& text : refused) {
             SetWindowTextA(Control(IDC_DURATION), text.c_str());   // set by a message, as a paste may
             auto seen = wintest::Answering({wintest::PressOk()}, [&] { PressOk(); });
@@ -310,12 +327,14 @@ TEST_F(CollectionsPageTest, DurationsOtherThanANumberUpTo99999AreRefusedAndTheSt
         ASSERT_TRUE(IsWindow(sheet->m_hWnd));
         EXPECT_EQ(file, FileBytes());
 
-        wintest::Retype(Control(IDC_DURATION), "42");
-        PressOk();
+        // Emptied: no question, and the duration stays as it was.
+        SetWindowTextA(Control(IDC_DURATION), "");
+        EXPECT_TRUE(wintest::AnsweringEach(wintest::PressOk(), [&] { PressOk(); }).empty());
     });
     EXPECT_EQ(IDOK, result);
-    // The refused texts never reached the entry; Bravo was shown clamped.
-    EXPECT_EQ("[Default]\r\nAlpha=2\\42\\1\\0\\\r\nBravo=2\\0\\1\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+    // The refused and the emptied texts never reached the entry; Bravo was
+    // only shown clamped.
+    EXPECT_EQ("[Default]\r\nAlpha=2\\42\\1\\0\\\r\nBravo=2\\-4\\1\\1\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
               FileBytes());
 }
 
