@@ -190,6 +190,20 @@ TEST_F(CollectionTest, SaveWritesOnlyWhatChangedAndSaysWhenTheFileRefuses)
               file.Text());
 }
 
+TEST_F(CollectionTest, AnEntryFoundAgainAfterASaveRemovedItsKeyIsWrittenAgain)
+{
+    file.SetText("[Default]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n");
+    CCollection collection("Default", file);
+    collection.Load(true);
+    EXPECT_TRUE(collection.Save());   // not found: its key goes
+    EXPECT_EQ("[Default]\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+
+    // Its folder is back before the next save.
+    collection.MarkFound("Clock");
+    EXPECT_TRUE(collection.Save());
+    EXPECT_EQ("[Default]\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\nClock=1\\10\\1\\0\\\r\n", file.Text());
+}
+
 TEST_F(CollectionTest, ListsEverySelectedFoundEntryWhateverItsOrderNumbers)
 {
     // Gaps, a repeat, numbers beyond the count, a negative one; ties go in

@@ -6,26 +6,45 @@
 
 namespace {
 
-// First draws worked out step by step from the generator's definition
-// (subtractive, modulus 10^9, seed constant 161803398, |s| wrapping).
-std::vector<int32_t> FirstDraws(int32_t seed)
+using Draws = std::vector<int32_t>;
+
+// Draws first to last (counted from 1) after seeding.
+Draws DrawsOf(int32_t seed, int first, int last)
 {
     CRandom random(0);
     random.SetSeed(seed);
-    std::vector<int32_t> draws;
-    for (int i = 0; i < 5; ++i) draws.push_back(random.Next());
+    Draws draws;
+    for (int i = 1; i <= last; ++i) {
+        int32_t draw = random.Next();
+        if (i >= first) draws.push_back(draw);
+    }
     return draws;
 }
 
+Draws FirstDraws(int32_t seed) { return DrawsOf(seed, 1, 5); }
+
+// The expected draws were worked out step by step from the generator's
+// definition (subtractive, modulus 10^9, seed constant 161803398, |s|
+// wrapping).
+
 TEST(Random, FirstDrawsMatchTheDefinition)
 {
-    using Draws = std::vector<int32_t>;
     EXPECT_EQ((Draws{533923850, 323008803, 401103978, 459259507, 390269598}), FirstDraws(0));
     EXPECT_EQ((Draws{634670766, 791644133, 941623396, 894891413, 435112290}), FirstDraws(42));
     EXPECT_EQ((Draws{598124554, 371820323, 819710570, 904070771, 766514846}), FirstDraws(INT32_MIN));
     // A clock-sized seed is larger than the seed constant: the difference
     // stays negative until the remainder's correction.
     EXPECT_EQ((Draws{503923850, 548008803, 86103978, 604259507, 280269598}), FirstDraws(1765000000));
+}
+
+TEST(Random, DrawsGoOnAcrossTheWrapOfTheTable)
+{
+    // Draw 55 replaces the table's last entry, draw 56 its first again; the
+    // subtracted entry wrapped at draw 25 already, and a slip in either
+    // wrap shows in every draw after it.
+    EXPECT_EQ((Draws{849937696, 173021394, 788052596, 98577826, 638661273, 285201352, 260508969}),
+              DrawsOf(42, 54, 60));
+    EXPECT_EQ(Draws{627465363}, DrawsOf(42, 1000, 1000));
 }
 
 TEST(Random, ASeedAndItsNegationGiveOneSequenceButKeepTheirSign)

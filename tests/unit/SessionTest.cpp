@@ -185,6 +185,17 @@ TEST_F(SessionTest, AChildIgnoringCloseGetsTheHomeKeyAfterTwelveSleeps)
     EXPECT_EQ(13, host.sleeps);   // ended half a second after the key
 }
 
+TEST_F(SessionTest, AWindowThatTheHomeKeyClosedGetsNoKeyUp)
+{
+    host.scripts["Homebound"] = {{}, {}, 0, true};
+    host.scripts["Next"] = closesAtOnce;
+    auto session = Start({{"Homebound", 0}, {"Next", 0}});
+    ASSERT_TRUE(session->LaunchNext(false));
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps"}), host.children[0].received);
+    EXPECT_EQ((Texts{"Homebound", "Next"}), host.launches);
+}
+
 TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
 {
     host.scripts["A"] = closesAtOnce;
@@ -380,6 +391,10 @@ TEST_F(SessionTest, AChildWithoutAWindowIsWatchedUntilItEnds)
     host.PassSeconds(*session, 1);
     EXPECT_TRUE(host.ended);
     EXPECT_EQ(Texts{"Hidden"}, host.launches);
+    // Told once, not at each of its four ticks past the duration.
+    EXPECT_EQ((Texts{"start Hidden from C:\\Savers\\Hidden.scr",
+                     "no window of Hidden to close; watching it until it ends", "end: Hidden ended by itself"}),
+              host.trace);
 }
 
 TEST_F(SessionTest, AnIdleSessionIgnoresTicks)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -61,6 +63,30 @@ TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
     StoreFailures failed = settings.Apply(original, edited);
     EXPECT_TRUE(failed.settingsStore);
     EXPECT_FALSE(failed.collectionsFile);
+}
+
+TEST_F(SettingsTest, OneRefusedValueAmongSeveralIsReportedAndTheOthersAreStillWritten)
+{
+    const Texts allWrites{"UseTray=0",         "AutoStart=0",       "ShowToolTips=0",    "UseBlanker=1",
+                          "BlankerMinutes=30", "BlankerName=Night", "PasswordOverride=1"};
+    for (const std::string& refused : allWrites) {
+        FakeSettingsStore oneLocked;
+        oneLocked.refusedEntry = refused.substr(0, refused.find('='));
+        CSettings settings(oneLocked, collectionsFile);
+        ProgramOptions original = settings.Values();
+        ProgramOptions edited = original;
+        edited.useTray = edited.autoStart = edited.showToolTips = false;
+        edited.useBlanker = edited.passwordOverride = true;
+        edited.blankerMinutes = 30;
+        edited.blankerName = "Night";
+
+        StoreFailures failed = settings.Apply(original, edited);
+        EXPECT_TRUE(failed.settingsStore) << refused;
+        EXPECT_FALSE(failed.collectionsFile) << refused;
+        Texts written = allWrites;
+        written.erase(std::find(written.begin(), written.end(), refused));
+        EXPECT_EQ(written, oneLocked.writes) << refused;
+    }
 }
 
 TEST_F(SettingsTest, FoldersAreReadFromTheCollectionsFile)

@@ -54,6 +54,7 @@ TEST(StoredNames, NewCollectionNamesTheFileCanHold)
         {std::string(261, 'n'), CollectionNameProblem::TooLong},
         {" Night", CollectionNameProblem::Blanks},
         {"Night\t", CollectionNameProblem::Blanks},
+        {"Night\r", CollectionNameProblem::Blanks},   // trimmed as a blank, like a tab
         {"Ni]ght", CollectionNameProblem::Characters},
         {"Ni\r\nght", CollectionNameProblem::Characters},
         {"tombolixINTERNAL", CollectionNameProblem::Reserved},
@@ -114,6 +115,16 @@ TEST_F(StoredStateTest, AFailedWriteIsReportedAndTheCurrentNameWaitsForItsCollec
     EXPECT_EQ(0, lock.depth);
 }
 
+TEST_F(StoredStateTest, AnUnchangedCurrentNameIsNotWritten)
+{
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = EditShown(state, "Default", {"Clock"});
+    // A store that would refuse the name: an OK that keeps it must not fail.
+    store.refusedEntry = "Current";
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
+    EXPECT_EQ("[Default]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
+}
+
 TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
 {
     file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\n");
@@ -144,6 +155,7 @@ TEST_F(StoredStateTest, ANewCollectionOfADeletedNameStartsEmpty)
     EXPECT_TRUE(edits->IsDeleted("NIGHT"));
     EXPECT_EQ(nullptr, edits->FindCollection("Night"));
     CCollection& fresh = edits->AddCollection(std::make_unique<CCollection>("Night", file));
+    EXPECT_EQ(&fresh, edits->FindCollection("nIGHT"));   // one section, whatever the letter case
     fresh.MarkFound("New");
     fresh.SetSelection({"New"}, true);
     EXPECT_FALSE(state.Commit(*edits).failed.Any());

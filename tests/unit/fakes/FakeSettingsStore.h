@@ -28,14 +28,14 @@ public:
     }
     bool WriteInt(const std::string& section, const std::string& entry, int value) override
     {
-        if (failWrites) return false;
+        if (Refuses(entry)) return false;
         writes.push_back(entry + "=" + std::to_string(value));
         values[section + "\\" + entry] = value;
         return true;
     }
     bool WriteString(const std::string& section, const std::string& entry, const std::string& value) override
     {
-        if (failWrites) return false;
+        if (Refuses(entry)) return false;
         writes.push_back(entry + "=" + value);
         values[section + "\\" + entry] = value;
         return true;
@@ -53,4 +53,8 @@ public:
     std::vector<std::string> writes;       // "Entry=value" in order
     int removals = 0;
     bool failWrites = false;               // every write refused, as a locked-down registry does
+    std::string refusedEntry;              // this one value refused, as a policy may lock one
+
+private:
+    bool Refuses(const std::string& entry) const { return failWrites || entry == refusedEntry; }
 };
