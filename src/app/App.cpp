@@ -263,8 +263,9 @@ bool CApp::EnsureTrayInstance()
 bool CApp::RunConfiguration(CWnd* parent)
 {
     std::unique_ptr<CSheetEdits> edits = storedState->BeginEdits();
+    CShellFolderChooser folderChooser;
     auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0,
-                                               *storedState, *edits);
+                                               *storedState, *edits, folderChooser);
     g_pConfigSheet = sheet.get();
     bool ok = sheet->DoModal() == IDOK;
     g_pConfigSheet = nullptr;

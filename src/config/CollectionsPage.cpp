@@ -8,10 +8,12 @@
 #include "config/NewCollectionDlg.h"
 #include "config/ToolTips.h"
 #include "framework/MessageMap.h"
+#include "os/Win32FileSystem.h"
 #include "res/resource.h"
 
 #include <algorithm>
 #include <set>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -82,11 +84,10 @@ const CommandMapEntry<CSettingsPage> CSettingsPage::messageMap[] = {
     {IDC_COLLECTION, CBN_CLOSEUP, &CSettingsPage::OnCollectionClosedUp},
 };
 
-CSettingsPage::CSettingsPage(CStoredState& stored, CSheetEdits& edits)
-    : CSheetPage(IDD_COLLECTIONS, edits),
-      m_catalogue(m_fileSystem),
-      m_stored(stored)
+CSettingsPage::CSettingsPage(CStoredState& stored, CSheetEdits& edits, CSaverCatalogue& catalogue)
+    : CSheetPage(IDD_COLLECTIONS, edits), m_catalogue(catalogue), m_stored(stored)
 {
+    m_catalogue.Watch(*this);
 }
 
 CSettingsPage::~CSettingsPage() = default;
@@ -178,7 +179,8 @@ void CSettingsPage::LoadCollection()
 // their order numbers, and the others in the Available list.
 void CSettingsPage::ShowSavers()
 {
-    const std::vector<std::string>& found = m_catalogue.Names(m_edits.edited.GetFolders());
+    m_catalogue.Search(m_edits.edited.GetFolders());
+    const std::vector<std::string>& found = m_catalogue.Names();
     for (const std::string& name : found) m_pCollection->MarkFound(name);
     // A screen saver not found may be on a drive that is offline now: only
     // when every folder could be searched does OK forget it.
@@ -197,6 +199,23 @@ void CSettingsPage::ShowSavers()
     SortAsListsSort(available);
     m_availableList.AppendStrings(available);
     m_selectedList.AddStrings(selected);
+}
+
+void CSettingsPage::OnCatalogueChanged(const CatalogueChange& change)
+{
+    if (!IsWindow()) return;
+    // A name already selected would otherwise show in both lists, and could
+    // be selected twice: the catalogue adds only names it did not know.
+    m_availableList.AddStrings(change.added);
+    if (change.removed.empty()) return;
+    std::unordered_set<std::string> gone;
+    for (const std::string& name : change.removed) gone.insert(FoldLetterCase(name));
+    for (const CListBox* list : {&m_availableList, &m_selectedList}) {
+        std::vector<std::string> texts = list->GetTexts();
+        CRedrawPause pause(*list);
+        for (size_t i = texts.size(); i-- > 0;)
+            if (gone.count(FoldLetterCase(texts[i]))) list->DeleteString(static_cast<int>(i));
+    }
 }
 
 void CSettingsPage::StoreCollection()

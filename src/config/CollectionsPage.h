@@ -1,26 +1,21 @@
 // The Collections page of the settings sheet: picks, creates and deletes
 // collections and edits the one shown, all in the sheet's copy. Its two
-// lists are also the sheet's catalogue of every screen saver found, which
-// the Folders and Options pages read and change.
+// lists show the sheet's catalogue of screen savers, split by the
+// collection's selection.
 #pragma once
 #include "collections/Collection.h"
 #include "collections/StoredState.h"
-#include "collections/FileFinder.h"
 #include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
-#include "os/Win32FileSystem.h"
 
 #include <string>
 
-class CSettingsPage : public CSheetPage {
+class CSettingsPage : public CSheetPage, private ICatalogueWatcher {
 public:
-    CSettingsPage(CStoredState& stored, CSheetEdits& edits);
+    CSettingsPage(CStoredState& stored, CSheetEdits& edits, CSaverCatalogue& catalogue);
     ~CSettingsPage() override;
-
-    const CListBox& GetAvailableList() const { return m_availableList; }
-    const CListBox& GetSelectedList() const { return m_selectedList; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -32,8 +27,10 @@ private:
     // The collection shown, from the combo box's current item.
     void OfferDefaultCollection();
     void LoadCollection();
-    // Fills both lists from the catalogue.
+    // Searches the folders again and fills both lists from the catalogue.
     void ShowSavers();
+    // A folder's names come into the Available list or leave both lists.
+    void OnCatalogueChanged(const CatalogueChange& change) override;
     // Takes the lists into the collection shown, in the sheet's copy.
     void StoreCollection();
     // Starts the Selected list's current screen saver with the arguments.
@@ -78,8 +75,7 @@ private:
     CButton m_levelRadio[5];
     CButton m_cycleRadio;
     CButton m_randomRadio;
-    CWin32FileSystem m_fileSystem;
-    CSaverCatalogue m_catalogue;
+    CSaverCatalogue& m_catalogue;
     CStoredState& m_stored;
     CCollection* m_pCollection = nullptr;   // owned by the sheet's copy
     // While true, the level radios and the duration edit change no entry.

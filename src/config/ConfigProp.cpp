@@ -25,15 +25,15 @@ std::string DescribeFailures(const StoreFailures& failed)
 }  // namespace
 
 CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored,
-                         CSheetEdits& edits)
+                         CSheetEdits& edits, IFolderChooser& folderChooser)
     : CPropertySheet(caption, parent, startPage),
       stored(stored),
       edits(edits),
-      collectionsPage(stored, edits),
+      collectionsPage(stored, edits, catalogue),
       informationPage(edits),
-      foldersPage(edits),
+      foldersPage(edits, catalogue, folderChooser),
       trayPage(edits),
-      optionsPage(edits),
+      optionsPage(edits, catalogue),
       uninstallPage(edits)
 {
     AddPage(&collectionsPage);

@@ -7,21 +7,23 @@
 #include "config/FoldersPage.h"
 #include "config/InfoPage.h"
 #include "config/OptionsPage.h"
+#include "config/SaverCatalogue.h"
 #include "config/TrayPage.h"
 #include "config/UninstallPage.h"
 #include "framework/PropertySheet.h"
+#include "os/FolderChooser.h"
+#include "os/Win32FileSystem.h"
 
 class CConfigProp final : public CPropertySheet {
 public:
-    CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored, CSheetEdits& edits);
+    // The Folders page asks the chooser for the folders it adds.
+    CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored, CSheetEdits& edits,
+                IFolderChooser& folderChooser);
 
     CSheetEdits& GetEdits() { return edits; }
+    CSaverCatalogue& GetCatalogue() { return catalogue; }
 
     CSettingsPage& GetCollectionsPage() { return collectionsPage; }
-    // The Collections page's lists: every screen saver found, for the
-    // Folders and Options pages. Valid while that page's window exists.
-    const CListBox& GetAvailableList() const { return collectionsPage.GetAvailableList(); }
-    const CListBox& GetSelectedList() const { return collectionsPage.GetSelectedList(); }
     COptionsPage& GetOptionsPage() { return optionsPage; }
     CFoldersPage& GetFoldersPage() { return foldersPage; }
 
@@ -37,6 +39,9 @@ protected:
 private:
     CStoredState& stored;
     CSheetEdits& edits;
+    CWin32FileSystem fileSystem;
+    // Before the pages, which watch it.
+    CSaverCatalogue catalogue{fileSystem};
     // Declared in the order of construction; the tabs follow AddPage.
     CSettingsPage collectionsPage;
     CInfoPage informationPage;

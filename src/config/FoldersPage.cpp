@@ -1,10 +1,7 @@
 #include "config/FoldersPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
-#include "config/ConfigProp.h"
-#include "config/SaverCatalogue.h"
 #include "config/ToolTips.h"
 #include "res/resource.h"
 
@@ -27,7 +24,10 @@ const CommandMapEntry<CFoldersPage> CFoldersPage::messageMap[] = {
     {IDC_REMOVE_FOLDER, BN_CLICKED, &CFoldersPage::OnRemove},
 };
 
-CFoldersPage::CFoldersPage(CSheetEdits& edits) : CSheetPage(IDD_FOLDERS, edits), folderChooser(&m_shellFolderChooser) {}
+CFoldersPage::CFoldersPage(CSheetEdits& edits, CSaverCatalogue& catalogue, IFolderChooser& folderChooser)
+    : CSheetPage(IDD_FOLDERS, edits), m_catalogue(catalogue), m_folderChooser(folderChooser)
+{
+}
 
 CFoldersPage::~CFoldersPage() = default;
 
@@ -64,19 +64,16 @@ void CFoldersPage::ShowAlwaysSearchedFolders()
 
 void CFoldersPage::OnAdd()
 {
-    std::string folder = folderChooser->ChooseFolder(m_hWnd, "Choose a folder containing your screensavers:");
+    std::string folder = m_folderChooser.ChooseFolder(m_hWnd, "Choose a folder containing your screensavers:");
     if (folder.empty()) return;
     // The list shows a folder once, letter case aside; the settings keep
     // each addition.
     if (m_folderList.FindStringExact(-1, folder) < 0) m_folderList.AddString(folder);
 
     CFileFinder finder(m_fileSystem, folder);
-    if (finder.Find("*.scr") == 0)
-        ShowNote("No screensavers (*.scr) were found in this folder.");
-    else if (g_pConfigSheet)
-        AddToCatalogue(finder, g_pConfigSheet->GetAvailableList(), g_pConfigSheet->GetSelectedList());
+    if (finder.Find("*.scr") == 0) ShowNote("No screensavers (*.scr) were found in this folder.");
     m_edits.edited.AddFolder(folder);
-    RefillBlankerList();
+    m_catalogue.AddFolder(finder);
 }
 
 void CFoldersPage::OnRemove()
@@ -88,8 +85,7 @@ void CFoldersPage::OnRemove()
     // A folder out of reach now (a drive without its disk) lists nothing
     // and so takes no names out.
     CFileFinder finder(m_fileSystem, folder);
-    if (finder.Find("*.scr") > 0 && g_pConfigSheet)
-        RemoveFromCatalogue(finder, g_pConfigSheet->GetAvailableList(), g_pConfigSheet->GetSelectedList());
+    finder.Find("*.scr");
     m_folderList.DeleteString(current);
 
     // Every entry of exactly this spelling.
@@ -97,10 +93,5 @@ void CFoldersPage::OnRemove()
     const std::vector<std::string>& folders = settings.GetFolders();
     for (size_t i = folders.size(); i-- > 0;)
         if (folders[i] == folder) settings.RemoveFolder(i);
-    RefillBlankerList();
-}
-
-void CFoldersPage::RefillBlankerList()
-{
-    if (g_pConfigSheet && g_pConfigSheet->GetOptionsPage().IsWindow()) g_pConfigSheet->GetOptionsPage().FillBlankerList();
+    m_catalogue.RemoveFolder(finder);
 }

@@ -1,8 +1,8 @@
 // The Folders page of the settings sheet: the extra folders searched for
-// screen savers besides the Windows and System folders. It keeps the
-// Collections page's lists and the Options page's blanker list in step
-// with the folders it adds and removes.
+// screen savers besides the Windows and System folders. The names of a
+// folder it adds or removes join or leave the sheet's catalogue at once.
 #pragma once
+#include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
@@ -11,12 +11,9 @@
 
 class CFoldersPage : public CSheetPage {
 public:
-    explicit CFoldersPage(CSheetEdits& edits);
+    // Add asks the chooser for a folder.
+    CFoldersPage(CSheetEdits& edits, CSaverCatalogue& catalogue, IFolderChooser& folderChooser);
     ~CFoldersPage() override;
-
-    // Where Add asks for a folder; the shell's folder browser until another
-    // is given.
-    void SetFolderChooser(IFolderChooser& chooser) { folderChooser = &chooser; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -25,7 +22,6 @@ protected:
 
 private:
     void ShowAlwaysSearchedFolders();
-    void RefillBlankerList();
 
     static const CommandMapEntry<CFoldersPage> messageMap[];
     // The handlers of the message map.
@@ -34,6 +30,6 @@ private:
 
     CListBox m_folderList;
     CWin32FileSystem m_fileSystem;
-    CShellFolderChooser m_shellFolderChooser;
-    IFolderChooser* folderChooser;
+    CSaverCatalogue& m_catalogue;
+    IFolderChooser& m_folderChooser;
 };

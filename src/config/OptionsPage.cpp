@@ -29,8 +29,10 @@ const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
     {IDC_BLANKER, CBN_SELCHANGE, &COptionsPage::OnBlankerChanged},
 };
 
-COptionsPage::COptionsPage(CSheetEdits& edits) : CSheetPage(IDD_OPTIONS, edits)
+COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue)
+    : CSheetPage(IDD_OPTIONS, edits), m_catalogue(catalogue)
 {
+    m_catalogue.Watch(*this);
     const CSettings& settings = edits.edited;
     m_useBlanker = CheckState(settings.GetUseBlanker());
     m_showToolTips = CheckState(settings.GetShowToolTips());
@@ -76,10 +78,8 @@ BOOL COptionsPage::OnInitDialog()
 
 void COptionsPage::FillBlankerList()
 {
-    if (!g_pConfigSheet || !g_pConfigSheet->GetCollectionsPage().IsWindow()) return;
     m_blankerCombo.ResetContent();
-    std::vector<std::string> names = g_pConfigSheet->GetAvailableList().GetTexts();
-    for (std::string& name : g_pConfigSheet->GetSelectedList().GetTexts()) names.push_back(std::move(name));
+    std::vector<std::string> names = m_catalogue.Names();
     // The combo box does not sort: with thousands of names its own sorted
     // insertion, a comparison of texts at a time, takes a second.
     SortAsListsSort(names);

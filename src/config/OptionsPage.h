@@ -2,22 +2,18 @@
 // fixed screen saver that takes over after a period) and the option of a
 // single uninterrupted screen saver.
 #pragma once
+#include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
 #include "framework/Controls.h"
 #include "framework/MessageMap.h"
 
 #include <string>
 
-class COptionsPage : public CSheetPage {
+class COptionsPage : public CSheetPage, private ICatalogueWatcher {
 public:
     // The controls start from the sheet's settings as they are now.
-    explicit COptionsPage(CSheetEdits& edits);
+    COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue);
     ~COptionsPage() override;
-
-
-    // Offers every screen saver of the Collections page's two lists and
-    // selects the blanker among them, if it is there.
-    void FillBlankerList();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -27,6 +23,10 @@ protected:
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
+    // Offers every screen saver of the catalogue and selects the blanker
+    // among them, if it is there.
+    void FillBlankerList();
+    void OnCatalogueChanged(const CatalogueChange&) override { if (IsWindow()) FillBlankerList(); }
     // The blanker's choice and period are open only while the blanker is on.
     void UpdateBlankerControls();
 
@@ -38,6 +38,7 @@ private:
 
     CSpinButtonCtrl m_minutesSpin;
     CComboBox m_blankerCombo;
+    CSaverCatalogue& m_catalogue;
     int m_useBlanker;
     int m_showToolTips;
     std::string m_minutesText;

@@ -3,90 +3,77 @@
 #include "collections/StoredNames.h"
 #include "os/Win32FileSystem.h"
 
-#include <unordered_map>
-#include <vector>
+#include <algorithm>
 
 namespace {
-// Names in order, looked up as a list box looks them up (letter case aside)
-// but in constant time.
+// The names a finder adds, looked up as a list box looks them up (letter
+// case aside) but in constant time; a name a collection cannot hold is
+// known but not kept.
 class CFoldedNames : public INameList {
 public:
-    int FindExact(const std::string& text) override
-    {
-        auto found = indexOf.find(FoldLetterCase(text));
-        return found == indexOf.end() ? -1 : found->second;
-    }
-    bool Contains(const std::string& text) const { return indexOf.count(FoldLetterCase(text)) != 0; }
+    CFoldedNames(std::unordered_set<std::string>& folded, std::vector<std::string>& kept)
+        : folded(folded), kept(kept) {}
+
+    int FindExact(const std::string& text) override { return folded.count(FoldLetterCase(text)) ? 0 : -1; }
     void Add(const std::string& text) override
     {
-        indexOf.emplace(FoldLetterCase(text), static_cast<int>(names.size()));
-        names.push_back(text);
+        folded.insert(FoldLetterCase(text));
+        if (IsOfferedSaverName(text)) kept.push_back(text);
     }
-
-    std::vector<std::string> names;
 
 private:
-    std::unordered_map<std::string, int> indexOf;
+    std::unordered_set<std::string>& folded;
+    std::vector<std::string>& kept;
 };
-
-CFoldedNames NamesOf(const CListBox& list, CFoldedNames names = {})
-{
-    for (const std::string& text : list.GetTexts()) names.Add(text);
-    return names;
-}
 }  // namespace
 
-const std::vector<std::string>& CSaverCatalogue::Names(const std::vector<std::string>& extraFolders)
+void CSaverCatalogue::Search(const std::vector<std::string>& extraFolders)
 {
-    if (systemFinders.empty()) {
-        systemFinders.emplace_back(fileSystem, GetWindowsFolder());
-        for (const std::string& folder : GetSystemFolders()) systemFinders.emplace_back(fileSystem, folder);
-        for (CFileFinder& finder : systemFinders) finder.Find("*.scr");
+    if (alwaysSearched.empty()) {
+        alwaysSearched.emplace_back(fileSystem, GetWindowsFolder());
+        for (const std::string& folder : GetSystemFolders()) alwaysSearched.emplace_back(fileSystem, folder);
+        for (CFileFinder& finder : alwaysSearched) finder.Find("*.scr");
     }
-    CFoldedNames found;
-    for (const CFileFinder& finder : systemFinders) finder.FillList(found);
+    names.clear();
+    folded.clear();
+    CFoldedNames found(folded, names);
+    for (const CFileFinder& finder : alwaysSearched) finder.FillList(found);
     // Searched again each time: a drive connected since may hold them now.
+    everyFolderSearched = true;
     for (const std::string& folder : extraFolders) {
         CFileFinder finder(fileSystem, folder);
         finder.Find("*.scr");
         finder.FillList(found);
+        everyFolderSearched = everyFolderSearched && FolderExists(folder);
     }
-    names.clear();
-    names.reserve(found.names.size());
-    for (std::string& name : found.names)
-        if (IsOfferedSaverName(name)) names.push_back(std::move(name));
-    everyFolderSearched = true;
-    for (const std::string& folder : extraFolders) everyFolderSearched = everyFolderSearched && FolderExists(folder);
-    return names;
+    CatalogueChange change;
+    change.searched = true;
+    Tell(change);
 }
 
-void AddToCatalogue(const CFileFinder& finder, const CListBox& available, const CListBox& selected)
+void CSaverCatalogue::AddFolder(const CFileFinder& finder)
 {
-    // A name already selected would otherwise show in both lists, and could
-    // be selected twice.
-    CFoldedNames shown = NamesOf(selected, NamesOf(available));
-    size_t before = shown.names.size();
-    finder.FillList(shown);
-    std::vector<std::string> offered;
-    for (size_t i = before; i < shown.names.size(); ++i)
-        if (IsOfferedSaverName(shown.names[i])) offered.push_back(shown.names[i]);
-    available.AddStrings(offered);
+    CatalogueChange change;
+    CFoldedNames known(folded, change.added);
+    finder.FillList(known);
+    names.insert(names.end(), change.added.begin(), change.added.end());
+    if (!change.added.empty()) Tell(change);
 }
 
-namespace {
-void RemoveNames(const CFoldedNames& gone, const CListBox& list)
+void CSaverCatalogue::RemoveFolder(const CFileFinder& finder)
 {
-    std::vector<std::string> texts = list.GetTexts();
-    CRedrawPause pause(list);
-    for (size_t i = texts.size(); i-- > 0;)
-        if (gone.Contains(texts[i])) list.DeleteString(static_cast<int>(i));
+    CatalogueChange change;
+    std::unordered_set<std::string> gone;
+    CFoldedNames found(gone, change.removed);
+    finder.FillList(found);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [&](const std::string& name) { return gone.count(FoldLetterCase(name)) != 0; }),
+                names.end());
+    for (const std::string& name : gone) folded.erase(name);
+    if (!change.removed.empty()) Tell(change);
 }
-}  // namespace
 
-void RemoveFromCatalogue(const CFileFinder& finder, const CListBox& available, const CListBox& selected)
+void CSaverCatalogue::Tell(const CatalogueChange& change)
 {
-    CFoldedNames gone;
-    finder.FillList(gone);
-    RemoveNames(gone, available);
-    RemoveNames(gone, selected);
+    for (ICatalogueWatcher* watcher : watchers) watcher->OnCatalogueChanged(change);
 }

@@ -228,17 +228,28 @@ TEST_F(CollectionsPageTest, CancelForgetsEverySwitchNewAndDelete)
     EXPECT_EQ("Default", CurrentName());
 }
 
-TEST_F(CollectionsPageTest, ANameTheFoldersPageListsCanBeSelectedAndIsStored)
+TEST_F(CollectionsPageTest, ANameAFolderAddsToTheCatalogueCanBeSelectedAndIsStored)
 {
     Install(windows, {"Alpha"});
+    const std::string extra = "C:\\TombolixCatalogueFolder";
+    CreateDirectoryA(extra.c_str(), nullptr);
+    Install(extra, {"Zulu", "alpha"});
     ShowSheet([&] {
-        g_pConfigSheet->GetAvailableList().AddString("Zulu");
+        CWin32FileSystem fileSystem;
+        CFileFinder finder(fileSystem, extra);
+        finder.Find("*.scr");
+        sheet->GetCatalogue().AddFolder(finder);
+        // A name known in another spelling is not offered twice.
+        EXPECT_EQ((Texts{"Alpha", "Zulu"}), Available());
         ClickItem(IDC_AVAILABLE, "Zulu");
         Click(IDC_MOVE_FORWARD);
         PressOk();
     });
     EXPECT_EQ("[Default]\r\nAlpha=2\\15\\0\\0\\\r\nZulu=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
               FileBytes());
+    DeleteFileA((extra + "\\Zulu.scr").c_str());
+    DeleteFileA((extra + "\\alpha.scr").c_str());
+    RemoveDirectoryA(extra.c_str());
 }
 
 TEST_F(CollectionsPageTest, AScreenSaverInAFolderThatIsAwayKeepsItsKeyUntilTheFolderIsBack)

@@ -30,7 +30,7 @@ INT_PTR CollectionsPageTest::ShowSheet(const std::function<void()>& script)
     if (!app) StartApp();
     // As the program's start does it: a sheet on what is stored now.
     std::unique_ptr<CSheetEdits> edits = app->GetStoredState().BeginEdits();
-    CConfigProp shown("Tombolix Screensaver", nullptr, 0, app->GetStoredState(), *edits);
+    CConfigProp shown("Tombolix Screensaver", nullptr, 0, app->GetStoredState(), *edits, *folderChooser);
     sheet = &shown;
     g_pConfigSheet = &shown;
     INT_PTR result = wintest::RunModal(
@@ -96,4 +96,14 @@ std::string CollectionsPageTest::CurrentName() const
 {
     std::string name = ReadRegistryString(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config", "Current");
     return name.empty() ? "Default" : name;
+}
+
+std::string ChosenFolders::ChooseFolder(HWND owner, const std::string& title)
+{
+    ownerSeen = wintest::WindowText(GetParent(owner));
+    titleSeen = title;
+    if (answers.empty()) return "";
+    std::string folder = answers.front();
+    answers.pop_front();
+    return folder;
 }

@@ -11,16 +11,30 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 using Texts = std::vector<std::string>;
 
+// Hands out the folders it was given, one per choice; "" when none is left,
+// as a cancelled browser does.
+struct ChosenFolders : IFolderChooser {
+    std::deque<std::string> answers;
+    std::string ownerSeen;
+    std::string titleSeen;
+
+    std::string ChooseFolder(HWND owner, const std::string& title) override;
+};
+
 struct CollectionsPageTest : ::testing::Test {
     wintest::Fixtures fixtures;
     std::unique_ptr<CApp> app;
     CConfigProp* sheet = nullptr;
+    ChosenFolders chosen;
+    // What the sheet's Folders page asks for a folder.
+    IFolderChooser* folderChooser = &chosen;
     bool closing = false;
     const std::string windows = wintest::WindowsFolder();
     const std::string system = wintest::SystemFolder();

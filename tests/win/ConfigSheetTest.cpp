@@ -60,7 +60,8 @@ struct ConfigSheet : ::testing::Test {
     INT_PTR ShowAndCancel(HWND parent)
     {
         std::unique_ptr<CSheetEdits> edits = app.GetStoredState().BeginEdits();
-        CConfigProp sheet("Tombolix Screensaver", parent, 0, app.GetStoredState(), *edits);
+        CShellFolderChooser folderChooser;
+        CConfigProp sheet("Tombolix Screensaver", parent, 0, app.GetStoredState(), *edits, folderChooser);
         g_pConfigSheet = &sheet;
         UINT_PTR timer = SetTimer(nullptr, 0, 100, &InspectSheet);
         INT_PTR result = sheet.DoModal();

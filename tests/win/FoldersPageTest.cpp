@@ -192,6 +192,8 @@ wintest::Responder PickInBrowser(const Texts& itemParts)
 TEST_F(SettingsPagesTest, TheShellsFolderBrowserChoosesTheFolder)
 {
     const std::string savers = folders.Make("PagesTestBrowse", {"Zebra"});
+    CShellFolderChooser shell;
+    folderChooser = &shell;
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(foldersTab));
         HWND add = FoldersControl(IDC_ADD_FOLDER);

@@ -1,6 +1,6 @@
-// The sheet's catalogue of screen savers: every folder searched once, each
-// name once under the first folder's spelling, and only names a collection
-// can hold.
+// The sheet's catalogue of screen savers: the extra folders searched at
+// every search, each name once under the first folder's spelling, only names
+// a collection can hold, and each change told to the pages that watch.
 #include "config/SaverCatalogue.h"
 #include "os/Win32FileSystem.h"
 
@@ -41,26 +41,61 @@ size_t CountOf(const std::vector<std::string>& names, const std::string& name)
     return static_cast<size_t>(std::count(names.begin(), names.end(), name));
 }
 
-TEST_F(SaverFolders, EachNameOnceUnderTheFirstSpellingAndEachFolderSearchedOnce)
+struct Watcher : ICatalogueWatcher {
+    std::vector<CatalogueChange> changes;
+    void OnCatalogueChanged(const CatalogueChange& change) override { changes.push_back(change); }
+};
+
+TEST_F(SaverFolders, EachNameOnceUnderTheFirstSpellingAndTheExtraFoldersSearchedEachTime)
 {
     CWin32FileSystem fileSystem;
     CSaverCatalogue catalogue(fileSystem);
-    std::vector<std::string> names = catalogue.Names({first, second});
+    Watcher watcher;
+    catalogue.Watch(watcher);
+    catalogue.Search({first, second});
+    std::vector<std::string> names = catalogue.Names();
     EXPECT_EQ(1u, CountOf(names, "Clock"));
     EXPECT_EQ(0u, CountOf(names, "CLOCK"));
     EXPECT_EQ(1u, CountOf(names, "Stars"));
     EXPECT_EQ(0u, CountOf(names, "Tombolix2"));   // the program's own
     EXPECT_EQ(0u, CountOf(names, "Notes"));
     EXPECT_TRUE(catalogue.EveryFolderSearched());
+    ASSERT_EQ(1u, watcher.changes.size());
+    EXPECT_TRUE(watcher.changes[0].searched);
 
-    // Found once per sheet: a file gone since is still offered, and a folder
-    // given up leaves its names out without a new search.
+    // A file gone since is gone; a folder out of reach is said to be.
     DeleteFileA((second + "\\Stars.scr").c_str());
-    EXPECT_EQ(1u, CountOf(catalogue.Names({first, second}), "Stars"));
-    names = catalogue.Names({second, away});
+    catalogue.Search({second, away});
+    names = catalogue.Names();
     EXPECT_EQ(1u, CountOf(names, "CLOCK"));
-    EXPECT_EQ(1u, CountOf(names, "Stars"));
+    EXPECT_EQ(0u, CountOf(names, "Stars"));
     EXPECT_FALSE(catalogue.EveryFolderSearched());
+}
+
+TEST_F(SaverFolders, AFolderAddsTheNamesNotKnownAndTakesAwayAllOfItsOwn)
+{
+    CWin32FileSystem fileSystem;
+    CSaverCatalogue catalogue(fileSystem);
+    catalogue.Search({first});
+    Watcher watcher;
+    catalogue.Watch(watcher);
+    CFileFinder finder(fileSystem, second);
+    finder.Find("*.scr");
+
+    catalogue.AddFolder(finder);
+    ASSERT_EQ(1u, watcher.changes.size());
+    EXPECT_EQ(std::vector<std::string>{"Stars"}, watcher.changes[0].added);
+    EXPECT_EQ(1u, CountOf(catalogue.Names(), "Stars"));
+    catalogue.AddFolder(finder);   // nothing new: nobody is told
+    EXPECT_EQ(1u, watcher.changes.size());
+
+    catalogue.RemoveFolder(finder);
+    ASSERT_EQ(2u, watcher.changes.size());
+    std::vector<std::string> removed = watcher.changes[1].removed;
+    std::sort(removed.begin(), removed.end());
+    EXPECT_EQ((std::vector<std::string>{"CLOCK", "Stars"}), removed);
+    EXPECT_EQ(0u, CountOf(catalogue.Names(), "Clock"));
+    EXPECT_EQ(0u, CountOf(catalogue.Names(), "Stars"));
 }
 
 }  // namespace

@@ -27,16 +27,6 @@ std::string TestFolders::Make(const std::string& name, const Texts& savers)
     return folder;
 }
 
-std::string ChosenFolders::ChooseFolder(HWND owner, const std::string& title)
-{
-    ownerSeen = wintest::WindowText(GetParent(owner));
-    titleSeen = title;
-    if (answers.empty()) return "";
-    std::string folder = answers.front();
-    answers.pop_front();
-    return folder;
-}
-
 void ExpectTips(const CWnd& page, const CToolTipCtrl& toolTip, const Tips& expected)
 {
     ASSERT_EQ(static_cast<LRESULT>(expected.size()), toolTip.SendMessage(TTM_GETTOOLCOUNT));
@@ -68,7 +58,6 @@ int SettingsPagesTest::ShownPage() const
 
 void SettingsPagesTest::OpenFoldersPage()
 {
-    sheet->GetFoldersPage().SetFolderChooser(chosen);
     ASSERT_TRUE(OpenPage(foldersTab));
 }
 

@@ -2,11 +2,7 @@
 // Options and Folders pages opened by their tabs, extra folders of screen
 // savers, and a folder chooser that answers as a user would.
 #pragma once
-#include "os/FolderChooser.h"
-
 #include "CollectionsPageFixture.h"
-
-#include <deque>
 
 // Folders under C:\ with empty *.scr files (listed, never started); they go
 // with the object.
@@ -24,16 +20,6 @@ private:
     std::vector<std::string> made;
 };
 
-// Hands out the folders it was given, one per choice; "" when none is left,
-// as a cancelled browser does.
-struct ChosenFolders : IFolderChooser {
-    std::deque<std::string> answers;
-    std::string ownerSeen;
-    std::string titleSeen;
-
-    std::string ChooseFolder(HWND owner, const std::string& title) override;
-};
-
 // Control ids and the texts of their tips, in the order they were added.
 using Tips = std::vector<std::pair<int, std::string>>;
 
@@ -46,7 +32,6 @@ struct SettingsPagesTest : CollectionsPageTest {
     static constexpr int foldersTab = 3;
 
     TestFolders folders;
-    ChosenFolders chosen;
 
     // Brings the tab's page to the front; false when the sheet refused to
     // leave the page shown.
