@@ -284,8 +284,8 @@ bool CApp::RunConfiguration(CWnd* parent)
     if (edits->IsUninstallRequested()) {
         // Nothing is stored any more: the sheet's copy says what the resident
         // instance does now (the Tray page, if opened, has the last word).
-        settings.SetUseTray(edits->edited.GetUseTray());
-        settings.SetAutoStart(edits->edited.GetAutoStart());
+        settings.SetUseTray(edits->edited.useTray);
+        settings.SetAutoStart(edits->edited.autoStart);
     }
     HWND trayWindow = FindWindowA(trayWindowClass, g_appTitle.c_str());
     if (settings.GetUseTray()) {

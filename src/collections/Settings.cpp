@@ -35,7 +35,6 @@ CSettings::CSettings(ISettingsStore& store, IProfileFile& collectionsFile)
     Reload();
 }
 
-CSettings::CSettings(const CSettings& other) = default;
 CSettings::~CSettings() = default;
 
 void CSettings::Reload()
@@ -50,12 +49,6 @@ void CSettings::Reload()
     values.blankerMinutes = store.ReadInt(configSection, "BlankerMinutes", 120);
     values.blankerName = store.ReadString(configSection, "BlankerName", "Blank Screen");
     ReadFolders();
-}
-
-void CSettings::RemoveFolder(size_t index)
-{
-    if (index < values.folders.size())
-        values.folders.erase(values.folders.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions edited)

@@ -37,14 +37,13 @@ class CSettings {
 public:
     // Reads every value at once.
     CSettings(ISettingsStore& store, IProfileFile& collectionsFile);
-    CSettings(const CSettings& other);
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
     virtual ~CSettings();
 
     const ProgramOptions& Values() const { return values; }
 
     const std::vector<std::string>& GetFolders() const { return values.folders; }
-    void AddFolder(const std::string& folder) { values.folders.push_back(folder); }
-    void RemoveFolder(size_t index);
 
     bool GetUseTray() const { return values.useTray; }
     void SetUseTray(bool on) { values.useTray = on; }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 CSheetEdits::CSheetEdits(const CSettings& stored, std::string currentName)
-    : original(stored.Values()), edited(stored), originalCurrent(currentName), current(std::move(currentName))
+    : original(stored.Values()), edited(stored.Values()), originalCurrent(currentName), current(std::move(currentName))
 {
 }
 
@@ -39,7 +39,7 @@ bool CSheetEdits::IsDeleted(const std::string& name) const
 
 void CSheetEdits::RequestUninstall()
 {
-    edited.SetUseTray(false);
-    edited.SetAutoStart(false);
+    edited.useTray = false;
+    edited.autoStart = false;
     uninstallRequested = true;
 }

@@ -18,7 +18,7 @@ public:
 
     // The options as the sheet opened with them, and as its pages leave them.
     const ProgramOptions original;
-    CSettings edited;
+    ProgramOptions edited;
 
     // The collection that the session is to use.
     const std::string& GetCurrentName() const { return current; }

@@ -73,7 +73,7 @@ CommitOutcome CStoredState::Commit(CSheetEdits& edits)
     // the section of the folders last.
     ProgramOptions original = edits.original;
     if (outcome.fileWasReplaced) original.folders.clear();
-    failed |= settings.Apply(original, edits.edited.Values());
+    failed |= settings.Apply(original, edits.edited);
     // The session must never be sent to a collection that is not there.
     const std::string& current = edits.GetCurrentName();
     if (currentStored && current != edits.GetOriginalCurrentName() && !WriteCurrentName(store, current))

@@ -179,7 +179,7 @@ void CSettingsPage::LoadCollection()
 // their order numbers, and the others in the Available list.
 void CSettingsPage::ShowSavers()
 {
-    m_catalogue.Search(m_edits.edited.GetFolders());
+    m_catalogue.Search(m_edits.edited.folders);
     const std::vector<std::string>& found = m_catalogue.Names();
     for (const std::string& name : found) m_pCollection->MarkFound(name);
     // A screen saver not found may be on a drive that is offline now: only

@@ -5,6 +5,7 @@
 #include "config/ToolTips.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,7 @@ BOOL CFoldersPage::OnInitDialog()
     CreatePageToolTips(toolTips);
     ShowAlwaysSearchedFolders();
     // Every entry, duplicates too: the list shows what is searched.
-    for (const std::string& folder : m_edits.edited.GetFolders()) m_folderList.AddString(folder);
+    for (const std::string& folder : m_edits.edited.folders) m_folderList.AddString(folder);
     return TRUE;
 }
 
@@ -72,7 +73,7 @@ void CFoldersPage::OnAdd()
 
     CFileFinder finder(m_fileSystem, folder);
     if (finder.Find("*.scr") == 0) ShowNote("No screensavers (*.scr) were found in this folder.");
-    m_edits.edited.AddFolder(folder);
+    m_edits.edited.folders.push_back(folder);
     m_catalogue.AddFolder(finder);
 }
 
@@ -89,9 +90,7 @@ void CFoldersPage::OnRemove()
     m_folderList.DeleteString(current);
 
     // Every entry of exactly this spelling.
-    CSettings& settings = m_edits.edited;
-    const std::vector<std::string>& folders = settings.GetFolders();
-    for (size_t i = folders.size(); i-- > 0;)
-        if (folders[i] == folder) settings.RemoveFolder(i);
+    std::vector<std::string>& folders = m_edits.edited.folders;
+    folders.erase(std::remove(folders.begin(), folders.end(), folder), folders.end());
     m_catalogue.RemoveFolder(finder);
 }

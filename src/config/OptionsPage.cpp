@@ -33,14 +33,14 @@ COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue)
     : CSheetPage(IDD_OPTIONS, edits), m_catalogue(catalogue)
 {
     m_catalogue.Watch(*this);
-    const CSettings& settings = edits.edited;
-    m_useBlanker = CheckState(settings.GetUseBlanker());
-    m_showToolTips = CheckState(settings.GetShowToolTips());
+    const ProgramOptions& options = edits.edited;
+    m_useBlanker = CheckState(options.useBlanker);
+    m_showToolTips = CheckState(options.showToolTips);
     // A stored value out of range shows within it, so the page can always be
     // left; it is written back only once the user changes the text.
-    m_minutesText = FormatDecimal(Clamp(settings.GetBlankerMinutes(), minMinutes, maxMinutes));
+    m_minutesText = FormatDecimal(Clamp(options.blankerMinutes, minMinutes, maxMinutes));
     m_shownMinutesText = m_minutesText;
-    m_passwordOverride = CheckState(settings.GetPasswordOverride());
+    m_passwordOverride = CheckState(options.passwordOverride);
 }
 
 COptionsPage::~COptionsPage() = default;
@@ -85,14 +85,14 @@ void COptionsPage::FillBlankerList()
     SortAsListsSort(names);
     m_blankerCombo.AddStrings(names);
     // Letter case aside, the whole name; a blanker not found selects nothing.
-    int blanker = m_blankerCombo.FindStringExact(-1, m_edits.edited.GetBlankerName());
+    int blanker = m_blankerCombo.FindStringExact(-1, m_edits.edited.blankerName);
     if (blanker >= 0) m_blankerCombo.SetCurSel(blanker);
 }
 
 void COptionsPage::UpdateBlankerControls()
 {
     // The setting in memory decides; the check box's handler sets it first.
-    bool useBlanker = m_edits.edited.GetUseBlanker();
+    bool useBlanker = m_edits.edited.useBlanker;
     for (int id : {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES}) GetDlgItem(id).EnableWindow(useBlanker);
 }
 
@@ -102,9 +102,9 @@ void COptionsPage::UpdateBlankerControls()
 void COptionsPage::OnUseBlanker()
 {
     UpdateData(true);
-    CSettings& settings = m_edits.edited;
-    settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
-    settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
+    ProgramOptions& options = m_edits.edited;
+    options.useBlanker = m_useBlanker != BST_UNCHECKED;
+    options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
     UpdateBlankerControls();
 }
 
@@ -112,32 +112,32 @@ void COptionsPage::OnShowToolTips()
 {
     UpdateData(true);
     bool show = m_showToolTips != BST_UNCHECKED;
-    m_edits.edited.SetShowToolTips(show);
+    m_edits.edited.showToolTips = show;
     if (g_pConfigSheet) g_pConfigSheet->SetToolTipsActive(show);
 }
 
 void COptionsPage::OnBlankerChanged()
 {
     int current = m_blankerCombo.GetCurSel();
-    if (current >= 0) m_edits.edited.SetBlankerName(m_blankerCombo.GetLBText(current));
+    if (current >= 0) m_edits.edited.blankerName = m_blankerCombo.GetLBText(current);
 }
 
 void COptionsPage::OnOK()
 {
     // The sheet has just taken the controls' values, and refused to close
     // had one been refused.
-    CSettings& settings = m_edits.edited;
-    settings.SetShowToolTips(m_showToolTips != BST_UNCHECKED);
-    settings.SetUseBlanker(m_useBlanker != BST_UNCHECKED);
+    ProgramOptions& options = m_edits.edited;
+    options.showToolTips = m_showToolTips != BST_UNCHECKED;
+    options.useBlanker = m_useBlanker != BST_UNCHECKED;
     // The text as shown, or one refused while the edit was closed, leaves
     // the period as it was; an emptied edit means 0.
     if (m_minutesText != m_shownMinutesText) {
-        if (m_minutesText.empty()) settings.SetBlankerMinutes(0);
+        if (m_minutesText.empty()) options.blankerMinutes = 0;
         else if (auto minutes = ReadBoundedNumber(m_minutesText, minMinutes, maxMinutes))
-            settings.SetBlankerMinutes(*minutes);
+            options.blankerMinutes = *minutes;
     }
-    settings.SetPasswordOverride(m_passwordOverride != BST_UNCHECKED);
+    options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
     // With nothing chosen the blanker stays as it was, listed or not.
     int current = m_blankerCombo.GetCurSel();
-    if (current >= 0) settings.SetBlankerName(m_blankerCombo.GetLBText(current));
+    if (current >= 0) options.blankerName = m_blankerCombo.GetLBText(current);
 }

@@ -20,7 +20,7 @@ protected:
     template <size_t N>
     void CreatePageToolTips(const ControlTip (&tips)[N])
     {
-        CreateToolTips(m_toolTip, *this, m_edits.edited.GetShowToolTips(), tips);
+        CreateToolTips(m_toolTip, *this, m_edits.edited.showToolTips, tips);
     }
 
     CSheetEdits& m_edits;

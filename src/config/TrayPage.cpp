@@ -20,8 +20,8 @@ const CommandMapEntry<CTrayPage> CTrayPage::messageMap[] = {
 
 CTrayPage::CTrayPage(CSheetEdits& edits)
     : CSheetPage(IDD_TRAY, edits),
-      m_useTray(CheckState(edits.edited.GetUseTray())),
-      m_autoStart(CheckState(edits.edited.GetAutoStart()))
+      m_useTray(CheckState(edits.edited.useTray)),
+      m_autoStart(CheckState(edits.edited.autoStart))
 {
 }
 
@@ -55,7 +55,7 @@ void CTrayPage::OnUseTrayClicked()
 void CTrayPage::OnOK()
 {
     UpdateData(true);
-    CSettings& settings = m_edits.edited;
-    settings.SetUseTray(m_useTray != BST_UNCHECKED);
-    settings.SetAutoStart(m_autoStart != BST_UNCHECKED);
+    ProgramOptions& options = m_edits.edited;
+    options.useTray = m_useTray != BST_UNCHECKED;
+    options.autoStart = m_autoStart != BST_UNCHECKED;
 }

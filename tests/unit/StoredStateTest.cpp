@@ -110,7 +110,7 @@ TEST_F(StoredStateTest, AFailedWriteIsReportedAndTheCurrentNameWaitsForItsCollec
     EXPECT_EQ("Night", ReadCurrentName(store));
 
     lock.refuse = true;
-    edits->edited.SetUseBlanker(true);
+    edits->edited.useBlanker = true;
     EXPECT_TRUE(state.Commit(*edits).failed.collectionsFile);
     EXPECT_EQ(0, lock.depth);
 }
@@ -136,9 +136,9 @@ TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
     }   // Cancel: the edits go, nothing is removed
     std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
     EXPECT_FALSE(edits->IsUninstallRequested());
-    EXPECT_TRUE(edits->edited.GetUseTray());
+    EXPECT_TRUE(edits->edited.useTray);
     edits->RequestUninstall();
-    EXPECT_FALSE(edits->edited.GetUseTray());
+    EXPECT_FALSE(edits->edited.useTray);
     EXPECT_EQ(0, store.removals);
     EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ(1, store.removals);

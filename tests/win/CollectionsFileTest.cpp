@@ -55,8 +55,9 @@ TEST_F(CollectionsFile, TheCollectionsPageSaveGivesTheDocumentedFile)
 
     FakeSettingsStore store;
     CSettings settings(store, file);
-    settings.AddFolder("D:\\Savers");
-    settings.Apply(ProgramOptions(), settings.Values());
+    ProgramOptions edited;
+    edited.folders = {"D:\\Savers"};
+    settings.Apply(ProgramOptions(), edited);
 
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
     EXPECT_EQ("[Default]\r\n"

@@ -56,7 +56,7 @@ struct CollectionsPageTest : ::testing::Test {
     void PressCancel();
 
     // The sheet's copy of the settings, which its pages edit.
-    CSettings& Edited() const { return sheet->GetEdits().edited; }
+    ProgramOptions& Edited() const { return sheet->GetEdits().edited; }
     HWND Control(int id) const;
     void Click(int id) const { wintest::Click(Control(id)); }
     void ClickItem(int listId, const std::string& item) const;

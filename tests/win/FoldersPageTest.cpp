@@ -107,7 +107,7 @@ TEST_F(SettingsPagesTest, AFolderInOtherLetterCaseIsShownOnceStoredTwiceAndRemov
         EXPECT_TRUE(Selected().empty());
         EXPECT_EQ(Texts{"Aquarium"}, BlankerList());
         EXPECT_EQ(Texts{otherCase}, FolderList());
-        EXPECT_EQ(std::vector<std::string>{otherCase}, Edited().GetFolders());
+        EXPECT_EQ(std::vector<std::string>{otherCase}, Edited().folders);
         PressOk();
     });
     // Taken out of the collection's selection, not forgotten.
@@ -127,7 +127,7 @@ TEST_F(SettingsPagesTest, RemovingAFolderOutOfReachTakesNoNamesAndRemovesEverySa
         RemoveFolder("Q:\\Offline");
         EXPECT_EQ(Texts{"Aquarium"}, Available());
         EXPECT_EQ(Texts{"Clock"}, Selected());
-        EXPECT_EQ((std::vector<std::string>{"C:\\Elsewhere", "q:\\offline"}), Edited().GetFolders());
+        EXPECT_EQ((std::vector<std::string>{"C:\\Elsewhere", "q:\\offline"}), Edited().folders);
         PressOk();
     });
     EXPECT_EQ("C:\\Elsewhere*q:\\offline*", StoredFolders());

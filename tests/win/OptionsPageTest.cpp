@@ -38,11 +38,11 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
         wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_TRUE(IsWindowEnabled(OptionsControl(id))) << id;
-        EXPECT_TRUE(Edited().GetUseBlanker());
-        EXPECT_FALSE(Edited().GetPasswordOverride());
+        EXPECT_TRUE(Edited().useBlanker);
+        EXPECT_FALSE(Edited().passwordOverride);
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
-        EXPECT_FALSE(Edited().GetUseBlanker());
+        EXPECT_FALSE(Edited().useBlanker);
         EXPECT_TRUE(app->GetSettings().GetPasswordOverride());   // the stored state waits for OK
         PressOk();
     });
@@ -80,7 +80,7 @@ TEST_F(SettingsPagesTest, OkWritesTheFiveOptionsAndKeepsABlankerThatIsNotListed)
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
         SendMessageA(OptionsControl(IDC_BLANKER), WM_KEYDOWN, VK_DOWN, 0);
-        EXPECT_EQ("Aquarium", Edited().GetBlankerName());
+        EXPECT_EQ("Aquarium", Edited().blankerName);
         PressOk();
     });
     EXPECT_EQ("45", Option("BlankerMinutes"));
@@ -111,8 +111,8 @@ TEST_F(SettingsPagesTest, MinutesOtherThanANumberUpTo999AreRefusedWhereverTheyAr
         std::vector<Answered> seen =
             wintest::Answering({wintest::PressOk()}, [&] { wintest::Click(OptionsControl(IDC_USE_BLANKER)); });
         EXPECT_TRUE(seen.empty());   // the edit closed: nothing to refuse
-        EXPECT_FALSE(Edited().GetUseBlanker());
-        EXPECT_TRUE(Edited().GetPasswordOverride());
+        EXPECT_FALSE(Edited().useBlanker);
+        EXPECT_TRUE(Edited().passwordOverride);
 
         SetWindowTextA(minutes, "5");
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
@@ -169,7 +169,7 @@ TEST_F(SettingsPagesTest, ShowTooltipsSwitchesTheTipsOfEveryPageAndPagesOpenedLa
         wintest::Click(OptionsControl(IDC_SHOW_TOOLTIPS));
         EXPECT_EQ(FALSE, active.at(collectionsTips));
         EXPECT_EQ(FALSE, active.at(optionsTips));
-        EXPECT_FALSE(Edited().GetShowToolTips());
+        EXPECT_FALSE(Edited().showToolTips);
 
         ASSERT_TRUE(OpenPage(foldersTab));
         HWND foldersTips = sheet->GetFoldersPage().GetToolTip().m_hWnd;

@@ -48,13 +48,14 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
 {
     {
         CSettings settings(store, collectionsFile);
-        settings.SetUseTray(false);
-        settings.SetAutoStart(false);
-        settings.SetBlankerName("Starfield");
-        settings.SetBlankerMinutes(-3);
-        settings.SetUseBlanker(true);
-        settings.AddFolder("D:\\Savers");
-        EXPECT_FALSE(settings.Apply(ProgramOptions(), settings.Values()).Any());
+        ProgramOptions edited;
+        edited.useTray = false;
+        edited.autoStart = false;
+        edited.blankerName = "Starfield";
+        edited.blankerMinutes = -3;
+        edited.useBlanker = true;
+        edited.folders = {"D:\\Savers"};
+        EXPECT_FALSE(settings.Apply(ProgramOptions(), edited).Any());
         WriteCurrentName(store, "Night");
     }
     using Stored = std::pair<DWORD, std::string>;
@@ -88,9 +89,10 @@ TEST_F(SettingsInRegistry, ValuesOfAnotherTypeReadAsTheirDefaults)
 TEST_F(SettingsInRegistry, RemovingEverythingLeavesOnlyTheCompanyKey)
 {
     CSettings settings(store, collectionsFile);
-    settings.SetUseTray(false);
-    settings.AddFolder("D:\\Savers");
-    settings.Apply(ProgramOptions(), settings.Values());
+    ProgramOptions edited;
+    edited.useTray = false;
+    edited.folders = {"D:\\Savers"};
+    settings.Apply(ProgramOptions(), edited);
     ASSERT_TRUE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2\\Config"));
 
     EXPECT_FALSE(settings.RemoveAllStoredSettings().Any());
