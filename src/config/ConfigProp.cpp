@@ -45,7 +45,7 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
 }
 
-__attribute__((noipa)) bool CConfigProp::OnApply()
+bool CConfigProp::OnApply()
 {
     CommitOutcome outcome = stored.Commit(edits);
     if (outcome.failed.Any()) {

@@ -72,7 +72,6 @@ public:
     // The highlighted items of a multiple-selection list, top first; the
     // current item of another.
     std::vector<int> GetSelItems() const;
-    int GetCaretIndex() const { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
     int SetTopIndex(int index) const { return static_cast<int>(SendMessage(LB_SETTOPINDEX, index)); }
 };
 

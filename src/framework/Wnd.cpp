@@ -1,26 +1,13 @@
 #include "framework/Wnd.h"
 
-#include "collections/TextPieces.h"
 #include "framework/WinApp.h"
 
-#include <cstdint>
 
 std::string CWnd::GetWindowText() const
 {
     std::string text(static_cast<size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
     text.resize(static_cast<size_t>(::GetWindowTextA(m_hWnd, &text[0], static_cast<int>(text.size()))));
     return text;
-}
-
-std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
-{
-    HINSTANCE instance = AfxGetInstanceHandle();
-    std::string name = "Afx";
-    for (uintptr_t part : {reinterpret_cast<uintptr_t>(instance), static_cast<uintptr_t>(classStyle),
-                           reinterpret_cast<uintptr_t>(cursor), reinterpret_cast<uintptr_t>(background),
-                           reinterpret_cast<uintptr_t>(icon)})
-        name += ':' + FormatHex(part);
-    return AfxRegisterNamedWndClass(name, classStyle, cursor, background, icon);
 }
 
 std::string AfxRegisterNamedWndClass(const std::string& name, UINT classStyle, HCURSOR cursor, HBRUSH background,

@@ -31,12 +31,8 @@ public:
     HWND m_hWnd = nullptr;
 };
 
-// Registers a window class with our message dispatch once per distinct set
-// of attributes and returns its name.
-std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
-                                HBRUSH background = nullptr, HICON icon = nullptr);
-// The same under a name of the caller's, by which other processes can find
-// the window.
+// Registers a window class with our message dispatch once, under a name of
+// the caller's by which other processes can find the window.
 std::string AfxRegisterNamedWndClass(const std::string& name, UINT classStyle, HCURSOR cursor = nullptr,
                                      HBRUSH background = nullptr, HICON icon = nullptr);
 

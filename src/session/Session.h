@@ -35,9 +35,6 @@ public:
     // The once-a-second check.
     void Tick();
 
-    bool IsChildRunning() const { return childProcessId != 0; }
-    bool IsBlankerRunning() const { return blankerRunning; }
-
 private:
     // One attempt at starting the named screen saver as the child.
     LaunchOutcome Start(const std::string& name);
