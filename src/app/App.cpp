@@ -18,6 +18,7 @@
 #include "session/Launcher.h"
 #include "session/MainWnd.h"
 #include "session/SessionWnd.h"
+#include "session/TombolixWindows.h"
 #include "tray/AutoStart.h"
 
 #include <objbase.h>
@@ -48,13 +49,6 @@ std::vector<std::string> CommandLineArguments()
 void TraceSeed(int lineNumber, int32_t seed)
 {
     TraceWrite(".\\App line %d : rand.seed() = %d", lineNumber, seed);
-}
-
-// A session of this program already shows, found by its window class: no
-// other program's window, and not the resident instance's, counts.
-bool SessionWindowExists()
-{
-    return FindWindowExA(nullptr, nullptr, sessionWindowClass, nullptr) != nullptr;
 }
 
 // Only Cancel gets here with a failure: OK keeps the sheet open instead.
@@ -186,6 +180,8 @@ bool CApp::StartTrayMode()
     HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
     trayMutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
     if (trayMutexExisted) return false;
+    // An earlier version's window is most likely its resident instance.
+    if (FindTombolixWindows().earlier) return false;
 
     StartCom();
     frame = std::make_unique<CMainWnd>();
@@ -211,7 +207,13 @@ bool CApp::StartScreenSaverMode()
     if (EnsureTrayInstance()) return false;
     mode = ModeScreenSaver;
 
-    if (SessionWindowExists()) return false;
+    // Our session is found by its class, no other program's window and not
+    // the resident instance's. An earlier version's windows count as that
+    // version counted them: with UseTray on and no resident instance of
+    // ours, one of them may be its resident instance.
+    const TombolixWindows running = FindTombolixWindows();
+    if (running.session) return false;
+    if (running.earlier >= (GetSettings().GetUseTray() && !running.tray ? 2u : 1u)) return false;
 
     std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
     if (usePassword.empty()) usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaverIsSecure");
@@ -247,6 +249,18 @@ int CApp::ExitInstance()
 bool CApp::StartTrayInstance()
 {
     return LaunchScreenSaver(g_appTitle, "/tray", NORMAL_PRIORITY_CLASS);
+}
+
+void CApp::MatchTrayInstance(bool useTray)
+{
+    // Off, every resident instance goes, an earlier version's too; on, an
+    // earlier version's stays in the place of ours.
+    const TombolixWindows running = FindTombolixWindows(!useTray);
+    if (!useTray) {
+        if (running.tray) PostMessageA(running.tray, WM_CLOSE, 0, 0);
+    } else if (!running.tray && !running.earlier) {
+        StartTrayInstance();
+    }
 }
 
 bool CApp::EnsureTrayInstance()
@@ -287,12 +301,7 @@ bool CApp::RunConfiguration(CWnd* parent)
         settings.SetUseTray(edits->edited.useTray);
         settings.SetAutoStart(edits->edited.autoStart);
     }
-    HWND trayWindow = FindWindowA(trayWindowClass, g_appTitle.c_str());
-    if (settings.GetUseTray()) {
-        if (!trayWindow) StartTrayInstance();
-    } else if (trayWindow) {
-        PostMessageA(trayWindow, WM_CLOSE, 0, 0);
-    }
+    MatchTrayInstance(settings.GetUseTray());
     ApplyAutoStart(settings);
     return true;
 }

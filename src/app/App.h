@@ -58,6 +58,9 @@ private:
     bool StartConfigurationMode();
     bool StartScreenSaverMode();
     bool StartTrayInstance();
+    // After the sheet's OK: starts the resident instance when none of any
+    // version runs, or closes every one of them.
+    void MatchTrayInstance(bool useTray);
     void ShowChangePasswordNote();
     void ImportOlderFileOnFirstStart();
 

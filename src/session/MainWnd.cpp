@@ -7,6 +7,7 @@
 #include "collections/StoredState.h"
 #include "config/ConfigProp.h"
 #include "session/SystemCommands.h"
+#include "session/TombolixWindows.h"
 #include "tray/AutoStart.h"
 #include "tray/TrayCommands.h"
 
@@ -106,6 +107,8 @@ void CMainWnd::Exit()
     options.autoStart = false;
     stored.ApplyOptions(options);
     RemoveAutoStart();
+    // No Tombolix is left in the notification area, of an earlier version either.
+    FindTombolixWindows(true);
     PostMessage(WM_CLOSE);
 }
 

@@ -1,0 +1,58 @@
+#include "session/TombolixWindows.h"
+
+#include "app/App.h"
+#include "session/SessionWnd.h"
+
+#include <tlhelp32.h>
+
+namespace {
+
+struct Search {
+    TombolixWindows found;
+    bool closeEarlier;
+};
+
+// Toolhelp names each process's file without its folder, on every Windows
+// from XP, from KERNEL32 alone.
+bool RunsTombolixFile(HWND window)
+{
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32 process;
+    process.dwSize = sizeof process;
+    bool runs = false;
+    for (BOOL more = Process32First(snapshot, &process); more && !runs; more = Process32Next(snapshot, &process))
+        runs = process.th32ProcessID == owner && lstrcmpiA(process.szExeFile, "Tombolix2.scr") == 0;
+    CloseHandle(snapshot);
+    return runs;
+}
+
+BOOL CALLBACK SortWindow(HWND window, LPARAM lp)
+{
+    Search& search = *reinterpret_cast<Search*>(lp);
+    // Longer than any name compared: a longer one is cut, and differs still.
+    // Empty if the window is gone meanwhile.
+    char text[32];
+    text[0] = '\0';
+    GetClassNameA(window, text, sizeof text);
+    if (lstrcmpiA(text, trayWindowClass) == 0) {
+        search.found.tray = window;
+    } else if (lstrcmpiA(text, sessionWindowClass) == 0) {
+        search.found.session = window;
+    } else if (GetWindowTextA(window, text, sizeof text) && g_appTitle == text && RunsTombolixFile(window)) {
+        ++search.found.earlier;
+        if (search.closeEarlier) PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+TombolixWindows FindTombolixWindows(bool closeEarlier)
+{
+    Search search{{}, closeEarlier};
+    EnumWindows(&SortWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
