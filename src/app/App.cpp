@@ -27,8 +27,6 @@
 #include <cstdlib>
 #include <ctime>
 
-std::string g_appTitle;
-
 namespace {
 
 const char* const trayMutexName = "BrackwenTombolix";

@@ -19,7 +19,6 @@ class IFileLock;
 class IProfileFile;
 class ISettingsStore;
 
-extern std::string g_appTitle;   // "Tombolix2": the window title by which instances find each other
 
 class CApp : public CWinApp {
 public:

@@ -1,6 +1,5 @@
 #include "app/SystemServices.h"
 
-#include "collections/Settings.h"
 #include "collections/TextPieces.h"
 #include "framework/WinApp.h"
 
@@ -115,12 +114,12 @@ bool FileExists(const std::string& path)
     return _access(path.c_str(), 0) == 0;
 }
 
-void ShowHelp(const CSettings& settings)
+void ShowHelp(const std::string& installFolder)
 {
     // The install folder is stored with its trailing backslash, in any
     // script: the page's path goes to the wide functions, never through the
     // ANSI code page.
-    std::string path = settings.GetInstallFolder() + "Tombolix.htm";
+    std::string path = installFolder + "Tombolix.htm";
     std::vector<wchar_t> widePath = WideFromUtf8(path);
     HWND owner = GetForegroundWindow();
     auto showError = [owner](const std::string& text) {

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-class CSettings;
-
 // VER_PLATFORM_WIN32_WINDOWS (1) or VER_PLATFORM_WIN32_NT (2).
 DWORD GetPlatformId();
 // The dotted product version of the program file, "" when it has none.
@@ -23,8 +21,9 @@ void ShowNote(const std::string& text);
 void ShowNote(HWND owner, const std::string& text);
 
 bool FileExists(const std::string& path);
-// Opens the help page from the install folder in the user's browser.
-void ShowHelp(const CSettings& settings);
+// Opens the help page from the install folder (UTF-8, with its final
+// backslash) in the user's browser.
+void ShowHelp(const std::string& installFolder);
 
 // UTF-8 text, which spells every name Windows can, for the wide functions.
 std::vector<wchar_t> WideFromUtf8(const std::string& text);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 CSheetEdits::CSheetEdits(const CSettings& stored, std::string currentName)
-    : original(stored.Values()), edited(stored.Values()), originalCurrent(currentName), current(std::move(currentName))
+    : original(stored.Values()), edited(stored.Values()), installFolder(stored.GetInstallFolder()), originalCurrent(currentName), current(std::move(currentName))
 {
 }
 

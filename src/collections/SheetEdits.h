@@ -19,6 +19,8 @@ public:
     // The options as the sheet opened with them, and as its pages leave them.
     const ProgramOptions original;
     ProgramOptions edited;
+    // Where the help page is: not edited, but every page's Help opens it.
+    const std::string installFolder;
 
     // The collection that the session is to use.
     const std::string& GetCurrentName() const { return current; }

@@ -1,6 +1,5 @@
 #include "config/CollectionsPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
 #include "collections/StoredNames.h"

@@ -3,7 +3,6 @@
 // Selected list's current item. Nothing here writes the file.
 #include "config/CollectionsPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/TextPieces.h"
 #include "config/SaverListMoves.h"

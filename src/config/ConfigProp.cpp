@@ -1,7 +1,7 @@
 #include "config/ConfigProp.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
+#include "framework/WinApp.h"
 #include "os/Win32FileSystem.h"
 
 #include <utility>
@@ -18,7 +18,7 @@ std::string DescribeFailures(const StoreFailures& failed)
                 "\\Tombolix2.ini could not be written: it may be read-only, in use by another program, or on a "
                 "full disk.";
     if (failed.settingsStore)
-        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + GetApp().GetAppRegistryPath() +
+        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + AfxGetApp()->GetAppRegistryPath() +
                 "\\Config could not be written.";
     return text + "\n\nYour changes are still shown: press OK to try again, or Cancel to leave them unsaved.";
 }

@@ -1,6 +1,5 @@
 #include "config/InfoPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
 #include "config/ToolTips.h"

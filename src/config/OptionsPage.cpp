@@ -1,6 +1,5 @@
 #include "config/OptionsPage.h"
 
-#include "app/App.h"
 #include "collections/Settings.h"
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"

@@ -1,12 +1,11 @@
 #include "config/SheetPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "res/resource.h"
 
 bool CSheetPage::OnCommand(UINT id, UINT code, HWND)
 {
     if (id != IDC_HELP_PAGE || code != BN_CLICKED) return false;
-    ShowHelp(GetApp().GetSettings());
+    ShowHelp(m_edits.installFolder);
     return true;
 }

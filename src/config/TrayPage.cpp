@@ -1,6 +1,5 @@
 #include "config/TrayPage.h"
 
-#include "app/App.h"
 #include "collections/Settings.h"
 #include "config/ToolTips.h"
 

@@ -1,6 +1,5 @@
 #include "config/UninstallPage.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
 
@@ -12,7 +11,7 @@ bool CUninstallPage::OnCommand(UINT id, UINT code, HWND)
         PrepareUninstall();
         return true;
     case IDC_HELP_PAGE:
-        ShowHelp(GetApp().GetSettings());
+        ShowHelp(m_edits.installFolder);
         return true;
     default:
         return false;

@@ -23,6 +23,8 @@ CWinApp::~CWinApp()
 
 CWinApp* AfxGetApp() { return theApp; }
 
+std::string g_appTitle;
+
 HINSTANCE AfxGetInstanceHandle()
 {
     return theApp ? theApp->m_hInstance : GetModuleHandleA(nullptr);

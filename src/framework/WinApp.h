@@ -42,6 +42,10 @@ protected:
 };
 
 CWinApp* AfxGetApp();
+
+// The application's title, string 57344 of the resources ("Tombolix2"): the
+// window title by which instances of the program find each other.
+extern std::string g_appTitle;
 HINSTANCE AfxGetInstanceHandle();
 std::string AfxLoadString(UINT id);
 

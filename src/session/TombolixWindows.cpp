@@ -1,6 +1,6 @@
 #include "session/TombolixWindows.h"
 
-#include "app/App.h"
+#include "framework/WinApp.h"
 #include "session/SessionWnd.h"
 
 #include <tlhelp32.h>

@@ -1,6 +1,5 @@
 #include "tray/AutoStart.h"
 
-#include "app/App.h"
 #include "app/SystemServices.h"
 #include "collections/Settings.h"
 #include "framework/WinApp.h"

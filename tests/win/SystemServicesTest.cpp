@@ -113,7 +113,7 @@ struct Help : ::testing::Test {
         auto answer = std::async(std::launch::async, [] {
             return wintest::AnswerMessageBox(GetCurrentProcessId(), "Error", std::chrono::seconds(3));
         });
-        ShowHelp(settings);
+        ShowHelp(settings.GetInstallFolder());
         return answer.get();
     }
 };
