@@ -16,10 +16,10 @@
 #include "os/Win32FileSystem.h"
 #include "res/resource.h"
 #include "session/Launcher.h"
-#include "session/MainWnd.h"
 #include "session/SessionWnd.h"
-#include "session/TombolixWindows.h"
+#include "app/TombolixWindows.h"
 #include "tray/AutoStart.h"
+#include "tray/TrayWnd.h"
 
 #include <objbase.h>
 
@@ -29,13 +29,10 @@
 
 namespace {
 
-const char* const trayMutexName = "BrackwenTombolix";
 const char* const screenSaverMutexName = "BrackwenTombolixScreensaver";
 const char* const desktopKey = "Control Panel\\Desktop";
 // Held across every read-modify-write of the collections file.
 const char* const collectionsLockName = "BrackwenTombolixCollectionsFile";
-// Set once the older file was imported: with it, the import never runs again.
-const char* const olderFileImportedValue = "OlderFileImported";
 
 std::vector<std::string> CommandLineArguments()
 {
@@ -47,17 +44,6 @@ std::vector<std::string> CommandLineArguments()
 void TraceSeed(int lineNumber, int32_t seed)
 {
     TraceWrite(".\\App line %d : rand.seed() = %d", lineNumber, seed);
-}
-
-// Only Cancel gets here with a failure: OK keeps the sheet open instead.
-void ReportRemovalFailures(const StoreFailures& failed)
-{
-    if (!failed.Any()) return;
-    std::string text = "Tombolix could not remove all of its stored settings.";
-    if (failed.collectionsFile) text += "\n\nThe file " + GetWindowsFolder() + "\\Tombolix2.ini could not be deleted.";
-    if (failed.settingsStore)
-        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + GetApp().GetAppRegistryPath() + " could not be deleted.";
-    ShowError(nullptr, text);
 }
 
 }  // namespace
@@ -123,12 +109,10 @@ bool CApp::InitInstance()
     case StartRequest::Configure:
         return StartConfigurationMode();
     case StartRequest::ChangePassword:
-        mode = ModeChangePassword;
         ShowChangePasswordNote();
         return false;
     case StartRequest::Preview:
         // Nothing to draw: without a main window the process ends at once.
-        mode = ModePreview;
         return true;
     case StartRequest::ScreenSaver:
         return StartScreenSaverMode();
@@ -173,7 +157,6 @@ void CApp::StartCom()
 
 bool CApp::StartTrayMode()
 {
-    mode = ModeTray;
     // The handle stays open for the life of the process: it marks the instance.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
     trayMutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
@@ -182,14 +165,15 @@ bool CApp::StartTrayMode()
     if (FindTombolixWindows().earlier) return false;
 
     StartCom();
-    frame = std::make_unique<CMainWnd>();
+    auto tray = std::make_unique<CTrayWnd>(static_cast<ITrayActions&>(*this));
+    CTrayWnd& window = *tray;
+    frame = std::move(tray);
     m_pMainWnd = frame.get();
-    return frame->CreateFullScreen();
+    return window.Create();
 }
 
 bool CApp::StartConfigurationMode()
 {
-    mode = ModeConfigure;
     StartCom();
     CWnd parent = CWnd::FromHandle(GetForegroundWindow());
     RunConfiguration(&parent);
@@ -203,7 +187,6 @@ bool CApp::StartScreenSaverMode()
     HANDLE mutex = CreateMutexA(nullptr, FALSE, screenSaverMutexName);
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (EnsureTrayInstance()) return false;
-    mode = ModeScreenSaver;
 
     // Our session is found by its class, no other program's window and not
     // the resident instance's. An earlier version's windows count as that
@@ -224,14 +207,34 @@ bool CApp::StartScreenSaverMode()
     // The right to bring a window to the front, which Windows gives the
     // screen saver it starts, goes on to the screen savers this one starts.
     AllowSetForegroundWindow(ASFW_ANY);
-    frame = std::make_unique<CMainWnd>();
+    auto session = MakeSessionWindow();
+    CSessionWnd& window = *session;
+    frame = std::move(session);
     m_pMainWnd = frame.get();
     // The first child starts before the window is made: a process's first
     // window connects it to the display (about 60 ms under Wine), and made
     // first it held the child's start up by as much.
-    frame->PrepareSession();
-    if (!frame->LaunchNext(false)) return false;
-    return frame->CreateFullScreen(false);
+    if (!window.LaunchNext(false)) return false;
+    return window.Create();
+}
+
+// The session of the current collection's selected screen savers, under
+// the options stored now.
+std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
+{
+    const CSettings& settings = GetSettings();
+    SessionRules rules;
+    rules.useBlanker = settings.GetUseBlanker();
+    rules.blankerMinutes = settings.GetBlankerMinutes();
+    rules.blankerName = settings.GetBlankerName();
+    rules.passwordOverride = settings.GetPasswordOverride();
+    rules.passwordInUse = passwordInUse;
+    rules.startTime = startTime;
+
+    auto host = std::make_unique<CWin32SessionHost>(settings.GetFolders(), traceEnabled);
+    auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);
+    auto session = std::make_unique<CSession>(*host, rand, std::move(rules), std::move(collection));
+    return std::make_unique<CSessionWnd>(std::move(host), std::move(session));
 }
 
 int CApp::ExitInstance()
@@ -242,66 +245,6 @@ int CApp::ExitInstance()
     }
     if (comStarted) CoUninitialize();
     return CWinApp::ExitInstance();
-}
-
-bool CApp::StartTrayInstance()
-{
-    return LaunchScreenSaver(g_appTitle, "/tray", NORMAL_PRIORITY_CLASS);
-}
-
-void CApp::MatchTrayInstance(bool useTray)
-{
-    // Off, every resident instance goes, an earlier version's too; on, an
-    // earlier version's stays in the place of ours.
-    const TombolixWindows running = FindTombolixWindows(!useTray);
-    if (!useTray) {
-        if (running.tray) PostMessageA(running.tray, WM_CLOSE, 0, 0);
-    } else if (!running.tray && !running.earlier) {
-        StartTrayInstance();
-    }
-}
-
-bool CApp::EnsureTrayInstance()
-{
-    if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
-    // A mutex that cannot be created counts as one that did not exist.
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
-    if (mutex) CloseHandle(mutex);
-    StartTrayInstance();
-    return true;
-}
-
-bool CApp::RunConfiguration(CWnd* parent)
-{
-    std::unique_ptr<CSheetEdits> edits = storedState->BeginEdits();
-    CShellFolderChooser folderChooser;
-    auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0,
-                                               *storedState, *edits, folderChooser);
-    g_pConfigSheet = sheet.get();
-    bool ok = sheet->DoModal() == IDOK;
-    g_pConfigSheet = nullptr;
-    // Step 1 holds with Cancel too, but then leaves the resident instance
-    // and the start with Windows as they are.
-    if (edits->IsUninstallRequested()) {
-        if (!ok) ReportRemovalFailures(storedState->RemoveEverything());
-        // Removed for good: no later start imports the older file again or
-        // takes the VirtualStore copy back.
-        ForgetVirtualStoreCopy(*settingsStore);
-        settingsStore->WriteInt("Config", olderFileImportedValue, 1);
-    }
-    if (!ok) return false;
-
-    CSettings& settings = GetSettings();
-    if (edits->IsUninstallRequested()) {
-        // Nothing is stored any more: the sheet's copy says what the resident
-        // instance does now (the Tray page, if opened, has the last word).
-        settings.SetUseTray(edits->edited.useTray);
-        settings.SetAutoStart(edits->edited.autoStart);
-    }
-    MatchTrayInstance(settings.GetUseTray());
-    ApplyAutoStart(settings);
-    return true;
 }
 
 bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,

@@ -3,15 +3,16 @@
 // that lives as long as the process.
 #pragma once
 #include "app/Random.h"
-#include "app/RunMode.h"
 #include "framework/WinApp.h"
+#include "tray/TrayActions.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class CMainWnd;
+class CFrameWnd;
 class CSaveJournal;
+class CSessionWnd;
 class CSettings;
 class CStoredState;
 class CWnd;
@@ -20,7 +21,7 @@ class IProfileFile;
 class ISettingsStore;
 
 
-class CApp : public CWinApp {
+class CApp : public CWinApp, private ITrayActions {
 public:
     CApp();
     ~CApp() override;
@@ -32,12 +33,8 @@ public:
     // and the import of the older file on the first start.
     void OpenStoredSettings();
 
-    RunMode GetMode() const { return mode; }
     CStoredState& GetStoredState() { return *storedState; }
     CSettings& GetSettings();
-    bool IsPasswordInUse() const { return passwordInUse; }
-    int64_t GetStartTime() const { return startTime; }
-    bool IsTraceEnabled() const { return traceEnabled; }
 
     // Starts the resident instance when the settings want one and none runs;
     // true when it did.
@@ -62,15 +59,28 @@ private:
     void MatchTrayInstance(bool useTray);
     void ShowChangePasswordNote();
     void ImportOlderFileOnFirstStart();
+    std::unique_ptr<CSessionWnd> MakeSessionWindow();
+
+    // What the resident instance's menu asks of the program.
+    bool ConfigureEndsTray() override;
+    void RunOwnScreenSaver() override;
+    void StopStartingWithWindows() override;
+    bool IsTraceEnabled() const override { return traceEnabled; }
+    HWND SettingsWindow() const override;
+
+    // Names that older versions and other users' processes share.
+    static constexpr const char* trayMutexName = "BrackwenTombolix";
+    // Set once the older file was imported: with it, the import never runs again.
+    static constexpr const char* olderFileImportedValue = "OlderFileImported";
 
     std::unique_ptr<ISettingsStore> settingsStore;
     std::unique_ptr<IFileLock> collectionsLock;
     std::unique_ptr<CSaveJournal> collectionsJournal;
     std::unique_ptr<IProfileFile> collectionsFile;
     std::unique_ptr<CStoredState> storedState;
-    std::unique_ptr<CMainWnd> frame;
+    // The session's window or the resident instance's, as the mode wants.
+    std::unique_ptr<CFrameWnd> frame;
     bool trayMutexExisted = false;
-    RunMode mode = ModeNone;
     bool traceEnabled = false;
     bool passwordInUse = false;
     int64_t startTime = 0;

@@ -1,6 +1,6 @@
 // The diagnostic trace: lines appended to <BRACTEMP or TEMP>\trace.txt, each
 // prefixed with the milliseconds since the previous line. Callers check
-// CApp::IsTraceEnabled first.
+// first whether tracing is on.
 #pragma once
 #include <string>
 

@@ -35,3 +35,11 @@ private:
     bool shown = false;
     int64_t lastLeftClick = 0;
 };
+
+// The resident instance's window refuses a screen saver over itself only
+// while it has switched the system screen saver off (SC_SCREENSAVE,
+// compared exactly).
+inline bool TraySwallowsSystemCommand(uint32_t command, bool screenSaverDisabled)
+{
+    return command == 0xF140 && screenSaverDisabled;
+}

@@ -78,13 +78,13 @@ TEST(TrayIcon, LeftClicksRunTheCommandAtMostOnceASecond)
 
 TEST(SystemCommands, TheSessionRefusesCloseAndScreenSaveAndTheTrayOnlyWhileDisabled)
 {
-    EXPECT_TRUE(SwallowsSystemCommand(ModeScreenSaver, 0xF060, false));
-    EXPECT_TRUE(SwallowsSystemCommand(ModeScreenSaver, 0xF140, false));
-    EXPECT_FALSE(SwallowsSystemCommand(ModeScreenSaver, 0xF061, false));   // not masked
-    EXPECT_FALSE(SwallowsSystemCommand(ModeScreenSaver, 0xF020, false));
-    EXPECT_FALSE(SwallowsSystemCommand(ModeTray, 0xF140, false));
-    EXPECT_TRUE(SwallowsSystemCommand(ModeTray, 0xF140, true));
-    EXPECT_FALSE(SwallowsSystemCommand(ModeTray, 0xF060, true));
+    EXPECT_TRUE(SessionSwallowsSystemCommand(0xF060));
+    EXPECT_TRUE(SessionSwallowsSystemCommand(0xF140));
+    EXPECT_FALSE(SessionSwallowsSystemCommand(0xF061));   // not masked
+    EXPECT_FALSE(SessionSwallowsSystemCommand(0xF020));
+    EXPECT_FALSE(TraySwallowsSystemCommand(0xF140, false));
+    EXPECT_TRUE(TraySwallowsSystemCommand(0xF140, true));
+    EXPECT_FALSE(TraySwallowsSystemCommand(0xF060, true));
 }
 
 TEST(StartupShortcut, FollowsThePlatformAndThePathLimit)

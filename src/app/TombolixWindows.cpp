@@ -1,7 +1,8 @@
-#include "session/TombolixWindows.h"
+#include "app/TombolixWindows.h"
 
 #include "framework/WinApp.h"
 #include "session/SessionWnd.h"
+#include "tray/TrayWnd.h"
 
 #include <tlhelp32.h>
 

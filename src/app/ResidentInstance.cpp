@@ -1,0 +1,117 @@
+// The application object's dealings with the settings sheet and the
+// resident instance: what the sheet's closing starts, stops and removes,
+// and what the resident instance's menu asks of the program.
+#include "app/App.h"
+
+#include "app/SystemServices.h"
+#include "app/VirtualStoreCopy.h"
+#include "collections/Settings.h"
+#include "collections/StoredState.h"
+#include "config/ConfigProp.h"
+#include "os/MachineMutex.h"
+#include "os/Win32FileSystem.h"
+#include "app/TombolixWindows.h"
+#include "tray/AutoStart.h"
+
+namespace {
+
+// Only Cancel gets here with a failure: OK keeps the sheet open instead.
+void ReportRemovalFailures(const StoreFailures& failed)
+{
+    if (!failed.Any()) return;
+    std::string text = "Tombolix could not remove all of its stored settings.";
+    if (failed.collectionsFile) text += "\n\nThe file " + GetWindowsFolder() + "\\Tombolix2.ini could not be deleted.";
+    if (failed.settingsStore)
+        text += "\n\nThe registry key HKEY_CURRENT_USER\\" + GetApp().GetAppRegistryPath() + " could not be deleted.";
+    ShowError(nullptr, text);
+}
+
+}  // namespace
+
+bool CApp::StartTrayInstance()
+{
+    return LaunchScreenSaver(g_appTitle, "/tray", NORMAL_PRIORITY_CLASS);
+}
+
+void CApp::MatchTrayInstance(bool useTray)
+{
+    // Off, every resident instance goes, an earlier version's too; on, an
+    // earlier version's stays in the place of ours.
+    const TombolixWindows running = FindTombolixWindows(!useTray);
+    if (!useTray) {
+        if (running.tray) PostMessageA(running.tray, WM_CLOSE, 0, 0);
+    } else if (!running.tray && !running.earlier) {
+        StartTrayInstance();
+    }
+}
+
+bool CApp::EnsureTrayInstance()
+{
+    if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
+    // A mutex that cannot be created counts as one that did not exist.
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
+    if (mutex) CloseHandle(mutex);
+    StartTrayInstance();
+    return true;
+}
+
+bool CApp::RunConfiguration(CWnd* parent)
+{
+    std::unique_ptr<CSheetEdits> edits = storedState->BeginEdits();
+    CShellFolderChooser folderChooser;
+    auto sheet = std::make_unique<CConfigProp>("Tombolix Screensaver", parent ? parent->m_hWnd : nullptr, 0,
+                                               *storedState, *edits, folderChooser);
+    g_pConfigSheet = sheet.get();
+    bool ok = sheet->DoModal() == IDOK;
+    g_pConfigSheet = nullptr;
+    // Step 1 holds with Cancel too, but then leaves the resident instance
+    // and the start with Windows as they are.
+    if (edits->IsUninstallRequested()) {
+        if (!ok) ReportRemovalFailures(storedState->RemoveEverything());
+        // Removed for good: no later start imports the older file again or
+        // takes the VirtualStore copy back.
+        ForgetVirtualStoreCopy(*settingsStore);
+        settingsStore->WriteInt("Config", olderFileImportedValue, 1);
+    }
+    if (!ok) return false;
+
+    CSettings& settings = GetSettings();
+    if (edits->IsUninstallRequested()) {
+        // Nothing is stored any more: the sheet's copy says what the resident
+        // instance does now (the Tray page, if opened, has the last word).
+        settings.SetUseTray(edits->edited.useTray);
+        settings.SetAutoStart(edits->edited.autoStart);
+    }
+    MatchTrayInstance(settings.GetUseTray());
+    ApplyAutoStart(settings);
+    return true;
+}
+
+
+bool CApp::ConfigureEndsTray()
+{
+    return RunConfiguration(nullptr) && !GetSettings().GetUseTray();
+}
+
+void CApp::RunOwnScreenSaver()
+{
+    LaunchScreenSaver(g_appTitle, "/s", IDLE_PRIORITY_CLASS);
+}
+
+void CApp::StopStartingWithWindows()
+{
+    // Only the one value: whatever a sheet stored since this instance
+    // started stays.
+    ProgramOptions options = GetSettings().Values();
+    options.autoStart = false;
+    storedState->ApplyOptions(options);
+    RemoveAutoStart();
+    // No Tombolix is left in the notification area, of an earlier version either.
+    FindTombolixWindows(true);
+}
+
+HWND CApp::SettingsWindow() const
+{
+    return g_pConfigSheet ? g_pConfigSheet->m_hWnd : nullptr;
+}
