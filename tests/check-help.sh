@@ -40,7 +40,7 @@ for tab in Collections Tray Options Folders Information Uninstall; do
   has ">$tab</a>"; check "the page names the page $tab" $?
 done
 
-box_sources=(src/config/*.cpp src/app/App.cpp src/app/SystemServices.cpp)
+box_sources=(src/config/*.cpp src/app/*.cpp src/tray/*.cpp)
 boxes=$(source_text "${box_sources[@]}" | grep -oE "\\b(ShowError|ShowNote|MessageBoxA)$call")
 titles=$(grep -oE "$literal, MB_" <<<"$boxes" | sed 's/, MB_$//' | unescape)
 app_title=$(sed -nE 's/^[[:space:]]*IDS_APP_TITLE[[:space:]]+"(.*)"$/\1/p' src/res/Tombolix2.rc)
@@ -49,7 +49,7 @@ while IFS= read -r title; do
   has "titled \"$title\""; check "the page names the box title \"$title\"" $?
 done <<<"$titles"$'\n'"$app_title"
 messages=$(sed -E "s/$literal, MB_//g" <<<"$boxes" | grep -oE "$literal")
-for maker in src/config/ConfigProp.cpp:DescribeFailures src/config/CollectionsPage.cpp:RefusalOf; do
+for maker in src/config/ConfigProp.cpp:DescribeFailures src/config/CollectionsPage.cpp:RefusalOf src/app/ResidentInstance.cpp:ReportRemovalFailures; do
   made=$(sed -n "/^[^ ].*\\b${maker#*:}(/,/^}/p" "${maker%%:*}" | source_text | grep -oE "$literal")
   [ -n "$made" ]; check "messages of ${maker#*:} found in ${maker%%:*}" $?
   messages+=$'\n'$made
@@ -90,7 +90,7 @@ trace_quotes() {   # a call's argument list
 }
 quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
   { source_text src/session/Session.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
-    source_text src/session/MainWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
+    source_text src/tray/TrayWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
 seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "TraceWrite\\([^\"]*$literal" | grep -oE "$literal" | unescape)
 for number in $(source_text src/app/App.cpp | grep -oE 'TraceSeed\([0-9]+' | grep -oE '[0-9]+'); do
   filled=${seed%\%d}; quotes+=$'\n'"<code>${filled/\%d/$number}<i>"
@@ -101,7 +101,7 @@ while IFS= read -r quote; do
 done <<<"$quotes"
 prefix_of() { source_text "$1" | grep -oE "TraceWrite\\($literal" | grep -oE "$literal" | unescape | sed 's/%s$//'; }
 session_prefix=$(prefix_of src/session/Win32SessionHost.cpp)
-tray_prefix=$(prefix_of src/session/MainWnd.cpp)
+tray_prefix=$(prefix_of src/tray/TrayWnd.cpp)
 for prefix in "$session_prefix" "$tray_prefix"; do
   [ -n "$prefix" ] && has "${prefix% }"; check "the page names the trace prefix \"$prefix\"" $?
 done
