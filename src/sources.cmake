@@ -1,24 +1,40 @@
-# The portable logic: no <windows.h>, built natively for the unit tests and
-# with mingw for the program.
-set(TOMBOLIX_PORTABLE_SOURCES
-  src/app/CommandLine.cpp
-  src/app/Random.cpp
-  src/collections/Collection.cpp
-  src/collections/FileFinder.cpp
-  src/collections/OlderFileImport.cpp
-  src/collections/SaverEntry.cpp
-  src/collections/Settings.cpp
-  src/collections/SheetEdits.cpp
-  src/collections/StoredNames.cpp
-  src/collections/StoredState.cpp
-  src/collections/TextPieces.cpp
-  src/os/ProfileText.cpp
-  src/session/Session.cpp
-  src/session/Stopwatch.cpp
-  src/tray/StartupShortcut.cpp
-  src/tray/TrayIconModel.cpp
-)
-list(TRANSFORM TOMBOLIX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
+# The layers of src/, from the bottom up. Each is a library that sees, and
+# links, only itself and the layers named after it: its include root holds
+# nothing else, so that a backward include does not compile.
+set(TOMBOLIX_SRC ${CMAKE_CURRENT_LIST_DIR})
+set(TOMBOLIX_SEES_base "")
+set(TOMBOLIX_SEES_framework base)
+set(TOMBOLIX_SEES_os base framework)
+set(TOMBOLIX_SEES_collections base os)
+set(TOMBOLIX_SEES_session base os framework collections)
+set(TOMBOLIX_SEES_tray base os framework collections res)
+set(TOMBOLIX_SEES_config base os framework collections res)
+set(TOMBOLIX_SEES_app base os framework collections session tray config res)
 
-add_library(tombolix_portable STATIC ${TOMBOLIX_PORTABLE_SOURCES})
-target_include_directories(tombolix_portable PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# The portable sources of each layer: no <windows.h>. They are built
+# natively too, for the unit tests.
+set(TOMBOLIX_PORTABLE_base CommandLine.cpp ProfileText.cpp Random.cpp TextPieces.cpp)
+set(TOMBOLIX_PORTABLE_os Stopwatch.cpp)
+set(TOMBOLIX_PORTABLE_collections
+  Collection.cpp FileFinder.cpp OlderFileImport.cpp SaverEntry.cpp Settings.cpp SheetEdits.cpp StoredNames.cpp
+  StoredState.cpp)
+set(TOMBOLIX_PORTABLE_session Session.cpp)
+set(TOMBOLIX_PORTABLE_tray StartupShortcut.cpp TrayIconModel.cpp)
+
+# tombolix_<layer> from its portable sources and the further ones given.
+function(tombolix_layer layer)
+  set(sources ${TOMBOLIX_PORTABLE_${layer}} ${ARGN})
+  list(TRANSFORM sources PREPEND ${TOMBOLIX_SRC}/${layer}/)
+  add_library(tombolix_${layer} STATIC ${sources})
+  set(root ${CMAKE_BINARY_DIR}/layers/${layer})
+  file(MAKE_DIRECTORY ${root})
+  foreach(seen ${layer} ${TOMBOLIX_SEES_${layer}})
+    file(CREATE_LINK ${TOMBOLIX_SRC}/${seen} ${root}/${seen} SYMBOLIC)
+  endforeach()
+  target_include_directories(tombolix_${layer} PRIVATE ${root})
+  foreach(seen ${TOMBOLIX_SEES_${layer}})
+    if(TARGET tombolix_${seen})
+      target_link_libraries(tombolix_${layer} PUBLIC tombolix_${seen})
+    endif()
+  endforeach()
+endfunction()

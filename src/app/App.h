@@ -2,7 +2,7 @@
 // the rules by which instances of the program coexist, and owns everything
 // that lives as long as the process.
 #pragma once
-#include "app/Random.h"
+#include "base/Random.h"
 #include "framework/WinApp.h"
 #include "tray/TrayActions.h"
 

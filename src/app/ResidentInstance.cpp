@@ -3,7 +3,7 @@
 // and what the resident instance's menu asks of the program.
 #include "app/App.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "app/VirtualStoreCopy.h"
 #include "collections/Settings.h"
 #include "collections/StoredState.h"

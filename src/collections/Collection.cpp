@@ -1,8 +1,8 @@
 #include "collections/Collection.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "collections/StoredNames.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 #include <algorithm>
 #include <tuple>
@@ -10,7 +10,6 @@
 namespace {
 const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
-const char* const internalSection = "TombolixInternal";
 
 // The profile functions read "tombolixcycle" as the cycle flag.
 bool IsOwnKey(const std::string& key)
@@ -18,16 +17,6 @@ bool IsOwnKey(const std::string& key)
     return SameName(key, cycleKey) || SameName(key, nextToUseKey);
 }
 }  // namespace
-
-bool IsReservedName(const std::string& name)
-{
-    return name.compare(0, 8, "Tombolix") == 0;
-}
-
-bool IsInternalSection(const std::string& name)
-{
-    return SameName(name, internalSection);
-}
 
 CCollection::CCollection(std::string name, IProfileFile& file) : name(std::move(name)), file(file) {}
 

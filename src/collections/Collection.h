@@ -99,14 +99,6 @@ private:
     IProfileFile& file;
 };
 
-// Names whose first 8 characters are exactly "Tombolix" belong to the
-// program: keys of its own and its own screen-saver files.
-bool IsReservedName(const std::string& name);
-
-// The section of the extra folders, whatever the letter case: the profile
-// functions would take a collection of that name for it.
-bool IsInternalSection(const std::string& name);
-
 // The collection names of the file in file order, each once under its first
 // spelling, without the internal section.
 std::vector<std::string> ListCollectionNames(IProfileFile& file);

@@ -1,6 +1,6 @@
 #include "collections/FileFinder.h"
 
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 CFileFinder::CFileFinder(IFileSystem& fileSystem, const std::string& folder) : fileSystem(fileSystem)
 {

@@ -3,7 +3,7 @@
 #include "collections/FileFinder.h"
 #include "collections/SaverEntry.h"
 #include "collections/StoredNames.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFileSystem& fileSystem)
 {

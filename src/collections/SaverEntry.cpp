@@ -1,6 +1,6 @@
 #include "collections/SaverEntry.h"
 
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 std::string CSaverEntry::EncodeEntry() const
 {

@@ -1,6 +1,6 @@
 #include "collections/Settings.h"
 
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #include "collections/StoredNames.h"
 
-#include "collections/Collection.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 namespace {
 bool IsBlank(char c)
@@ -50,4 +49,15 @@ CollectionNameProblem CheckCollectionName(const std::string& name)
 bool SameName(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && LowerCase(a) == LowerCase(b);
+}
+
+bool IsReservedName(const std::string& name)
+{
+    return name.compare(0, 8, "Tombolix") == 0;
+}
+
+bool IsInternalSection(const std::string& name)
+{
+    // Kept as older versions named it: the file of every version holds it.
+    return SameName(name, "TombolixInternal");
 }

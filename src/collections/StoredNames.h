@@ -25,6 +25,14 @@ bool IsOfferedSaverName(const std::string& name);
 enum class CollectionNameProblem { None, Empty, TooLong, Blanks, Characters, Reserved };
 CollectionNameProblem CheckCollectionName(const std::string& name);
 
+// Names whose first 8 characters are exactly "Tombolix" belong to the
+// program: keys of its own and its own screen-saver files.
+bool IsReservedName(const std::string& name);
+
+// The section of the extra folders, whatever the letter case: the profile
+// functions would take a collection of that name for it.
+bool IsInternalSection(const std::string& name);
+
 // Equal but for the letter case of A to Z, as the profile functions compare
 // section and key names.
 bool SameName(const std::string& a, const std::string& b);

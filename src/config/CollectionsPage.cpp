@@ -1,9 +1,9 @@
 #include "config/CollectionsPage.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "collections/Settings.h"
 #include "collections/StoredNames.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 #include "config/NewCollectionDlg.h"
 #include "config/ToolTips.h"
 #include "framework/MessageMap.h"

@@ -3,11 +3,11 @@
 // Selected list's current item. Nothing here writes the file.
 #include "config/CollectionsPage.h"
 
-#include "app/SystemServices.h"
-#include "collections/TextPieces.h"
+#include "os/SystemServices.h"
+#include "base/TextPieces.h"
 #include "config/SaverListMoves.h"
 #include "res/resource.h"
-#include "session/Launcher.h"
+#include "collections/Launcher.h"
 
 std::string CSettingsPage::ShownDuration(const CSaverEntry& entry)
 {

@@ -1,6 +1,6 @@
 #include "config/ConfigProp.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "framework/WinApp.h"
 #include "os/Win32FileSystem.h"
 

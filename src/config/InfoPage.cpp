@@ -1,6 +1,6 @@
 #include "config/InfoPage.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "collections/Settings.h"
 #include "config/ToolTips.h"
 

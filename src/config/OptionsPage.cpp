@@ -1,7 +1,7 @@
 #include "config/OptionsPage.h"
 
 #include "collections/Settings.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 #include "config/ConfigProp.h"
 #include "config/ToolTips.h"
 #include "res/resource.h"

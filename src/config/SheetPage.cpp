@@ -1,6 +1,6 @@
 #include "config/SheetPage.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "res/resource.h"
 
 bool CSheetPage::OnCommand(UINT id, UINT code, HWND)

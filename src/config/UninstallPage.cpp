@@ -1,6 +1,6 @@
 #include "config/UninstallPage.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "collections/Settings.h"
 
 bool CUninstallPage::OnCommand(UINT id, UINT code, HWND)

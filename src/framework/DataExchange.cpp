@@ -1,6 +1,6 @@
 #include "framework/DataExchange.h"
 
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
 

@@ -1,7 +1,5 @@
 #include "framework/Wnd.h"
 
-#include "framework/WinApp.h"
-
 
 std::string CWnd::GetWindowText() const
 {
@@ -13,7 +11,7 @@ std::string CWnd::GetWindowText() const
 std::string AfxRegisterNamedWndClass(const std::string& name, UINT classStyle, HCURSOR cursor, HBRUSH background,
                                      HICON icon)
 {
-    HINSTANCE instance = AfxGetInstanceHandle();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA existing;
     if (GetClassInfoA(instance, name.c_str(), &existing)) return name;
 
@@ -50,7 +48,7 @@ bool CFrameWnd::CreateEx(DWORD exStyle, const std::string& className, const std:
     cs.cx = rect.right - rect.left;
     cs.cy = rect.bottom - rect.top;
     cs.hwndParent = parent;
-    cs.hInstance = AfxGetInstanceHandle();
+    cs.hInstance = GetModuleHandleA(nullptr);
     if (!PreCreateWindow(cs)) return false;
     HWND hwnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
                                 cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, nullptr, cs.hInstance, this);

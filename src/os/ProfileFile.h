@@ -3,7 +3,7 @@
 // Every read is whole, whatever its size; every write says whether it
 // reached the file.
 #pragma once
-#include "os/ProfileText.h"
+#include "base/ProfileText.h"
 
 #include <string>
 #include <utility>

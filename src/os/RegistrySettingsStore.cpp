@@ -1,6 +1,6 @@
 #include "os/RegistrySettingsStore.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "framework/WinApp.h"
 
 int CRegistrySettingsStore::ReadInt(const std::string& section, const std::string& entry, int defaultValue)

@@ -2,7 +2,7 @@
 // process and its window, the session's timer and its end.
 #pragma once
 #include <cstdint>
-#include "session/LaunchOutcome.h"
+#include "collections/LaunchOutcome.h"
 
 #include <string>
 

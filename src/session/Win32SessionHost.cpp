@@ -1,7 +1,7 @@
 #include "session/Win32SessionHost.h"
 
-#include "app/Trace.h"
-#include "session/Launcher.h"
+#include "os/Trace.h"
+#include "collections/Launcher.h"
 
 #include <ctime>
 

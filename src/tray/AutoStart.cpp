@@ -1,6 +1,6 @@
 #include "tray/AutoStart.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "collections/Settings.h"
 #include "framework/WinApp.h"
 #include "tray/StartupShortcut.h"

@@ -1,7 +1,7 @@
 #include "tray/TrayWnd.h"
 
-#include "app/SystemServices.h"
-#include "app/Trace.h"
+#include "os/SystemServices.h"
+#include "os/Trace.h"
 #include "framework/WinApp.h"
 #include "tray/TrayCommands.h"
 #include "tray/TrayIconModel.h"

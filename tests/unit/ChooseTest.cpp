@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "base/Random.h"
 #include "collections/Collection.h"
 
 #include "fakes/FakeProfileFile.h"

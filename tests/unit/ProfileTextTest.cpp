@@ -1,6 +1,6 @@
 // Many keys of a section written at once, line by line as the profile
 // functions would write them one at a time, every other byte kept.
-#include "os/ProfileText.h"
+#include "base/ProfileText.h"
 
 #include <gtest/gtest.h>
 

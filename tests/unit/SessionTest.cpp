@@ -1,6 +1,6 @@
 #include "session/Session.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "fakes/FakeProfileFile.h"
 #include "fakes/FakeSessionHost.h"
 

@@ -1,4 +1,4 @@
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Collections, the import and the file finder against the real profile
 // functions, folders and list boxes.
-#include "app/Random.h"
+#include "base/Random.h"
 #include "collections/Collection.h"
 #include "collections/FileFinder.h"
 #include "collections/OlderFileImport.h"

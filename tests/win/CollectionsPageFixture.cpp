@@ -1,6 +1,6 @@
 #include "CollectionsPageFixture.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 
 void CollectionsPageTest::SetUp()
 {

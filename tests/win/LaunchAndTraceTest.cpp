@@ -1,6 +1,6 @@
 // Starting screen savers and writing the trace, against the real system.
-#include "app/Trace.h"
-#include "session/Launcher.h"
+#include "os/Trace.h"
+#include "collections/Launcher.h"
 #include "session/Win32SessionHost.h"
 
 #include "WinTestSupport.h"

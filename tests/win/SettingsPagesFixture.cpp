@@ -1,6 +1,6 @@
 #include "SettingsPagesFixture.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 
 #include "WinTestSupport.h"
 #include "collections/Settings.h"

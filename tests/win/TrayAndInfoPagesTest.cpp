@@ -3,7 +3,7 @@
 // own lookup, pointed at a test program.
 #include "CollectionsPageFixture.h"
 
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 #include "collections/Settings.h"
 
 #include <algorithm>

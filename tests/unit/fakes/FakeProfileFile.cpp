@@ -1,7 +1,7 @@
 #include "fakes/FakeProfileFile.h"
 
 #include "collections/StoredNames.h"
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // An INI file in memory that answers like the Windows profile functions.
 #pragma once
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 #include "os/ProfileFile.h"
 
 #include <string>

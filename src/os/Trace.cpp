@@ -1,6 +1,6 @@
-#include "app/Trace.h"
+#include "os/Trace.h"
 
-#include "session/Stopwatch.h"
+#include "os/Stopwatch.h"
 
 #include <windows.h>
 #include <cstdarg>

@@ -1,4 +1,4 @@
-#include "os/ProfileText.h"
+#include "base/ProfileText.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
-#include "app/CommandLine.h"
+#include "base/CommandLine.h"
 
-#include "collections/TextPieces.h"
+#include "base/TextPieces.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "session/Launcher.h"
+#include "collections/Launcher.h"
 
 #include "collections/StoredNames.h"
 #include "os/Win32FileSystem.h"

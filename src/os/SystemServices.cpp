@@ -1,7 +1,6 @@
-#include "app/SystemServices.h"
+#include "os/SystemServices.h"
 
-#include "collections/TextPieces.h"
-#include "framework/WinApp.h"
+#include "base/TextPieces.h"
 
 #include <io.h>
 #include <shellapi.h>
@@ -23,7 +22,7 @@ DWORD GetPlatformId()
 std::string GetProductVersion()
 {
     char path[MAX_PATH];
-    GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
+    GetModuleFileNameA(GetModuleHandleA(nullptr), path, MAX_PATH);
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(path, &handle);
     if (size == 0) return "";

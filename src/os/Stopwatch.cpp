@@ -1,4 +1,4 @@
-#include "session/Stopwatch.h"
+#include "os/Stopwatch.h"
 
 CStopwatch::CStopwatch(IPerformanceCounter& counter) : counter(counter)
 {

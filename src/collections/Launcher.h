@@ -1,6 +1,6 @@
 // Starting a screen-saver file (or the program itself) as a child process.
 #pragma once
-#include "session/LaunchOutcome.h"
+#include "collections/LaunchOutcome.h"
 
 #include <windows.h>
 #include <string>

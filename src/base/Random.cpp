@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "base/Random.h"
 
 namespace {
 constexpr int32_t MBIG = 1000000000;
