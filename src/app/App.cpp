@@ -29,6 +29,8 @@
 
 namespace {
 
+// The names below are shared with older versions and with the installer,
+// which look for the same mutexes, key and files: they never change.
 const char* const screenSaverMutexName = "BrackwenTombolixScreensaver";
 const char* const desktopKey = "Control Panel\\Desktop";
 // Held across every read-modify-write of the collections file.
@@ -56,6 +58,8 @@ CApp::CApp()
     traceEnabled = getenv("PO") && getenv("BRACTEMP");
     if (auto seed = ReadSeedArgument(CommandLineArguments())) {
         rand.SetSeed(*seed);
+        // The line numbers are those the trace has always shown: reports
+        // and the help page quote them.
         if (traceEnabled) TraceSeed(62, rand.seed());
     } else if (traceEnabled) {
         TraceSeed(66, rand.seed());
