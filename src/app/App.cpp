@@ -11,6 +11,7 @@
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"
 #include "os/MachineMutex.h"
+#include "os/OwnedHandle.h"
 #include "os/PrivateProfileFile.h"
 #include "os/RegistrySettingsStore.h"
 #include "os/Win32FileSystem.h"
@@ -201,7 +202,8 @@ bool CApp::StartConfigurationMode()
 bool CApp::StartScreenSaverMode()
 {
     // The mutex is the one sure sign of a running session: two starts in the
-    // same instant can both find no session window yet.
+    // same instant can both find no session window yet. The handle stays
+    // open for the life of the process: it marks the session.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, screenSaverMutexName);
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (EnsureTrayInstance()) return false;
@@ -266,10 +268,11 @@ void CApp::MatchTrayInstance(bool useTray)
 bool CApp::EnsureTrayInstance()
 {
     if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
+    COwnedHandle mutex(CreateMutexA(nullptr, FALSE, trayMutexName));
     // A mutex that cannot be created counts as one that did not exist.
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
-    if (mutex) CloseHandle(mutex);
+    // Let go before the start: held here, it would turn the new instance away.
+    mutex.Close();
     StartTrayInstance();
     return true;
 }
