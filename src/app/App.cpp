@@ -10,6 +10,7 @@
 #include "collections/StoredState.h"
 #include "collections/TextPieces.h"
 #include "config/ConfigProp.h"
+#include "os/ComInit.h"
 #include "os/MachineMutex.h"
 #include "os/OwnedHandle.h"
 #include "os/PrivateProfileFile.h"
@@ -21,8 +22,6 @@
 #include "session/SessionWnd.h"
 #include "session/TombolixWindows.h"
 #include "tray/AutoStart.h"
-
-#include <objbase.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -171,7 +170,7 @@ void CApp::ShowChangePasswordNote()
 // and so starts without loading COM.
 void CApp::StartCom()
 {
-    comStarted = SUCCEEDED(CoInitialize(nullptr));
+    com = std::make_unique<CComInit>();
 }
 
 bool CApp::StartTrayMode()
@@ -244,7 +243,7 @@ int CApp::ExitInstance()
         BOOL previous = FALSE;
         SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
     }
-    if (comStarted) CoUninitialize();
+    com.reset();
     return CWinApp::ExitInstance();
 }
 

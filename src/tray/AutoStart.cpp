@@ -50,10 +50,11 @@ void ApplyAutoStart(const CSettings& settings)
     }
 }
 
+// COM runs already: the application object starts it for the sheet and the
+// resident instance, which alone make shortcuts.
 HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,
                        const char* arguments)
 {
-    CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                       reinterpret_cast<void**>(&link));
@@ -71,7 +72,6 @@ HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, c
         }
         link->Release();
     }
-    CoUninitialize();
     return result;
 }
 
