@@ -10,9 +10,11 @@
 #include "collections/StoredState.h"
 #include "base/TextPieces.h"
 #include "config/ConfigProp.h"
+#include "os/ComInit.h"
 #include "os/MachineMutex.h"
+#include "os/OwnedHandle.h"
 #include "os/PrivateProfileFile.h"
-#include "os/RegistrySettingsStore.h"
+#include "framework/RegistrySettingsStore.h"
 #include "os/Win32FileSystem.h"
 #include "res/resource.h"
 #include "collections/Launcher.h"
@@ -20,8 +22,6 @@
 #include "app/TombolixWindows.h"
 #include "tray/AutoStart.h"
 #include "tray/TrayWnd.h"
-
-#include <objbase.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -156,7 +156,7 @@ void CApp::ShowChangePasswordNote()
 // and so starts without loading COM.
 void CApp::StartCom()
 {
-    comStarted = SUCCEEDED(CoInitialize(nullptr));
+    com = std::make_unique<CComInit>();
 }
 
 bool CApp::StartTrayMode()
@@ -187,7 +187,8 @@ bool CApp::StartConfigurationMode()
 bool CApp::StartScreenSaverMode()
 {
     // The mutex is the one sure sign of a running session: two starts in the
-    // same instant can both find no session window yet.
+    // same instant can both find no session window yet. The handle stays
+    // open for the life of the process: it marks the session.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, screenSaverMutexName);
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
     if (EnsureTrayInstance()) return false;
@@ -247,7 +248,7 @@ int CApp::ExitInstance()
         BOOL previous = FALSE;
         SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
     }
-    if (comStarted) CoUninitialize();
+    com.reset();
     return CWinApp::ExitInstance();
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class CComInit;
 class CFrameWnd;
 class CSaveJournal;
 class CSessionWnd;
@@ -89,7 +90,7 @@ private:
     // COM, started only where the shell's folder browser, its opening of
     // pages and its shortcuts are used: the sheet and the resident instance.
     void StartCom();
-    bool comStarted = false;
+    std::unique_ptr<CComInit> com;
 };
 
 CApp& GetApp();

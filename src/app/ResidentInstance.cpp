@@ -9,6 +9,7 @@
 #include "collections/StoredState.h"
 #include "config/ConfigProp.h"
 #include "os/MachineMutex.h"
+#include "os/OwnedHandle.h"
 #include "os/Win32FileSystem.h"
 #include "app/TombolixWindows.h"
 #include "tray/AutoStart.h"
@@ -48,10 +49,11 @@ void CApp::MatchTrayInstance(bool useTray)
 bool CApp::EnsureTrayInstance()
 {
     if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, trayMutexName);
+    COwnedHandle mutex(CreateMutexA(nullptr, FALSE, trayMutexName));
     // A mutex that cannot be created counts as one that did not exist.
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
-    if (mutex) CloseHandle(mutex);
+    // Let go before the start: held here, it would turn the new instance away.
+    mutex.Close();
     StartTrayInstance();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/TombolixWindows.h"
 
 #include "framework/WinApp.h"
+#include "os/OwnedHandle.h"
 #include "session/SessionWnd.h"
 #include "tray/TrayWnd.h"
 
@@ -19,14 +20,14 @@ bool RunsTombolixFile(HWND window)
 {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    COwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return false;
     PROCESSENTRY32 process;
     process.dwSize = sizeof process;
     bool runs = false;
-    for (BOOL more = Process32First(snapshot, &process); more && !runs; more = Process32Next(snapshot, &process))
+    for (BOOL more = Process32First(snapshot.get(), &process); more && !runs;
+         more = Process32Next(snapshot.get(), &process))
         runs = process.th32ProcessID == owner && lstrcmpiA(process.szExeFile, "Tombolix2.scr") == 0;
-    CloseHandle(snapshot);
     return runs;
 }
 

@@ -1,6 +1,7 @@
 #include "collections/Launcher.h"
 
 #include "collections/StoredNames.h"
+#include "os/OwnedHandle.h"
 #include "os/Win32FileSystem.h"
 
 namespace {
@@ -33,13 +34,11 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     bool created = path.size() < MAX_PATH &&
                    CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr,
                                   nullptr, &startup, &info) != FALSE;
-    if (created) {
-        // A child that never becomes idle still counts as started.
-        WaitForInputIdle(info.hProcess, readyTimeoutMs);
-        CloseHandle(info.hThread);
-        if (!process) CloseHandle(info.hProcess);
-    }
-    if (process) *process = created ? info.hProcess : nullptr;
+    COwnedHandle child(created ? info.hProcess : nullptr);
+    COwnedHandle primaryThread(created ? info.hThread : nullptr);
+    // A child that never becomes idle still counts as started.
+    if (created) WaitForInputIdle(child.get(), readyTimeoutMs);
+    if (process) *process = child.release();
     if (processId) *processId = created ? info.dwProcessId : 0;
     return created;
 }

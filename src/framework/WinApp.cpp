@@ -1,6 +1,8 @@
 #include "framework/WinApp.h"
 
 #include "framework/Wnd.h"
+#include "os/RegistryKey.h"
+#include "os/RegistryValue.h"
 
 #include <cstring>
 #include <vector>
@@ -59,46 +61,44 @@ std::string CWinApp::GetAppRegistryPath() const
 namespace {
 
 // Opens (or creates) HKCU\Software\<key>\<app>\<section>.
-HKEY OpenSectionKey(const std::string& appPath, const char* section, bool create)
+CRegistryKey OpenSectionKey(const std::string& appPath, const char* section, bool create)
 {
-    std::string path = appPath + "\\" + section;
-    HKEY key = nullptr;
-    LONG result = create
-        ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)
-        : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
-    return result == ERROR_SUCCESS ? key : nullptr;
+    const std::string path = appPath + "\\" + section;
+    CRegistryKey key;
+    if (create) key.CreateForWriting(HKEY_CURRENT_USER, path.c_str());
+    else key.OpenForReading(HKEY_CURRENT_USER, path.c_str());
+    return key;
+}
+
+RegistryValue ReadSectionValue(const std::string& appPath, const char* section, const char* entry)
+{
+    CRegistryKey key = OpenSectionKey(appPath, section, false);
+    return key ? ReadRegistryValue(key.get(), entry) : RegistryValue{};
 }
 
 }  // namespace
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const
 {
-    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, false);
-    if (!key) return defaultValue;
-    DWORD type = 0, value = 0, size = sizeof value;
-    LONG result = RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) return defaultValue;
-    return static_cast<int>(value);
+    const RegistryValue value = ReadSectionValue(GetAppRegistryPath(), section, entry);
+    std::optional<int32_t> number = value.IsRead() ? value.Number() : std::nullopt;
+    return number ? *number : defaultValue;
 }
 
 std::string CWinApp::GetProfileUtf8String(const char* section, const char* entry) const
 {
-    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, false);
+    CRegistryKey key = OpenSectionKey(GetAppRegistryPath(), section, false);
     if (!key) return std::string();
     std::vector<wchar_t> name(strlen(entry) + 1);
     MultiByteToWideChar(CP_ACP, 0, entry, -1, name.data(), static_cast<int>(name.size()));
-    DWORD type = 0, size = 0;
-    LONG result = RegQueryValueExW(key, name.data(), nullptr, &type, nullptr, &size);
-    std::vector<wchar_t> value(size / sizeof(wchar_t) + 1, L'\0');
-    if (result == ERROR_SUCCESS && type == REG_SZ)
-        result = RegQueryValueExW(key, name.data(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ) return std::string();
-    value.back() = L'\0';
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, value.data(), -1, nullptr, 0, nullptr, nullptr);
+    const RegistryValue value = ReadRegistryValue(key.get(), name.data());
+    if (!value.IsRead() || value.type != REG_SZ) return std::string();
+    // The text ends at its first zero, or with the value's last whole unit.
+    std::wstring wide(value.bytes.size() / sizeof(wchar_t), L'\0');
+    memcpy(&wide[0], value.bytes.data(), wide.size() * sizeof(wchar_t));
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string text(bytes > 0 ? bytes : 1, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, value.data(), -1, &text[0], bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &text[0], bytes, nullptr, nullptr);
     text.resize(strlen(text.c_str()));
     return text;
 }
@@ -106,40 +106,26 @@ std::string CWinApp::GetProfileUtf8String(const char* section, const char* entry
 std::string CWinApp::GetProfileString(const char* section, const char* entry,
                                       const char* defaultValue) const
 {
-    std::string fallback = defaultValue ? defaultValue : "";
-    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, false);
-    if (!key) return fallback;
-    DWORD type = 0, size = 0;
-    LONG result = RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size);
-    std::string value;
-    if (result == ERROR_SUCCESS && type == REG_SZ) {
-        value.resize(size + 1);
-        result = RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(&value[0]), &size);
-        value.resize(result == ERROR_SUCCESS ? strnlen(value.c_str(), size) : 0);
-    }
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ) return fallback;
-    return value;
+    const RegistryValue value = ReadSectionValue(GetAppRegistryPath(), section, entry);
+    if (!value.IsRead() || value.type != REG_SZ) return defaultValue ? defaultValue : "";
+    return value.TextToEnd();
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const
 {
-    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, true);
+    CRegistryKey key = OpenSectionKey(GetAppRegistryPath(), section, true);
     if (!key) return false;
     DWORD data = static_cast<DWORD>(value);
-    LONG result = RegSetValueExA(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return RegSetValueExA(key.get(), entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+           ERROR_SUCCESS;
 }
 
 bool CWinApp::WriteProfileString(const char* section, const char* entry, const char* value) const
 {
-    HKEY key = OpenSectionKey(GetAppRegistryPath(), section, true);
+    CRegistryKey key = OpenSectionKey(GetAppRegistryPath(), section, true);
     if (!key) return false;
-    LONG result = RegSetValueExA(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                                 static_cast<DWORD>(strlen(value) + 1));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return RegSetValueExA(key.get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                          static_cast<DWORD>(strlen(value) + 1)) == ERROR_SUCCESS;
 }
 
 int AfxWinMain(HINSTANCE instance)

@@ -16,14 +16,9 @@ CMachineMutex::CMachineMutex(const std::string& name)
     SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
     // "Global\" reaches across the sessions of fast user switching and
     // remote desktops; a system without them knows only the plain name.
-    mutex = CreateMutexA(&attributes, FALSE, ("Global\\" + name).c_str());
-    if (!mutex) mutex = OpenMutexA(SYNCHRONIZE, FALSE, ("Global\\" + name).c_str());
-    if (!mutex) mutex = CreateMutexA(&attributes, FALSE, name.c_str());
-}
-
-CMachineMutex::~CMachineMutex()
-{
-    if (mutex) CloseHandle(mutex);
+    mutex.reset(CreateMutexA(&attributes, FALSE, ("Global\\" + name).c_str()));
+    if (!mutex) mutex.reset(OpenMutexA(SYNCHRONIZE, FALSE, ("Global\\" + name).c_str()));
+    if (!mutex) mutex.reset(CreateMutexA(&attributes, FALSE, name.c_str()));
 }
 
 bool CMachineMutex::Lock()
@@ -31,11 +26,11 @@ bool CMachineMutex::Lock()
     if (!mutex) return false;
     // A holder that ended without releasing leaves the file as its last
     // whole profile call wrote it: the lock is ours all the same.
-    DWORD result = WaitForSingleObject(mutex, lockTimeoutMs);
+    DWORD result = WaitForSingleObject(mutex.get(), lockTimeoutMs);
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 void CMachineMutex::Unlock()
 {
-    if (mutex) ReleaseMutex(mutex);
+    if (mutex) ReleaseMutex(mutex.get());
 }

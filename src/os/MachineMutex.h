@@ -2,6 +2,7 @@
 // runs it.
 #pragma once
 #include "os/FileLock.h"
+#include "os/OwnedHandle.h"
 
 #include <windows.h>
 #include <string>
@@ -9,13 +10,10 @@
 class CMachineMutex : public IFileLock {
 public:
     explicit CMachineMutex(const std::string& name);
-    ~CMachineMutex() override;
-    CMachineMutex(const CMachineMutex&) = delete;
-    CMachineMutex& operator=(const CMachineMutex&) = delete;
 
     bool Lock() override;
     void Unlock() override;
 
 private:
-    HANDLE mutex = nullptr;
+    COwnedHandle mutex;
 };

@@ -1,5 +1,6 @@
 #include "os/PrivateProfileFile.h"
 
+#include "os/OwnedHandle.h"
 #include "os/WholeFile.h"
 #include "os/Win32FileSystem.h"
 
@@ -138,12 +139,10 @@ bool CPrivateProfileFile::WriteThroughProfileFunctions(const char* section, cons
     WIN32_FILE_ATTRIBUTE_DATA before{};
     GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before);
     if (!WritePrivateProfileStringA(section, key, value, fileName.c_str())) return false;
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        MoveTimeOnIfNotLater(file, before.ftLastWriteTime);
-        CloseHandle(file);
-    }
+    COwnedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                  nullptr));
+    if (file) MoveTimeOnIfNotLater(file.get(), before.ftLastWriteTime);
     return true;
 }
 
@@ -188,15 +187,16 @@ template <typename Edit>
 bool CPrivateProfileFile::RewriteWhole(Edit edit, bool& declined)
 {
     ReleaseProfileCache(fileName);
-    HANDLE file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    COwnedHandle file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
+    if (!file) return false;
     std::string text;
     std::optional<std::string> edited;
-    bool read = ReadFileWhole(file, text);
+    bool read = ReadFileWhole(file.get(), text);
     if (read) edited = edit(text);
     declined = read && !edited;
-    bool written = edited && WriteFileWhole(file, *edited);
-    CloseHandle(file);
+    bool written = edited && WriteFileWhole(file.get(), *edited);
+    // Closed before the profile functions read the file again.
+    file.Close();
     ReleaseProfileCache(fileName);
     return written;
 }
@@ -262,13 +262,11 @@ std::string CPrivateProfileFile::GetPath() const
 // The volume's and the file's numbers, as bytes: only compared.
 std::string CPrivateProfileFile::ReadIdentity()
 {
-    HANDLE file = CreateFileA(GetPath().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "";
+    COwnedHandle file(CreateFileA(GetPath().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return "";
     BY_HANDLE_FILE_INFORMATION info{};
-    bool known = GetFileInformationByHandle(file, &info);
-    CloseHandle(file);
-    if (!known) return "?";
+    if (!GetFileInformationByHandle(file.get(), &info)) return "?";
     const DWORD numbers[] = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
     return std::string(reinterpret_cast<const char*>(numbers), sizeof numbers);
 }

@@ -1,6 +1,8 @@
 #include "os/SystemServices.h"
 
 #include "base/TextPieces.h"
+#include "os/RegistryKey.h"
+#include "os/RegistryValue.h"
 
 #include <io.h>
 #include <shellapi.h>
@@ -50,34 +52,24 @@ std::string GetProductVersion()
 
 std::string ReadRegistryString(HKEY root, const char* subkey, const char* valueName)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyA(root, subkey, &key) != ERROR_SUCCESS) return "";
-    BYTE buffer[1024];
-    DWORD type = 0, size = sizeof buffer;
-    std::string result;
-    // Only the bytes the registry returned are read: a value of an odd size
-    // (a one-byte number, a text without its end) reads as nothing.
-    if (RegQueryValueExA(key, valueName, nullptr, &type, buffer, &size) == ERROR_SUCCESS) {
-        const char* text = reinterpret_cast<const char*>(buffer);
-        if (type == REG_SZ && memchr(text, '\0', size)) {
-            result = text;
-        } else if (type == REG_DWORD && size == sizeof(int32_t)) {
-            int32_t value;
-            memcpy(&value, buffer, sizeof value);
-            result = FormatDecimal(value);
-        }
-    }
-    RegCloseKey(key);
-    return result;
+    CRegistryKey key;
+    if (key.Open(root, subkey) != ERROR_SUCCESS) return "";
+    // A value longer than 1024 bytes reads as nothing, and so does one of an
+    // odd size (a one-byte number, a text without its end).
+    const RegistryValue value = ReadRegistryValue(key.get(), valueName, 1024);
+    if (!value.IsRead()) return "";
+    if (value.type == REG_SZ && value.HasTextEnd()) return value.TextToEnd();
+    if (std::optional<int32_t> number = value.Number()) return FormatDecimal(*number);
+    return "";
 }
 
 LONG DeleteRegistryValue(HKEY root, const char* subkey, const char* valueName)
 {
-    HKEY key = nullptr;
-    LONG result = RegOpenKeyA(root, subkey, &key);
+    CRegistryKey key;
+    LONG result = key.Open(root, subkey);
     if (result != ERROR_SUCCESS) return result;
-    RegDeleteValueA(key, valueName);
-    return RegCloseKey(key);
+    RegDeleteValueA(key.get(), valueName);
+    return key.Close();
 }
 
 LONG DeleteRegistryKey(HKEY root, const char* subkey)

@@ -12,21 +12,15 @@ bool ReadFileWhole(HANDLE file, std::string& text)
 
 bool ReadPathWhole(const std::string& path, std::string& text)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool read = ReadFileWhole(file, text);
-    CloseHandle(file);
-    return read;
+    COwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+    return file && ReadFileWhole(file.get(), text);
 }
 
 bool WritePathWhole(const std::string& path, const std::string& text)
 {
-    HANDLE file = OpenSharedFile(path, OPEN_ALWAYS);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool written = WriteFileWhole(file, text);
-    CloseHandle(file);
-    return written;
+    COwnedHandle file = OpenSharedFile(path, OPEN_ALWAYS);
+    return file && WriteFileWhole(file.get(), text);
 }
 
 void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before)
@@ -59,8 +53,8 @@ bool WriteFileWhole(HANDLE file, const std::string& text)
     return true;
 }
 
-HANDLE OpenSharedFile(const std::string& path, DWORD creation)
+COwnedHandle OpenSharedFile(const std::string& path, DWORD creation)
 {
-    return CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return COwnedHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
 }

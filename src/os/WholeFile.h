@@ -1,5 +1,7 @@
 // A file's bytes read and written whole through an open handle.
 #pragma once
+#include "os/OwnedHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -18,4 +20,4 @@ bool WriteFileWhole(HANDLE file, const std::string& text);
 void MoveTimeOnIfNotLater(HANDLE file, const FILETIME& before);
 
 // The file of that path, opened for reading and writing by every process at once.
-HANDLE OpenSharedFile(const std::string& path, DWORD creation);
+COwnedHandle OpenSharedFile(const std::string& path, DWORD creation);

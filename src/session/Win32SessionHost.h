@@ -20,6 +20,8 @@ public:
     LaunchOutcome Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
                          std::string& path) override;
     bool IsStillActive(ChildProcess process) override;
+    // The session, which knows nothing of Windows, owns the child's handle
+    // and closes it here: an owner object cannot live on its side.
     void CloseProcess(ChildProcess process) override { CloseHandle(process); }
     ChildWindow FindChildWindow(uint32_t processId) override;
     bool IsWindow(ChildWindow window) override { return ::IsWindow(Handle(window)) != FALSE; }

@@ -3,6 +3,8 @@
 #include "os/SystemServices.h"
 #include "collections/Settings.h"
 #include "framework/WinApp.h"
+#include "os/RegistryKey.h"
+#include "os/RegistryValue.h"
 #include "tray/StartupShortcut.h"
 
 #include <io.h>
@@ -23,17 +25,15 @@ std::optional<std::string> ShortcutPath()
 
 std::optional<std::string> GetStartupFolder()
 {
-    HKEY key = nullptr;
+    CRegistryKey key;
     for (const std::string& path : ShellFolderKeys(GetPlatformId()))
-        if (RegOpenKeyA(HKEY_CURRENT_USER, path.c_str(), &key) == ERROR_SUCCESS) break;
+        if (key.Open(HKEY_CURRENT_USER, path.c_str()) == ERROR_SUCCESS) break;
     if (!key) return std::nullopt;
-
-    char folder[260];
-    DWORD type = 0, size = sizeof folder;
-    LONG result = RegQueryValueExA(key, "StartUp", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return std::nullopt;
-    return std::string(folder, strnlen(folder, size));
+    // Read as text whatever its type; a folder longer than 259 characters
+    // cannot be read.
+    const RegistryValue folder = ReadRegistryValue(key.get(), "StartUp", MAX_PATH);
+    if (!folder.IsRead()) return std::nullopt;
+    return folder.TextToEnd();
 }
 
 void ApplyAutoStart(const CSettings& settings)
@@ -49,10 +49,11 @@ void ApplyAutoStart(const CSettings& settings)
     }
 }
 
+// COM runs already: the application object starts it for the sheet and the
+// resident instance, which alone make shortcuts.
 HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,
                        const char* arguments)
 {
-    CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                       reinterpret_cast<void**>(&link));
@@ -70,7 +71,6 @@ HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, c
         }
         link->Release();
     }
-    CoUninitialize();
     return result;
 }
 

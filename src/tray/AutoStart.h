@@ -12,7 +12,8 @@ std::optional<std::string> GetStartupFolder();
 // Installs the shortcut when AutoStart and UseTray are both on, removes it
 // otherwise; does nothing when the start-up folder cannot be read.
 void ApplyAutoStart(const CSettings& settings);
-// Writes a shell link; returns the result of the last step that ran.
+// Writes a shell link, on a thread where COM runs; returns the result of
+// the last step that ran.
 HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,
                        const char* arguments);
 // Removes the shortcut and the program's machine-wide run value.

@@ -1,5 +1,7 @@
 #include "tray/TrayCommands.h"
 
+#include "os/OwnedHandle.h"
+
 #include <string>
 
 namespace {
@@ -9,11 +11,11 @@ void RunCommandLine(std::string commandLine)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                       &startup, &info)) {
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &info))
+        return;
+    COwnedHandle process(info.hProcess);
+    COwnedHandle thread(info.hThread);
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "tray/TrayIcon.h"
 
 #include "framework/WinApp.h"
+#include "os/OwnedMenu.h"
 
 #include <ctime>
 
@@ -78,13 +79,10 @@ LRESULT CTrayIcon::HandleNotify(WPARAM iconId, LPARAM mouseMessage)
     if (mouseMessage != WM_RBUTTONUP && mouseMessage != WM_LBUTTONUP && mouseMessage != WM_LBUTTONDBLCLK) return 0;
 
     // Loaded afresh, so that the popup follows the icon shown.
-    HMENU menu = LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId));
+    COwnedMenu menu(LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId)));
     if (!menu) return 0;
-    HMENU popup = GetSubMenu(menu, 0);
-    if (!popup) {
-        DestroyMenu(menu);
-        return 0;
-    }
+    HMENU popup = GetSubMenu(menu.get(), 0);
+    if (!popup) return 0;
     if (mouseMessage == WM_RBUTTONUP) {
         SetMenuDefaultItem(popup, 0, TRUE);
         POINT cursor;
@@ -97,6 +95,5 @@ LRESULT CTrayIcon::HandleNotify(WPARAM iconId, LPARAM mouseMessage)
         if (model.AcceptLeftClick(_time64(nullptr)))
             SendMessageA(data.hWnd, WM_COMMAND, GetMenuItemID(popup, 0), 0);
     }
-    DestroyMenu(menu);
     return 1;
 }

@@ -6,6 +6,7 @@
 #include "collections/Settings.h"
 #include "fakes/FakeProfileFile.h"
 #include "fakes/FakeSettingsStore.h"
+#include "os/ComInit.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,8 @@ void WriteValue(HKEY root, const char* key, const char* name, const std::string&
 }
 
 struct AutoStart : ::testing::Test {
+    // As the application object starts it for the sheet and the resident instance.
+    CComInit com;
     std::string folder = "C:\\TombolixStartup";
     std::string link = folder + "\\Tombolix2.lnk";
     wintest::StartupFolderOverride startupFolder{folder};

@@ -3,7 +3,7 @@
 #include "WinTestSupport.h"
 #include "framework/WinApp.h"
 #include "os/PrivateProfileFile.h"
-#include "os/RegistrySettingsStore.h"
+#include "framework/RegistrySettingsStore.h"
 
 #include "SettingsDefaults.h"
 

@@ -4,7 +4,7 @@
 #include "collections/Settings.h"
 #include "framework/WinApp.h"
 #include "os/PrivateProfileFile.h"
-#include "os/RegistrySettingsStore.h"
+#include "framework/RegistrySettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "os/RegistrySettingsStore.h"
+#include "framework/RegistrySettingsStore.h"
 
 #include "os/SystemServices.h"
 #include "framework/WinApp.h"
