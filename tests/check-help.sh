@@ -29,7 +29,8 @@ call="\\((${literal}|[^\";{}])*\\);"   # a call's arguments, to its semicolon
 one_line() { tr -s '[:space:]' ' '; }
 # Source files on one line, without whole-line comments, with adjacent
 # literals joined as the compiler joins them.
-source_text() { sed '/^[[:space:]]*\/\//d' "$@" | one_line | sed -E 's/([^\\])" +"/\1/g'; }
+# A character literal '"' holds no text and would pair its quote with the next one.
+source_text() { sed "/^[[:space:]]*\/\//d; s/'\"'//g" "$@" | one_line | sed -E 's/([^\\])" +"/\1/g'; }
 # A literal's text, one line for each line it holds.
 unescape() { sed 's/^"//; s/"$//; s/\\\\/\x01/g; s/\\n/\n/g; s/\\"/"/g; s/\x01/\\/g' | grep -v '^$'; }
 text=$(one_line <"$page" | sed 's/&quot;/"/g; s/&lt;/</g; s/&gt;/>/g; s/&amp;/\&/g')
@@ -40,7 +41,7 @@ for tab in Collections Tray Options Folders Information Uninstall; do
   has ">$tab</a>"; check "the page names the page $tab" $?
 done
 
-box_sources=(src/config/*.cpp src/app/*.cpp src/tray/*.cpp)
+box_sources=(src/config/*.cpp src/app/*.cpp src/tray/*.cpp src/os/SystemServices.cpp)
 boxes=$(source_text "${box_sources[@]}" | grep -oE "\\b(ShowError|ShowNote|MessageBoxA)$call")
 titles=$(grep -oE "$literal, MB_" <<<"$boxes" | sed 's/, MB_$//' | unescape)
 app_title=$(sed -nE 's/^[[:space:]]*IDS_APP_TITLE[[:space:]]+"(.*)"$/\1/p' src/res/Tombolix2.rc)

@@ -199,7 +199,7 @@ bool CApp::StartScreenSaverMode()
     // ours, one of them may be its resident instance.
     const TombolixWindows running = FindTombolixWindows();
     if (running.session) return false;
-    if (running.earlier >= (GetSettings().GetUseTray() && !running.tray ? 2u : 1u)) return false;
+    if (running.earlier >= (GetSettings().Values().useTray && !running.tray ? 2u : 1u)) return false;
 
     std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
     if (usePassword.empty()) usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaverIsSecure");
@@ -229,14 +229,14 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
 {
     const CSettings& settings = GetSettings();
     SessionRules rules;
-    rules.useBlanker = settings.GetUseBlanker();
-    rules.blankerMinutes = settings.GetBlankerMinutes();
-    rules.blankerName = settings.GetBlankerName();
-    rules.passwordOverride = settings.GetPasswordOverride();
+    rules.useBlanker = settings.Values().useBlanker;
+    rules.blankerMinutes = settings.Values().blankerMinutes;
+    rules.blankerName = settings.Values().blankerName;
+    rules.passwordOverride = settings.Values().passwordOverride;
     rules.passwordInUse = passwordInUse;
     rules.startTime = startTime;
 
-    auto host = std::make_unique<CWin32SessionHost>(settings.GetFolders(), traceEnabled);
+    auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled);
     auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);
     auto session = std::make_unique<CSession>(*host, rand, std::move(rules), std::move(collection));
     return std::make_unique<CSessionWnd>(std::move(host), std::move(session));
@@ -255,6 +255,6 @@ int CApp::ExitInstance()
 bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
                              HANDLE* process, DWORD* processId)
 {
-    return ::LaunchScreenSaver(GetSettings().GetFolders(), name, arguments, creationFlags, process, processId) ==
+    return ::LaunchScreenSaver(GetSettings().Values().folders, name, arguments, creationFlags, process, processId) ==
            LaunchOutcome::Started;
 }

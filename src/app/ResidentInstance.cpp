@@ -48,7 +48,7 @@ void CApp::MatchTrayInstance(bool useTray)
 
 bool CApp::EnsureTrayInstance()
 {
-    if (!GetSettings().GetAutoStart() || !GetSettings().GetUseTray()) return false;
+    if (!GetSettings().Values().autoStart || !GetSettings().Values().useTray) return false;
     COwnedHandle mutex(CreateMutexA(nullptr, FALSE, trayMutexName));
     // A mutex that cannot be created counts as one that did not exist.
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
@@ -82,18 +82,20 @@ bool CApp::RunConfiguration(CWnd* parent)
     if (edits->IsUninstallRequested()) {
         // Nothing is stored any more: the sheet's copy says what the resident
         // instance does now (the Tray page, if opened, has the last word).
-        settings.SetUseTray(edits->edited.useTray);
-        settings.SetAutoStart(edits->edited.autoStart);
+        ProgramOptions inEffect = settings.Values();
+        inEffect.useTray = edits->edited.useTray;
+        inEffect.autoStart = edits->edited.autoStart;
+        settings.HoldInMemory(inEffect);
     }
-    MatchTrayInstance(settings.GetUseTray());
-    ApplyAutoStart(settings);
+    MatchTrayInstance(settings.Values().useTray);
+    ApplyAutoStart(settings.Values());
     return true;
 }
 
 
 bool CApp::ConfigureEndsTray()
 {
-    return RunConfiguration(nullptr) && !GetSettings().GetUseTray();
+    return RunConfiguration(nullptr) && !GetSettings().Values().useTray;
 }
 
 void CApp::RunOwnScreenSaver()

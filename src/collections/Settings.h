@@ -43,22 +43,8 @@ public:
 
     const ProgramOptions& Values() const { return values; }
 
-    const std::vector<std::string>& GetFolders() const { return values.folders; }
-
-    bool GetUseTray() const { return values.useTray; }
-    void SetUseTray(bool on) { values.useTray = on; }
-    bool GetAutoStart() const { return values.autoStart; }
-    void SetAutoStart(bool on) { values.autoStart = on; }
-    bool GetShowToolTips() const { return values.showToolTips; }
-    void SetShowToolTips(bool on) { values.showToolTips = on; }
-    bool GetUseBlanker() const { return values.useBlanker; }
-    void SetUseBlanker(bool on) { values.useBlanker = on; }
-    bool GetPasswordOverride() const { return values.passwordOverride; }
-    void SetPasswordOverride(bool on) { values.passwordOverride = on; }
-    const std::string& GetBlankerName() const { return values.blankerName; }
-    void SetBlankerName(const std::string& name) { values.blankerName = name; }
-    int GetBlankerMinutes() const { return values.blankerMinutes; }
-    void SetBlankerMinutes(int minutes) { values.blankerMinutes = minutes; }
+    // Values no store holds any more, for the rest of the process.
+    void HoldInMemory(const ProgramOptions& inEffect) { values = inEffect; }
     // In UTF-8, with its final backslash.
     const std::string& GetInstallFolder() const { return installFolder; }
 

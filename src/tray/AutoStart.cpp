@@ -36,11 +36,11 @@ std::optional<std::string> GetStartupFolder()
     return folder.TextToEnd();
 }
 
-void ApplyAutoStart(const CSettings& settings)
+void ApplyAutoStart(const ProgramOptions& options)
 {
     std::optional<std::string> link = ShortcutPath();
     if (!link) return;
-    if (settings.GetAutoStart() && settings.GetUseTray()) {
+    if (options.autoStart && options.useTray) {
         char program[MAX_PATH];
         GetModuleFileNameA(AfxGetInstanceHandle(), program, MAX_PATH);
         CreateShortcut(program, *link, "Shortcut to Tombolix2.scr", "/tray");

@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-class CSettings;
+struct ProgramOptions;
 
 // The user's start-up folder from the shell-folders key, if it can be read.
 std::optional<std::string> GetStartupFolder();
 // Installs the shortcut when AutoStart and UseTray are both on, removes it
 // otherwise; does nothing when the start-up folder cannot be read.
-void ApplyAutoStart(const CSettings& settings);
+void ApplyAutoStart(const ProgramOptions& options);
 // Writes a shell link, on a thread where COM runs; returns the result of
 // the last step that ran.
 HRESULT CreateShortcut(const std::string& target, const std::string& linkPath, const char* description,

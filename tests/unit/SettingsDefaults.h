@@ -6,14 +6,14 @@
 
 inline void ExpectDefaultSettings(const CSettings& settings, ISettingsStore& store)
 {
-    EXPECT_TRUE(settings.GetUseTray());
-    EXPECT_TRUE(settings.GetAutoStart());
-    EXPECT_TRUE(settings.GetShowToolTips());
-    EXPECT_FALSE(settings.GetUseBlanker());
-    EXPECT_FALSE(settings.GetPasswordOverride());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());
-    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
+    EXPECT_TRUE(settings.Values().useTray);
+    EXPECT_TRUE(settings.Values().autoStart);
+    EXPECT_TRUE(settings.Values().showToolTips);
+    EXPECT_FALSE(settings.Values().useBlanker);
+    EXPECT_FALSE(settings.Values().passwordOverride);
+    EXPECT_EQ(120, settings.Values().blankerMinutes);
+    EXPECT_EQ("Blank Screen", settings.Values().blankerName);
     EXPECT_EQ("", settings.GetInstallFolder());
-    EXPECT_TRUE(settings.GetFolders().empty());
+    EXPECT_TRUE(settings.Values().folders.empty());
     EXPECT_EQ("Default", ReadCurrentName(store));
 }

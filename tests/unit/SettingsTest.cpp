@@ -34,10 +34,10 @@ TEST_F(SettingsTest, ReadsInItsOrderAndNeverReadsAutoStart)
     EXPECT_EQ((Texts{"InstallFolder", "UseTray", "ShowToolTips", "UseBlanker", "PasswordOverride",
                      "BlankerMinutes", "BlankerName"}),
               store.reads);
-    EXPECT_TRUE(settings.GetAutoStart());
-    EXPECT_FALSE(settings.GetUseTray());
-    EXPECT_EQ("Starfield", settings.GetBlankerName());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());
+    EXPECT_TRUE(settings.Values().autoStart);
+    EXPECT_FALSE(settings.Values().useTray);
+    EXPECT_EQ("Starfield", settings.Values().blankerName);
+    EXPECT_EQ(120, settings.Values().blankerMinutes);
 }
 
 TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
@@ -54,8 +54,8 @@ TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
     store.values["Config\\UseTray"] = 1;
     EXPECT_FALSE(settings.Apply(original, edited).Any());
     EXPECT_EQ((Texts{"AutoStart=0", "UseBlanker=1", "BlankerMinutes=30", "BlankerName=Night"}), store.writes);
-    EXPECT_FALSE(settings.GetShowToolTips());   // the other sheet's value stays, here too
-    EXPECT_TRUE(settings.GetUseBlanker());
+    EXPECT_FALSE(settings.Values().showToolTips);   // the other sheet's value stays, here too
+    EXPECT_TRUE(settings.Values().useBlanker);
     EXPECT_EQ("", collectionsFile.Text());       // the folders were not changed
 
     store.failWrites = true;
@@ -103,7 +103,7 @@ TEST_F(SettingsTest, FoldersAreReadFromTheCollectionsFile)
         FakeProfileFile file;
         file.WriteString("TombolixInternal", "Folders", c.value);
         CSettings settings(store, file);
-        EXPECT_EQ(c.folders, settings.GetFolders()) << c.value;
+        EXPECT_EQ(c.folders, settings.Values().folders) << c.value;
     }
 }
 

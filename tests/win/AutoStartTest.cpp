@@ -4,8 +4,6 @@
 #include "WinTestSupport.h"
 #include "app/App.h"
 #include "collections/Settings.h"
-#include "fakes/FakeProfileFile.h"
-#include "fakes/FakeSettingsStore.h"
 #include "os/ComInit.h"
 
 #include <gtest/gtest.h>
@@ -76,9 +74,7 @@ struct AutoStart : ::testing::Test {
     std::string folder = "C:\\TombolixStartup";
     std::string link = folder + "\\Tombolix2.lnk";
     wintest::StartupFolderOverride startupFolder{folder};
-    FakeSettingsStore store;
-    FakeProfileFile file;
-    CSettings settings{store, file};
+    ProgramOptions settings;
 
     void SetUp() override
     {
@@ -112,15 +108,15 @@ TEST_F(AutoStart, RemovesTheShortcutAndTheRunValueWithoutTheTray)
     ApplyAutoStart(settings);
     ASSERT_TRUE(LinkExists());
     WriteValue(HKEY_LOCAL_MACHINE, runKey, "Tombolix2", "C:\\old.scr");
-    settings.SetUseTray(false);
+    settings.useTray = false;
     ApplyAutoStart(settings);
     EXPECT_FALSE(LinkExists());
     EXPECT_EQ("(none)", ReadValue(HKEY_LOCAL_MACHINE, runKey, "Tombolix2"));
     ApplyAutoStart(settings);   // nothing left to remove is no error
     EXPECT_FALSE(LinkExists());
 
-    settings.SetUseTray(true);
-    settings.SetAutoStart(false);
+    settings.useTray = true;
+    settings.autoStart = false;
     wintest::WriteFileBytes(link, "");
     ApplyAutoStart(settings);
     EXPECT_FALSE(LinkExists());
@@ -131,10 +127,10 @@ TEST_F(AutoStart, AStartupFolderTooLongToReadChangesNothing)
     startupFolder.Set(std::string(260, 'x'));
     EXPECT_FALSE(GetStartupFolder().has_value());
     WriteValue(HKEY_LOCAL_MACHINE, runKey, "Tombolix2", "C:\\old.scr");
-    settings.SetUseTray(false);
+    settings.useTray = false;
     ApplyAutoStart(settings);
     EXPECT_EQ("C:\\old.scr", ReadValue(HKEY_LOCAL_MACHINE, runKey, "Tombolix2"));
-    settings.SetUseTray(true);
+    settings.useTray = true;
     ApplyAutoStart(settings);
     EXPECT_FALSE(LinkExists());
 }

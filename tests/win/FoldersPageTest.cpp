@@ -152,11 +152,11 @@ TEST_F(SettingsPagesTest, CancelForgetsWhatTheHandlersChangedAndWritesNothing)
     });
     EXPECT_EQ(IDCANCEL, result);
     const CSettings& settings = app->GetSettings();
-    EXPECT_FALSE(settings.GetUseBlanker());
-    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
-    EXPECT_TRUE(settings.GetShowToolTips());
-    EXPECT_EQ(120, settings.GetBlankerMinutes());
-    EXPECT_EQ(std::vector<std::string>{"D:\\Old"}, settings.GetFolders());
+    EXPECT_FALSE(settings.Values().useBlanker);
+    EXPECT_EQ("Blank Screen", settings.Values().blankerName);
+    EXPECT_TRUE(settings.Values().showToolTips);
+    EXPECT_EQ(120, settings.Values().blankerMinutes);
+    EXPECT_EQ(std::vector<std::string>{"D:\\Old"}, settings.Values().folders);
     for (const char* option : {"ShowToolTips", "UseBlanker", "BlankerMinutes", "BlankerName", "PasswordOverride"})
         EXPECT_EQ("", Option(option)) << option;
     EXPECT_EQ(stored, FileBytes());

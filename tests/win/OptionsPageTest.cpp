@@ -43,7 +43,7 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
         EXPECT_FALSE(Edited().useBlanker);
-        EXPECT_TRUE(app->GetSettings().GetPasswordOverride());   // the stored state waits for OK
+        EXPECT_TRUE(app->GetSettings().Values().passwordOverride);   // the stored state waits for OK
         PressOk();
     });
     // Only what changed is written.
@@ -183,7 +183,7 @@ TEST_F(SettingsPagesTest, ShowTooltipsSwitchesTheTipsOfEveryPageAndPagesOpenedLa
     UnhookWindowsHookEx(hook);
     activations = nullptr;
     // Cancelled: the sheet's copy went with it.
-    EXPECT_TRUE(app->GetSettings().GetShowToolTips());
+    EXPECT_TRUE(app->GetSettings().Values().showToolTips);
     EXPECT_EQ("", Option("ShowToolTips"));
 }
 

@@ -66,12 +66,12 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
     EXPECT_EQ(Stored(REG_SZ, "Night"), StoredValue("Current"));
 
     CSettings again(store, collectionsFile);
-    EXPECT_FALSE(again.GetUseTray());
-    EXPECT_TRUE(again.GetAutoStart());   // stored 0, never read
-    EXPECT_TRUE(again.GetUseBlanker());
-    EXPECT_EQ(-3, again.GetBlankerMinutes());
-    EXPECT_EQ("Starfield", again.GetBlankerName());
-    EXPECT_EQ(std::vector<std::string>{"D:\\Savers"}, again.GetFolders());
+    EXPECT_FALSE(again.Values().useTray);
+    EXPECT_TRUE(again.Values().autoStart);   // stored 0, never read
+    EXPECT_TRUE(again.Values().useBlanker);
+    EXPECT_EQ(-3, again.Values().blankerMinutes);
+    EXPECT_EQ("Starfield", again.Values().blankerName);
+    EXPECT_EQ(std::vector<std::string>{"D:\\Savers"}, again.Values().folders);
     EXPECT_EQ("Night", ReadCurrentName(store));
     EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
               wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
@@ -82,8 +82,8 @@ TEST_F(SettingsInRegistry, ValuesOfAnotherTypeReadAsTheirDefaults)
     wintest::SetConfigString("UseTray", "0");
     wintest::SetConfigInt("BlankerName", 5);
     CSettings settings(store, collectionsFile);
-    EXPECT_TRUE(settings.GetUseTray());
-    EXPECT_EQ("Blank Screen", settings.GetBlankerName());
+    EXPECT_TRUE(settings.Values().useTray);
+    EXPECT_EQ("Blank Screen", settings.Values().blankerName);
 }
 
 TEST_F(SettingsInRegistry, RemovingEverythingLeavesOnlyTheCompanyKey)
@@ -101,8 +101,8 @@ TEST_F(SettingsInRegistry, RemovingEverythingLeavesOnlyTheCompanyKey)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((wintest::WindowsFolder() + "\\Tombolix2.ini").c_str()));
 
     CSettings fresh(store, collectionsFile);
-    EXPECT_TRUE(fresh.GetFolders().empty());
-    EXPECT_TRUE(fresh.GetUseTray());
+    EXPECT_TRUE(fresh.Values().folders.empty());
+    EXPECT_TRUE(fresh.Values().useTray);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(SheetPagesTest, TheTrayPageHidesItsStartUpBoxAndEnablesItWithTheTray)
     EXPECT_EQ((std::vector<bool>{true, false, true, false}), autoStartEnabled);
     EXPECT_EQ(0u, ConfigNumber("UseTray"));
     EXPECT_EQ(0xFFFFFFFFu, ConfigNumber("AutoStart"));   // unchanged: not written
-    EXPECT_FALSE(app->GetSettings().GetUseTray());
+    EXPECT_FALSE(app->GetSettings().Values().useTray);
 
     // Cancel writes nothing of the page.
     wintest::SetConfigInt("UseTray", 1);
