@@ -94,11 +94,13 @@ std::string CWinApp::GetProfileUtf8String(const char* section, const char* entry
     const RegistryValue value = ReadRegistryValue(key.get(), name.data());
     if (!value.IsRead() || value.type != REG_SZ) return std::string();
     // The text ends at its first zero, or with the value's last whole unit.
-    std::wstring wide(value.bytes.size() / sizeof(wchar_t), L'\0');
-    memcpy(&wide[0], value.bytes.data(), wide.size() * sizeof(wchar_t));
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    // A vector, not a wide string: the library's wide-string code would bring
+    // its exception handling into the file.
+    std::vector<wchar_t> wide(value.bytes.size() / sizeof(wchar_t) + 1, L'\0');
+    memcpy(wide.data(), value.bytes.data(), (wide.size() - 1) * sizeof(wchar_t));
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
     std::string text(bytes > 0 ? bytes : 1, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &text[0], bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, &text[0], bytes, nullptr, nullptr);
     text.resize(strlen(text.c_str()));
     return text;
 }
