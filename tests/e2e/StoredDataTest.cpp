@@ -17,6 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 using wintest::Child;
 
+constexpr int availableList = 1062;
 constexpr int selectedList = 1063;
 constexpr int moveAllForward = 1070;
 constexpr int moveAllBack = 1073;
@@ -111,6 +112,11 @@ struct StoredData : ::testing::Test {
     static LRESULT SelectedCount(HWND sheet)
     {
         return SendMessageA(wintest::FindControl(sheet, selectedList), LB_GETCOUNT, 0, 0);
+    }
+    // The names in both lists: all of them once the page has loaded its collection.
+    static LRESULT ListedCount(HWND sheet)
+    {
+        return SendMessageA(wintest::FindControl(sheet, availableList), LB_GETCOUNT, 0, 0) + SelectedCount(sheet);
     }
     static bool Checked(HWND sheet, int id)
     {
@@ -287,6 +293,7 @@ TEST_F(StoredData, ASessionSwitchingEverySecondAndRepeatedLargeSavesLeaveEverySe
         HWND sheet = WaitForSheet(settings);
         ASSERT_TRUE(sheet);
         const bool select = round % 2 == 0;
+        ASSERT_TRUE(wintest::WaitUntil([&] { return ListedCount(sheet) == 1502; }, 20s)) << round;
         Press(sheet, select ? moveAllForward : moveAllBack);
         ASSERT_EQ(select ? 1502 : 0, SelectedCount(sheet)) << round;
         ASSERT_TRUE(Confirm(settings, 120s)) << round;
