@@ -166,7 +166,7 @@ bool CApp::StartTrayMode()
     trayMutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
     if (trayMutexExisted) return false;
     // An earlier version's window is most likely its resident instance.
-    if (FindTombolixWindows().earlier) return false;
+    if (!FindTombolixWindows().earlier.empty()) return false;
 
     StartCom();
     auto tray = std::make_unique<CTrayWnd>(static_cast<ITrayActions&>(*this));
@@ -199,7 +199,7 @@ bool CApp::StartScreenSaverMode()
     // ours, one of them may be its resident instance.
     const TombolixWindows running = FindTombolixWindows();
     if (running.session) return false;
-    if (running.earlier >= (GetSettings().Values().useTray && !running.tray ? 2u : 1u)) return false;
+    if (running.earlier.size() >= (GetSettings().Values().useTray && !running.tray ? 2u : 1u)) return false;
 
     std::string usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
     if (usePassword.empty()) usePassword = ReadRegistryString(HKEY_CURRENT_USER, desktopKey, "ScreenSaverIsSecure");

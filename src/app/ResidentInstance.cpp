@@ -38,10 +38,11 @@ void CApp::MatchTrayInstance(bool useTray)
 {
     // Off, every resident instance goes, an earlier version's too; on, an
     // earlier version's stays in the place of ours.
-    const TombolixWindows running = FindTombolixWindows(!useTray);
+    const TombolixWindows running = FindTombolixWindows();
     if (!useTray) {
         if (running.tray) PostMessageA(running.tray, WM_CLOSE, 0, 0);
-    } else if (!running.tray && !running.earlier) {
+        CloseEarlierVersions(running);
+    } else if (!running.tray && running.earlier.empty()) {
         StartTrayInstance();
     }
 }
@@ -112,7 +113,7 @@ void CApp::StopStartingWithWindows()
     storedState->ApplyOptions(options);
     RemoveAutoStart();
     // No Tombolix is left in the notification area, of an earlier version either.
-    FindTombolixWindows(true);
+    CloseEarlierVersions(FindTombolixWindows());
 }
 
 HWND CApp::SettingsWindow() const

@@ -9,11 +9,6 @@
 
 namespace {
 
-struct Search {
-    TombolixWindows found;
-    bool closeEarlier;
-};
-
 // Toolhelp names each process's file without its folder, on every Windows
 // from XP, from KERNEL32 alone.
 bool RunsTombolixFile(HWND window)
@@ -33,28 +28,32 @@ bool RunsTombolixFile(HWND window)
 
 BOOL CALLBACK SortWindow(HWND window, LPARAM lp)
 {
-    Search& search = *reinterpret_cast<Search*>(lp);
+    TombolixWindows& found = *reinterpret_cast<TombolixWindows*>(lp);
     // Longer than any name compared: a longer one is cut, and differs still.
     // Empty if the window is gone meanwhile.
     char text[32];
     text[0] = '\0';
     GetClassNameA(window, text, sizeof text);
     if (lstrcmpiA(text, trayWindowClass) == 0) {
-        search.found.tray = window;
+        found.tray = window;
     } else if (lstrcmpiA(text, sessionWindowClass) == 0) {
-        search.found.session = window;
+        found.session = window;
     } else if (GetWindowTextA(window, text, sizeof text) && g_appTitle == text && RunsTombolixFile(window)) {
-        ++search.found.earlier;
-        if (search.closeEarlier) PostMessageA(window, WM_CLOSE, 0, 0);
+        found.earlier.push_back(window);
     }
     return TRUE;
 }
 
 }  // namespace
 
-TombolixWindows FindTombolixWindows(bool closeEarlier)
+TombolixWindows FindTombolixWindows()
 {
-    Search search{{}, closeEarlier};
-    EnumWindows(&SortWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    TombolixWindows found;
+    EnumWindows(&SortWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void CloseEarlierVersions(const TombolixWindows& running)
+{
+    for (HWND window : running.earlier) PostMessageA(window, WM_CLOSE, 0, 0);
 }

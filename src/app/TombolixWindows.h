@@ -5,12 +5,14 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 struct TombolixWindows {
-    HWND tray = nullptr;      // our resident instance's
-    HWND session = nullptr;   // one of our sessions', if any runs
-    unsigned earlier = 0;     // how many windows of earlier versions there are
+    HWND tray = nullptr;        // our resident instance's
+    HWND session = nullptr;     // one of our sessions', if any runs
+    std::vector<HWND> earlier;  // earlier versions' windows
 };
 
-// With closeEarlier, also asks each earlier version's window to close, as
-// the user would.
-TombolixWindows FindTombolixWindows(bool closeEarlier = false);
+TombolixWindows FindTombolixWindows();
+// Asks each earlier version's window to close, as the user would.
+void CloseEarlierVersions(const TombolixWindows& running);
