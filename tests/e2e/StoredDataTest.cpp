@@ -147,7 +147,7 @@ TEST_F(StoredData, ThousandsOfSelectedScreenSaversAndALongFolderListSurviveOpenA
     HWND sheet = WaitForSheet(settings);
     ASSERT_TRUE(sheet);
     HWND selected = wintest::FindControl(sheet, selectedList);
-    EXPECT_EQ(2000, SendMessageA(selected, LB_GETCOUNT, 0, 0));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return SelectedCount(sheet) == 2000; }, 20s)) << SelectedCount(sheet);
     wchar_t first[64] = L"";
     SendMessageW(selected, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
     EXPECT_STREQ(L"Screen saver 1999", first);

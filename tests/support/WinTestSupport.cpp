@@ -514,9 +514,14 @@ std::string ReadProfileString(const char* file, const char* section, const char*
     return value;
 }
 
+// A file that another process, still ending, held open while it was
+// deleted cannot be made again until that process lets go of it.
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream(path, std::ios::binary) << bytes;
+    WaitUntil([&] {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return ReadFileBytes(path) == bytes;
+    }, std::chrono::seconds(10));
 }
 
 std::string ReadFileBytes(const std::string& path)
