@@ -18,6 +18,7 @@
 #include "os/Win32FileSystem.h"
 #include "res/resource.h"
 #include "collections/Launcher.h"
+#include "session/PreviewWnd.h"
 #include "session/SessionWnd.h"
 #include "app/TombolixWindows.h"
 #include "tray/AutoStart.h"
@@ -105,9 +106,13 @@ bool CApp::InitInstance()
     // system box asking for the disk in the middle of a screen saver.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     trayMutexExisted = false;
+    const std::vector<std::string> arguments = CommandLineArguments();
+    const StartRequest request = ReadStartRequest(arguments);
+    // A preview only reads: it restores, adopts and imports nothing.
+    if (request == StartRequest::Preview) return StartPreviewMode(ReadPreviewWindow(arguments));
     OpenStoredSettings();
 
-    switch (ReadStartRequest(CommandLineArguments())) {
+    switch (request) {
     case StartRequest::Tray:
         return StartTrayMode();
     case StartRequest::Configure:
@@ -116,8 +121,6 @@ bool CApp::InitInstance()
         ShowChangePasswordNote();
         return false;
     case StartRequest::Preview:
-        // Nothing to draw: without a main window the process ends at once.
-        return true;
     case StartRequest::ScreenSaver:
         return StartScreenSaverMode();
     case StartRequest::ConfigureUnlessTrayStarted:
@@ -219,7 +222,27 @@ bool CApp::StartScreenSaverMode()
     // The first child starts before the window is made: a process's first
     // window connects it to the display (about 60 ms under Wine), and made
     // first it held the child's start up by as much.
-    if (!window.LaunchNext(false)) return false;
+    if (!window.Begin()) return false;
+    return window.Create();
+}
+
+// The current collection's selected screen savers playing in the given
+// window; without a window to play in, the process ends at once.
+bool CApp::StartPreviewMode(std::optional<uint64_t> windowNumber)
+{
+    HWND given = windowNumber ? reinterpret_cast<HWND>(static_cast<uintptr_t>(*windowNumber)) : nullptr;
+    if (!given || !IsWindow(given)) return false;
+    SetRegistryKey("Brackwen");
+    g_appTitle = AfxLoadString(IDS_APP_TITLE);
+    CRegistrySettingsStore store(*this);
+    CPrivateProfileFile file("Tombolix2.ini");
+    CSettings settings(store, file);
+    CCollection collection(ReadCurrentName(store), file);
+    collection.Load(false);
+    auto preview = std::make_unique<CPreviewWnd>(given, collection.ListEverySelectedInOrder(), settings.Values().folders);
+    CPreviewWnd& window = *preview;
+    frame = std::move(preview);
+    m_pMainWnd = frame.get();
     return window.Create();
 }
 
@@ -235,8 +258,10 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     rules.passwordOverride = settings.Values().passwordOverride;
     rules.passwordInUse = passwordInUse;
     rules.startTime = startTime;
+    std::vector<ScreenArea> monitors = ListMonitors();
+    rules.monitors = static_cast<int>(monitors.size());
 
-    auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled);
+    auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled, std::move(monitors));
     auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);
     auto session = std::make_unique<CSession>(*host, rand, std::move(rules), std::move(collection));
     return std::make_unique<CSessionWnd>(std::move(host), std::move(session));

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CComInit;
@@ -54,6 +55,7 @@ private:
     bool StartTrayMode();
     bool StartConfigurationMode();
     bool StartScreenSaverMode();
+    bool StartPreviewMode(std::optional<uint64_t> windowNumber);
     bool StartTrayInstance();
     // After the sheet's OK: starts the resident instance when none of any
     // version runs, or closes every one of them.

@@ -10,7 +10,7 @@ enum class StartRequest {
     Tray,                        // "tray"
     Configure,                   // no argument, or a second character "c" (/c, /c:1234)
     ChangePassword,              // "a"
-    Preview,                     // "p"
+    Preview,                     // "p", also "p:<window>"
     ScreenSaver,                 // "s"
     ConfigureUnlessTrayStarted,  // anything else: a tray instance may be due first
 };
@@ -21,6 +21,10 @@ bool MatchesKeyword(const std::string& argument, const char* keyword);
 
 // arguments: the command-line words after the program path.
 StartRequest ReadStartRequest(const std::vector<std::string>& arguments);
+
+// The window a preview start names: "/p 1234", "/p:1234", "-p 1234"; none
+// when it names none or not as a decimal number.
+std::optional<uint64_t> ReadPreviewWindow(const std::vector<std::string>& arguments);
 
 // The seed of a second argument whose second character is "r".
 std::optional<int32_t> ReadSeedArgument(const std::vector<std::string>& arguments);

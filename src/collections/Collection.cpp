@@ -162,12 +162,23 @@ std::vector<CSaverEntry*> CCollection::SelectedByOrder(Filter filter) const
     return selected;
 }
 
-std::vector<std::string> CCollection::ListSelectedInOrder() const
+namespace {
+std::vector<std::string> NamesOf(const std::vector<CSaverEntry*>& entries)
 {
     std::vector<std::string> names;
-    for (const CSaverEntry* entry : SelectedByOrder([](const CSaverEntry& e) { return e.IsAvailable(); }))
-        names.push_back(entry->GetName());
+    for (const CSaverEntry* entry : entries) names.push_back(entry->GetName());
     return names;
+}
+}  // namespace
+
+std::vector<std::string> CCollection::ListSelectedInOrder() const
+{
+    return NamesOf(SelectedByOrder([](const CSaverEntry& e) { return e.IsAvailable(); }));
+}
+
+std::vector<std::string> CCollection::ListEverySelectedInOrder() const
+{
+    return NamesOf(SelectedByOrder([](const CSaverEntry&) { return true; }));
 }
 
 void CCollection::SetSelection(const std::vector<std::string>& selectedNames, bool cycleInOrder)

@@ -59,6 +59,8 @@ public:
     // The selected entries that were found, in the order of the list of
     // selected screen savers: by order number, ties in file order.
     std::vector<std::string> ListSelectedInOrder() const;
+    // Every selected entry in the same order, found or not.
+    std::vector<std::string> ListEverySelectedInOrder() const;
     // Takes selection and order from the list of selected screen savers: the
     // listed ones get the positions 0 to n - 1, the kept selected ones the
     // positions after them in their old order. Cycling starts at the top

@@ -20,7 +20,7 @@ bool FoundInNoFolder(const std::vector<std::string>& folders, const std::string&
 }  // namespace
 
 bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
-                  HANDLE* process, DWORD* processId)
+                  HANDLE* process, DWORD* processId, HANDLE job)
 {
     std::string commandLine = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup{};
@@ -30,14 +30,21 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     // The child gets the system's error mode, not the one this program sets
     // for itself.
     creationFlags |= CREATE_DEFAULT_ERROR_MODE;
+    if (job) creationFlags |= CREATE_SUSPENDED;
     CNativeFolderView nativeView;
     bool created = path.size() < MAX_PATH &&
                    CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr,
                                   nullptr, &startup, &info) != FALSE;
     COwnedHandle child(created ? info.hProcess : nullptr);
     COwnedHandle primaryThread(created ? info.hThread : nullptr);
-    // A child that never becomes idle still counts as started.
-    if (created) WaitForInputIdle(child.get(), readyTimeoutMs);
+    if (created && job) {
+        // Without the job (a system that refuses it) the child still runs.
+        AssignProcessToJobObject(job, child.get());
+        ResumeThread(primaryThread.get());
+    } else if (created) {
+        // A child that never becomes idle still counts as started.
+        WaitForInputIdle(child.get(), readyTimeoutMs);
+    }
     if (process) *process = child.release();
     if (processId) *processId = created ? info.dwProcessId : 0;
     return created;
@@ -45,7 +52,7 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
 
 LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
                                 const std::string& arguments, DWORD creationFlags, HANDLE* process,
-                                DWORD* processId, std::string* startedPath)
+                                DWORD* processId, std::string* startedPath, HANDLE job)
 {
     if (process) *process = nullptr;
     if (processId) *processId = 0;
@@ -59,7 +66,7 @@ LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, co
     for (const std::string& folder : folders) {
         // The separator is always added, as the folders are stored.
         std::string path = folder + "\\" + fileName;
-        if (StartProcess(path, arguments, creationFlags, process, processId)) {
+        if (StartProcess(path, arguments, creationFlags, process, processId, job)) {
             if (startedPath) *startedPath = path;
             return LaunchOutcome::Started;
         }

@@ -12,9 +12,11 @@
 // the file that was started.
 LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
                                 const std::string& arguments, DWORD creationFlags, HANDLE* process,
-                                DWORD* processId, std::string* startedPath = nullptr);
+                                DWORD* processId, std::string* startedPath = nullptr, HANDLE job = nullptr);
 
 // One attempt: "<path>" <arguments>, waiting up to 5 s for the child to be
-// ready for input. A path beyond the system's limit is not attempted.
+// ready for input. A child given a job joins it before it runs and is not
+// waited for: it shows itself in a window of ours, which the caller
+// watches. A path beyond the system's limit is not attempted.
 bool StartProcess(const std::string& path, const std::string& arguments, DWORD creationFlags,
-                  HANDLE* process, DWORD* processId);
+                  HANDLE* process, DWORD* processId, HANDLE job = nullptr);

@@ -1,9 +1,11 @@
-// The screen-saving session: starts the chosen screen saver, watches it once
-// a second, interrupts it when its time is up and starts the next, hands
-// over to the blanker after its period, and ends when the child ends.
+// The screen-saving session: starts the chosen screen savers, one over the
+// whole desktop or one on each monitor, watches them once a second, ends
+// each when its time is up and starts the next, hands over to the blanker
+// after its period, and ends when the one over the desktop ends.
 #pragma once
 #include "collections/Collection.h"
 #include "session/SessionHost.h"
+#include "session/Showing.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,6 +22,8 @@ struct SessionRules {
     bool passwordOverride = false;
     bool passwordInUse = false;
     int64_t startTime = 0;   // program start, whole seconds
+    int monitors = 1;        // a mirrored monitor counts once
+    bool saverPerMonitor = true;
 };
 
 class CSession {
@@ -29,41 +33,57 @@ public:
     CSession(const CSession&) = delete;
     CSession& operator=(const CSession&) = delete;
 
-    // Starts the blanker, or the collection's next choice; false when
-    // nothing was started.
-    bool LaunchNext(bool useBlanker);
+    // Starts a screen saver over the desktop, or one on each monitor,
+    // wherever none shows yet; false when nothing was started.
+    bool Begin();
     // The once-a-second check.
     void Tick();
 
 private:
-    // One attempt at starting the named screen saver as the child.
-    LaunchOutcome Start(const std::string& name);
-    // Asks the child to close, then presses Home; lets it be if it stays.
-    void Interrupt();
+    void TickDesktop(CShowing& showing);
+    void TickMonitor(CShowing& showing, bool blankerDue);
+    // After an ending: the next screen saver in the same place, unless the
+    // session is handing the screen to one over the desktop.
+    void FollowEnding(CShowing& showing, CShowing::Ending ending, bool useBlanker);
+    // Starts the blanker, or the next choice, in the place; false when
+    // nothing was started.
+    bool LaunchInto(CShowing& showing, bool useBlanker);
+    bool LaunchBlanker(CShowing& showing);
+    bool LaunchChoice(CShowing& showing);
+    // A screen saver that cannot show itself in our window: every monitor's
+    // ends, and its turn runs over the whole desktop once they have.
+    void FallBack(CShowing& failed);
+    void FinishFallBack();
+    bool BlankerDue(int64_t now) const;
+    bool DurationOver(const CShowing& showing, int64_t now) const;
     // The child ignored both requests and runs on: it is not started again
     // in this session, or a copy of it would pile up at each of its turns.
-    void Abandon();
+    void Abandon(const std::string& name);
     bool WasAbandoned(const std::string& name) const;
-    // The collection's next choice that was not abandoned; none when the
-    // choice gives abandoned ones only, or nothing at all.
+    // The collection's next choice that was not abandoned; at random, one
+    // not showing on another monitor while the collection has enough
+    // others.
+    CSaverEntry* ChooseFor(const CShowing& showing);
     CSaverEntry* ChooseNotAbandoned();
+    bool ShowsElsewhere(const CShowing& showing, const std::string& name) const;
+    size_t DrawableCount() const;
     void EndSession(const std::string& reason);
-    // Up to 12 one-second sleeps; true when the child still runs after them.
-    bool WaitForChildEnd();
-    void ReleaseChild();
 
     ISessionHost& host;
     CRandom& random;
     SessionRules rules;
     std::unique_ptr<CCollection> collection;
 
-    ISessionHost::ChildProcess childProcess = nullptr;
-    uint32_t childProcessId = 0;
-    ISessionHost::ChildWindow childWindow = 0;
-    std::string childName;
+    std::vector<std::unique_ptr<CShowing>> showings;
+    // What each showing's ending leads to: the blanker, or the next choice.
+    std::vector<bool> endingForBlanker;
+    bool blankerAnnounced = false;
     bool reportedNoWindow = false;
-    int64_t launchTime = 0;
-    CSaverEntry* currentEntry = nullptr;
-    bool blankerRunning = false;
+    // Once a screen saver could not show itself in our window, the session
+    // is one over the whole desktop for good; its turn waits for the
+    // monitors' screen savers to end.
+    bool fallingBack = false;
+    std::string fallBackName;
+    CSaverEntry* fallBackEntry = nullptr;
     std::vector<std::string> abandoned;
 };

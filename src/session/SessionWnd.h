@@ -1,6 +1,7 @@
 // The window of a screen-saving session: never shown, it carries the
 // session's one-second timer, ends the process when it closes, and is what
-// a second start finds by its class.
+// a second start and the installer find by its class. The monitors'
+// windows, when there are any, belong to the session's host.
 #pragma once
 #include "framework/Wnd.h"
 #include "session/Session.h"
@@ -21,8 +22,8 @@ public:
     // Over the primary screen, not shown: mapping a full-screen window and
     // unmapping it again only delayed the first screen saver.
     bool Create();
-    // Starts the next child: the blanker, or the collection's next choice.
-    bool LaunchNext(bool useBlanker) { return session->LaunchNext(useBlanker); }
+    // Starts the first screen saver, or one on each monitor.
+    bool Begin() { return session->Begin(); }
 
 protected:
     int OnCreate(CREATESTRUCTA* cs) override;

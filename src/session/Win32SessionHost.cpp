@@ -20,12 +20,36 @@ BOOL CALLBACK StopAtProcessWindow(HWND hwnd, LPARAM lp)
     search->found = hwnd;
     return FALSE;
 }
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM lp)
+{
+    reinterpret_cast<std::vector<ScreenArea>*>(lp)->push_back({area->left, area->top, area->right, area->bottom});
+    return TRUE;
+}
 }  // namespace
+
+std::vector<ScreenArea> ListMonitors()
+{
+    std::vector<ScreenArea> areas;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&areas));
+    return DistinctMonitors(areas);
+}
+
+CWin32SessionHost::CWin32SessionHost(const std::vector<std::string>& extraFolders, bool traceEnabled,
+                                     std::vector<ScreenArea> monitors)
+    : extraFolders(extraFolders), traceEnabled(traceEnabled), monitors(std::move(monitors))
+{
+}
+
+// The monitors' windows go first: a screen saver built the standard way
+// ends with its window, before the job ends any that did not.
+CWin32SessionHost::~CWin32SessionHost() { LeaveMonitors(); }
 
 void CWin32SessionHost::AttachWindow(HWND window)
 {
     sessionWindow = window;
     if (timerWanted) StartTimer();
+    if (endWanted) EndSession();
 }
 
 void CWin32SessionHost::StartTimer()
@@ -40,20 +64,66 @@ void CWin32SessionHost::StopTimer()
     if (sessionWindow) KillTimer(sessionWindow, sessionTimerId);
 }
 
+void CWin32SessionHost::EndSession()
+{
+    endWanted = true;
+    if (sessionWindow) PostMessageA(sessionWindow, WM_CLOSE, 0, 0);
+}
+
 int64_t CWin32SessionHost::Now()
 {
     return _time64(nullptr);
 }
 
-LaunchOutcome CWin32SessionHost::Launch(const std::string& name, ChildProcess& process, uint32_t& processId,
-                                        std::string& path)
+bool CWin32SessionHost::CoverMonitors()
+{
+    if (!monitorWindows.empty()) return true;
+    for (const ScreenArea& area : monitors) {
+        auto window = std::make_unique<CHostWnd>();
+        if (!window->CreateOver(RECT{area.left, area.top, area.right, area.bottom})) return false;
+        monitorWindows.push_back(std::move(window));
+    }
+    inputWatch = std::make_unique<CInputWatch>([this] {
+        Trace("end: input from the user");
+        EndSession();
+    });
+    return true;
+}
+
+LaunchOutcome CWin32SessionHost::Launch(const std::string& name, Place place, ChildProcess& process,
+                                        uint32_t& processId, std::string& path)
 {
     HANDLE handle = nullptr;
     DWORD id = 0;
-    LaunchOutcome outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id, &path);
+    LaunchOutcome outcome = LaunchOutcome::NotStarted;
+    if (place == wholeDesktop) {
+        outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id, &path);
+    } else if (CoverMonitors() && static_cast<size_t>(place) < monitorWindows.size()) {
+        HWND stage = monitorWindows[static_cast<size_t>(place)]->NewStage();
+        const std::string arguments = "/p " + std::to_string(reinterpret_cast<uintptr_t>(stage));
+        outcome = LaunchScreenSaver(extraFolders, name, arguments, IDLE_PRIORITY_CLASS, &handle, &id, &path, job.Get());
+    }
     process = handle;
     processId = id;
     return outcome;
+}
+
+bool CWin32SessionHost::ShowsScreenSaver(Place monitor)
+{
+    size_t index = static_cast<size_t>(monitor);
+    return index < monitorWindows.size() && monitorWindows[index]->StageShowsWindow();
+}
+
+void CWin32SessionHost::ClearPlace(Place monitor)
+{
+    size_t index = static_cast<size_t>(monitor);
+    if (index < monitorWindows.size()) monitorWindows[index]->ClearStage();
+}
+
+void CWin32SessionHost::LeaveMonitors()
+{
+    inputWatch.reset();
+    monitorWindows.clear();
 }
 
 void CWin32SessionHost::Trace(const std::string& line)

@@ -6,6 +6,16 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+TEST(StartRequest, APreviewNamesItsWindowInDecimalAfterASpaceOrAColon)
+{
+    EXPECT_EQ(1234u, ReadPreviewWindow({"/p", "1234"}));
+    EXPECT_EQ(1234u, ReadPreviewWindow({"/P:1234", "99"}));
+    EXPECT_EQ(66162u, ReadPreviewWindow({"-p", "66162", "/r5"}));
+    for (const Args& args : {Args{"/p"}, Args{"/p:"}, Args{"/p", "12a"}, Args{"/p", "-5"}, Args{"/p", "0x10"},
+                             Args{"/p", "123456789012345678901"}, Args{"/s", "1234"}})
+        EXPECT_FALSE(ReadPreviewWindow(args)) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+}
+
 TEST(StartRequest, FollowsTheModeTable)
 {
     struct Case { Args args; StartRequest expected; };
@@ -20,6 +30,9 @@ TEST(StartRequest, FollowsTheModeTable)
         {{"/C"}, StartRequest::ConfigureUnlessTrayStarted},
         {{"/p", "1234"}, StartRequest::Preview},
         {{"/P"}, StartRequest::Preview},
+        {{"/p:1234"}, StartRequest::Preview},
+        {{"-p", "1234"}, StartRequest::Preview},
+        {{"/px"}, StartRequest::ConfigureUnlessTrayStarted},
         {{"/a"}, StartRequest::ChangePassword},
         {{"A"}, StartRequest::ChangePassword},
         {{"/tray"}, StartRequest::Tray},

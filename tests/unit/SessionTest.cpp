@@ -43,7 +43,7 @@ TEST_F(SessionTest, AChildThatEndsByItselfEndsTheSessionAtTheNextTick)
     host.scripts["Aquarium"] = {2500, 0, {}, true};
     host.scripts["Bubbles"] = closesAtOnce;
     auto session = Start({{"Aquarium", 15}, {"Bubbles", 15}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
     host.PassSeconds(*session, 2);
     EXPECT_FALSE(host.ended);
     host.PassSeconds(*session, 1);
@@ -57,12 +57,14 @@ TEST_F(SessionTest, ADurationOfZeroIsInterruptedAtTheFirstTickAndTheRotationGoes
 {
     for (const char* name : {"A", "B", "C"}) host.scripts[name] = closesAtOnce;
     auto session = Start({{"A", 0}, {"B", 0}, {"C", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ(Texts{"close at 1s"}, host.children[0].received);
+    // Its end is seen at the next tick, which starts the next one.
     host.PassSeconds(*session, 1);
     EXPECT_EQ((Texts{"A", "B"}), host.launches);
-    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
     EXPECT_TRUE(host.children[0].handleClosed);
-    host.PassSeconds(*session, 2);
+    host.PassSeconds(*session, 4);
     EXPECT_EQ((Texts{"A", "B", "C", "A"}), host.launches);
     EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", ""));
 }
@@ -72,11 +74,12 @@ TEST_F(SessionTest, TheDurationIsReachedAtExactlyItsMinutes)
     host.scripts["A"] = closesAtOnce;
     host.scripts["B"] = closesAtOnce;
     auto session = Start({{"A", 1}, {"B", 1}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
     host.PassSeconds(*session, 59);
     EXPECT_TRUE(host.children[0].received.empty());
     host.PassSeconds(*session, 1);
-    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    EXPECT_EQ(Texts{"close at 60s"}, host.children[0].received);
+    host.PassSeconds(*session, 1);
     EXPECT_EQ((Texts{"A", "B"}), host.launches);
 }
 
@@ -89,7 +92,7 @@ struct PasswordRules : SessionTest {
         rules.blankerMinutes = 1;
         rules.blankerName = "A";
         auto session = Start({{"A", 0}});
-        ASSERT_TRUE(session->LaunchNext(false));
+        ASSERT_TRUE(session->Begin());
         host.PassSeconds(*session, 3 * 60 * 60);
         EXPECT_TRUE(host.Last().received.empty());
         EXPECT_EQ(Texts{"A"}, host.launches);
@@ -119,13 +122,13 @@ TEST_F(SessionTest, TheBlankerTakesOverStrictlyAfterItsPeriodAndIsNeverInterrupt
     rules.startTime = 0;
     host.nowMs = 119 * 60 * 1000;   // the entry starts at minute 119
     auto session = Start({{"Late", 15}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
 
     host.PassSeconds(*session, 60);   // now exactly 120 minutes: not yet
     EXPECT_TRUE(host.Last().received.empty());
     EXPECT_EQ(Texts{"Late"}, host.launches);
-    host.PassSeconds(*session, 1);
-    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    host.PassSeconds(*session, 2);
+    EXPECT_EQ(Texts{"close at 7201s"}, host.children[0].received);
     EXPECT_EQ((Texts{"Late", "Blank Screen"}), host.launches);
 
     host.PassSeconds(*session, 24 * 60 * 60);
@@ -140,47 +143,51 @@ TEST_F(SessionTest, WithoutABlankerNameTheRotationIsNotCutShort)
     rules.blankerMinutes = 0;
     rules.blankerName = "";
     auto session = Start({{"A", 15}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
     host.PassSeconds(*session, 14 * 60);
     EXPECT_TRUE(host.Last().received.empty());
     EXPECT_EQ(Texts{"A"}, host.launches);
 }
 
-TEST_F(SessionTest, AChildClosingLateIsFollowedAfterItsSleeps)
+TEST_F(SessionTest, AChildClosingLateIsFollowedAtTheTickAfterItsEnd)
 {
     host.scripts["Slow"] = {{}, 2500, {}, true};
     host.scripts["Next"] = closesAtOnce;
     auto session = Start({{"Slow", 0}, {"Next", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 3);
+    EXPECT_EQ(Texts{"Slow"}, host.launches);
+    EXPECT_TRUE(host.timerRunning);
     host.PassSeconds(*session, 1);
-    EXPECT_EQ(3, host.sleeps);
     EXPECT_EQ((Texts{"Slow", "Next"}), host.launches);
-    EXPECT_EQ(Texts{"close after 0 sleeps"}, host.children[0].received);
+    EXPECT_EQ(Texts{"close at 1s"}, host.children[0].received);
 }
 
-TEST_F(SessionTest, AChildIgnoringCloseGetsTheHomeKeyAfterTwelveSleeps)
+// Each wait is twelve of the session's ticks, during which it goes on
+// answering everything else.
+TEST_F(SessionTest, AChildIgnoringCloseGetsTheHomeKeyAfterTwelveSeconds)
 {
     host.scripts["Stubborn"] = {{}, {}, 500, true};
     host.scripts["Deaf"] = {{}, {}, {}, true};
     host.scripts["Next"] = closesAtOnce;
     auto session = Start({{"Deaf", 0}, {"Next", 0}, {"Stubborn", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 24);
+    EXPECT_EQ(Texts{"Deaf"}, host.launches);
     host.PassSeconds(*session, 1);
     // Abandoned after two full waits, still running, its handle closed.
-    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps", "home up after 12 sleeps"}),
-              host.children[0].received);
-    EXPECT_EQ(24, host.sleeps);
+    EXPECT_EQ((Texts{"close at 1s", "home down at 13s", "home up at 13s"}), host.children[0].received);
     EXPECT_TRUE(host.children[0].Alive(host.nowMs));
     EXPECT_TRUE(host.children[0].handleClosed);
     EXPECT_EQ((Texts{"Deaf", "Next"}), host.launches);
 
-    host.PassSeconds(*session, 1);   // Next closes at once
+    host.PassSeconds(*session, 2);   // Next closes at once
     EXPECT_EQ((Texts{"Deaf", "Next", "Stubborn"}), host.launches);
-    host.sleeps = 0;
-    host.PassSeconds(*session, 1);
-    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps", "home up after 12 sleeps"}),
-              host.children[2].received);
-    EXPECT_EQ(13, host.sleeps);   // ended half a second after the key
+    host.PassSeconds(*session, 13);
+    EXPECT_EQ(3u, host.launches.size());
+    host.PassSeconds(*session, 1);   // ended half a second after the key
+    EXPECT_EQ((Texts{"close at 28s", "home down at 40s", "home up at 40s"}), host.children[2].received);
+    EXPECT_EQ((Texts{"Deaf", "Next", "Stubborn", "Next"}), host.launches);
 }
 
 TEST_F(SessionTest, AWindowThatTheHomeKeyClosedGetsNoKeyUp)
@@ -188,9 +195,9 @@ TEST_F(SessionTest, AWindowThatTheHomeKeyClosedGetsNoKeyUp)
     host.scripts["Homebound"] = {{}, {}, 0, true};
     host.scripts["Next"] = closesAtOnce;
     auto session = Start({{"Homebound", 0}, {"Next", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1);
-    EXPECT_EQ((Texts{"close after 0 sleeps", "home down after 12 sleeps"}), host.children[0].received);
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 14);
+    EXPECT_EQ((Texts{"close at 1s", "home down at 13s"}), host.children[0].received);
     EXPECT_EQ((Texts{"Homebound", "Next"}), host.launches);
 }
 
@@ -198,8 +205,8 @@ TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
 {
     host.scripts["A"] = closesAtOnce;
     auto session = Start({{"A", 0}, {"Gone", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1);
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 2);
     EXPECT_EQ((Texts{"A", "Gone"}), host.launches);
     EXPECT_TRUE(host.ended);
     EXPECT_EQ(Texts({"A", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default"));
@@ -210,7 +217,7 @@ TEST_F(SessionTest, AFailedLaunchForgetsTheEntryAndEndsTheSession)
     auto collection = std::make_unique<CCollection>("Default", otherFile);
     collection->Load(false);
     CSession first(other, random, rules, std::move(collection));
-    EXPECT_FALSE(first.LaunchNext(false));
+    EXPECT_FALSE(first.Begin());
     EXPECT_FALSE(other.timerRunning);
     EXPECT_TRUE(otherFile.ReadKeyNames("Default").empty());
 }
@@ -220,8 +227,8 @@ TEST_F(SessionTest, AScreenSaverOutOfReachForNowKeepsItsEntry)
     host.scripts["A"] = closesAtOnce;
     host.unreachable.insert("OnUsbStick");
     auto session = Start({{"A", 0}, {"OnUsbStick", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1);
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 2);
     EXPECT_TRUE(host.ended);
     EXPECT_EQ(Texts({"A", "OnUsbStick", "TombolixCycle", "TombolixNextToUse"}), file.ReadKeyNames("Default"));
 }
@@ -230,7 +237,7 @@ TEST_F(SessionTest, DestroyingTheSessionClosesTheRunningChildsHandle)
 {
     host.scripts["A"] = closesAtOnce;
     auto session = Start({{"A", 15}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
     host.PassSeconds(*session, 1);
     EXPECT_FALSE(host.Last().handleClosed);
     session.reset();
@@ -248,10 +255,10 @@ TEST_F(SessionTest, TheTraceTellsEveryDecision)
     rules.blankerName = "Blank Screen";
     rules.startTime = -40;
     auto session = Start({{"Deaf", 0}, {"Home", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1);   // Deaf is abandoned after 24 s, Home starts
-    host.PassSeconds(*session, 1);   // past the period: Home goes, the blanker comes
-    host.PassSeconds(*session, 2);   // the blanker ends by itself
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 25);   // Deaf is abandoned after 24 s, Home starts
+    host.PassSeconds(*session, 14);   // past the period: Home goes at its key, the blanker comes
+    host.PassSeconds(*session, 1);    // the blanker ends by itself
     EXPECT_TRUE(host.ended);
     EXPECT_EQ((Texts{"start Deaf from C:\\Savers\\Deaf.scr",
                      "close Deaf",
@@ -271,8 +278,8 @@ TEST_F(SessionTest, TheTraceTellsEveryDecision)
     auto collection = std::make_unique<CCollection>("Default", file);
     collection->Load(false);
     CSession failing(other, random, rules, std::move(collection));
-    EXPECT_FALSE(failing.LaunchNext(false));
-    EXPECT_FALSE(failing.LaunchNext(false));
+    EXPECT_FALSE(failing.Begin());
+    EXPECT_FALSE(failing.Begin());
     EXPECT_EQ((Texts{"forgot Gone: found in no searched folder",
                      "could not start Offline; kept, as a searched folder is missing or the file would not start"}),
               other.trace);
@@ -292,8 +299,10 @@ struct Abandoning : SessionTest {
     void ExpectEndWhenOnlyAbandonedOnesAreLeft(const std::string& cycleLine)
     {
         auto session = StartWith("Deaf=2\\0\\1\\0\\\r\nMute=2\\0\\1\\1\\\r\n" + cycleLine);
-        ASSERT_TRUE(session->LaunchNext(false));
-        host.PassSeconds(*session, 2);
+        ASSERT_TRUE(session->Begin());
+        host.PassSeconds(*session, 49);
+        EXPECT_FALSE(host.ended);
+        host.PassSeconds(*session, 1);
         EXPECT_TRUE(host.ended);
         ASSERT_EQ(2u, host.launches.size());
         EXPECT_NE(host.launches[0], host.launches[1]);
@@ -315,12 +324,12 @@ TEST_F(Abandoning, InListOrderItsPlaceIsPassedOver)
     // Z, the map's last entry, would take the place over if the abandoned
     // entry left the list.
     auto session = Start({{"Deaf", 0}, {"A", 0}, {"Z", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 6);
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 36);
     EXPECT_EQ((Texts{"Deaf", "A", "Z", "A", "Z", "A", "Z"}), host.launches);
     host.PassSeconds(*session, 1000);
     EXPECT_FALSE(host.ended);
-    EXPECT_EQ(1007u, host.launches.size());
+    EXPECT_EQ(507u, host.launches.size());
     EXPECT_EQ(1, StartsOf("Deaf"));
     EXPECT_EQ(1, std::count(host.trace.begin(), host.trace.end(),
                             "abandoned Deaf: it still runs; not started again in this session"));
@@ -337,10 +346,10 @@ TEST_F(Abandoning, ByWeightItLeavesTheDrawAndItsWeightTheTotal)
     // to Z, the map's last entry.
     const std::string section = "Deaf=0\\0\\1\\0\\\r\nA=4\\0\\1\\1\\\r\nZ=4\\0\\1\\2\\\r\n";
     auto session = StartWith(section);
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1000);
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 2000);
     EXPECT_FALSE(host.ended);
-    EXPECT_EQ(1001u, host.launches.size());
+    EXPECT_EQ(989u, host.launches.size());
     EXPECT_EQ(1, StartsOf("Deaf"));
     // Even odds: about 500 each, three standard deviations under 50.
     EXPECT_GT(StartsOf("A"), 440);
@@ -365,9 +374,9 @@ TEST_F(Abandoning, TheBlankerAbandonedAsAnEntryIsNotStartedAgain)
     rules.blankerName = "deaf";   // file names ignore letter case
     rules.startTime = -40;
     auto session = Start({{"Deaf", 0}, {"A", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
-    host.PassSeconds(*session, 1);   // Deaf abandoned, A starts
-    host.PassSeconds(*session, 1);   // past the period: A goes
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 25);   // Deaf abandoned, A starts
+    host.PassSeconds(*session, 2);    // past the period: A goes
     EXPECT_TRUE(host.ended);
     EXPECT_EQ((Texts{"Deaf", "A"}), host.launches);
     EXPECT_EQ((Texts{"close A", "switch to the blanker deaf",
@@ -381,7 +390,7 @@ TEST_F(SessionTest, AChildWithoutAWindowIsWatchedUntilItEnds)
     host.scripts["Hidden"] = {4200, {}, {}, false};
     host.scripts["B"] = closesAtOnce;
     auto session = Start({{"Hidden", 0}, {"B", 0}});
-    ASSERT_TRUE(session->LaunchNext(false));
+    ASSERT_TRUE(session->Begin());
     host.PassSeconds(*session, 4);
     EXPECT_TRUE(host.timerRunning);
     EXPECT_FALSE(host.ended);
@@ -401,7 +410,6 @@ TEST_F(SessionTest, AnIdleSessionIgnoresTicks)
     session->Tick();
     EXPECT_TRUE(host.launches.empty());
     EXPECT_FALSE(host.ended);
-    EXPECT_EQ(0, host.sleeps);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Starting screen savers and writing the trace, against the real system.
 #include "os/Trace.h"
 #include "collections/Launcher.h"
+#include "os/KillOnCloseJob.h"
 #include "session/Win32SessionHost.h"
 
 #include "WinTestSupport.h"
@@ -81,7 +82,7 @@ TEST(SessionHost, ATimerAskedForBeforeTheWindowRunsOnItOnceItComes)
 {
     const std::vector<std::string> noFolders;
     auto ticks = [&](bool stopBeforeTheWindow, milliseconds within) {
-        CWin32SessionHost host(noFolders, false);
+        CWin32SessionHost host(noFolders, false, {});
         host.StartTimer();
         if (stopBeforeTheWindow) host.StopTimer();
         HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
@@ -106,6 +107,27 @@ TEST(Launch, WaitsAtMostFiveSecondsForAChildThatNeverBecomesIdle)
     auto waited = steady_clock::now() - begin;
     EXPECT_GE(waited, milliseconds(4900));
     EXPECT_LT(waited, milliseconds(6900));
+}
+
+// A hosted screen saver joins the job before it runs, and ends when the
+// job's last handle closes, as when its host is ended by force.
+TEST(Launch, AChildGivenAJobRunsInItAndEndsWithItsLastHandle)
+{
+    wintest::Fixtures fixtures;
+    fixtures.Install(wintest::SystemFolder(), "Deaf");
+    HANDLE process = nullptr;
+    {
+        CKillOnCloseJob job;
+        ASSERT_TRUE(job.Get());
+        ASSERT_EQ(LaunchOutcome::Started,
+                  LaunchScreenSaver({}, "Deaf", "/s", IDLE_PRIORITY_CLASS, &process, nullptr, nullptr, job.Get()));
+        BOOL inJob = FALSE;
+        EXPECT_TRUE(IsProcessInJob(process, job.Get(), &inJob));
+        EXPECT_TRUE(inJob);
+        EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(process, 0));
+    }
+    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(process, 10000));
+    CloseHandle(process);
 }
 
 // The trace reads the C library's copy of the environment.
