@@ -43,7 +43,9 @@ bool CHostWnd::CreateInside(HWND parent)
 {
     RECT area{};
     GetClientRect(parent, &area);
-    return Create(0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, area, parent);
+    // Another program's window is not told of it: a sent notice would wait
+    // on that program's thread.
+    return Create(WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, area, parent);
 }
 
 bool CHostWnd::Create(DWORD exStyle, DWORD style, const RECT& area, HWND parent)

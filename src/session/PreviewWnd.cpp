@@ -9,6 +9,14 @@ constexpr UINT watchMs = 250;
 // As long as the session gives a screen saver to show itself in our window.
 constexpr DWORD showItselfMs = 3000;
 constexpr DWORD turnMs = 8000;
+
+BOOL CALLBACK AskToClose(HWND window, LPARAM processId)
+{
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == static_cast<DWORD>(processId)) PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
 }  // namespace
 
 CPreviewWnd::CPreviewWnd(HWND given, std::vector<std::string> names, std::vector<std::string> extraFolders)
@@ -48,7 +56,10 @@ void CPreviewWnd::OnTimer(UINT_PTR)
     if (!shown) {
         shown = picture.StageShowsWindow();
         if (shown || (running && elapsed < showItselfMs)) return;
+        // One that opened a window of its own over the screen is asked to
+        // close it; the job ends it with the preview if it stays.
         cannotPreview[current] = true;
+        EnumWindows(&AskToClose, static_cast<LPARAM>(processId));
         StartNext();
     } else if (!running || (elapsed >= turnMs && PlayableCount() > 1)) {
         StartNext();
@@ -65,7 +76,7 @@ void CPreviewWnd::StartNext()
         HWND stage = picture.NewStage();
         const std::string arguments = "/p " + std::to_string(reinterpret_cast<uintptr_t>(stage));
         HANDLE started = nullptr;
-        if (LaunchScreenSaver(extraFolders, names[index], arguments, IDLE_PRIORITY_CLASS, &started, nullptr,
+        if (LaunchScreenSaver(extraFolders, names[index], arguments, IDLE_PRIORITY_CLASS, &started, &processId,
                               nullptr, job.Get()) == LaunchOutcome::Started) {
             process.reset(started);
             current = index;

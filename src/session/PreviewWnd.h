@@ -41,6 +41,7 @@ private:
     CHostWnd picture;
     CKillOnCloseJob job;
     COwnedHandle process;
+    DWORD processId = 0;
     DWORD startedAt = 0;
     bool shown = false;
 };

@@ -1,0 +1,143 @@
+// The live preview: "Tombolix2.scr /p <window>" plays the current
+// collection's selected screen savers in the given window, as the
+// screen-saver settings of Windows ask of every screen saver, and ends with
+// that window or with its own process. It never writes anything.
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+using Lines = std::vector<std::string>;
+
+struct Preview : ::testing::Test {
+    wintest::Fixtures fixtures;
+    const std::string system = wintest::SystemFolder();
+    const std::string collections = "[Default]\r\nFirst=2\\15\\1\\0\\\r\nNoPreview=2\\15\\1\\1\\\r\n"
+                                    "Second=2\\15\\1\\2\\\r\nTombolixCycle=1\r\nTombolixNextToUse=1\r\n";
+    // What the settings of Windows give a screen saver: a small window.
+    HWND picture = nullptr;
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        for (const char* name : {"First", "NoPreview", "Second"}) fixtures.Install(system, name);
+        wintest::WriteCollectionsFile(collections);
+        picture = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200, 152, 112, nullptr, nullptr,
+                                  nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        if (IsWindow(picture)) DestroyWindow(picture);
+        wintest::Fixtures::CloseAllWindows();
+        wintest::ClearStoredSettings();
+        wintest::WriteCollectionsFile("");
+    }
+    std::string PictureNumber() const { return std::to_string(reinterpret_cast<uintptr_t>(picture)); }
+    // Waits with the picture's messages answered, as a settings dialog does.
+    static bool WaitAnswering(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+    {
+        return wintest::WaitUntil([&] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            return condition();
+        }, timeout);
+    }
+    // Waits until the log holds the line as many times.
+    bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout, long times = 1) const
+    {
+        return WaitAnswering([&] {
+            Lines log = fixtures.Log();
+            return std::count(log.begin(), log.end(), line) >= times;
+        }, timeout);
+    }
+    // "<name> window <parent> <left> <top> <right> <bottom>": the window the
+    // screen saver showed, and where.
+    HWND ShownWindow(const std::string& name, RECT& area) const
+    {
+        for (const std::string& line : fixtures.Log()) {
+            if (line.rfind(name + " window ", 0) != 0) continue;
+            std::istringstream fields(line.substr(name.size() + 8));
+            uintptr_t parent = 0;
+            fields >> parent >> area.left >> area.top >> area.right >> area.bottom;
+            return GetWindow(reinterpret_cast<HWND>(parent), GW_CHILD);
+        }
+        return nullptr;
+    }
+    Lines StartedNames() const
+    {
+        Lines names;
+        for (const std::string& line : fixtures.Log())
+            if (line.find(" start ") != std::string::npos) names.push_back(line.substr(0, line.find(' ')));
+        return names;
+    }
+};
+
+TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOneThatCannot)
+{
+    Child preview("/p " + PictureNumber());
+    ASSERT_TRUE(WaitAnswering([&] { return StartedNames().size() >= 1; }, 10s));
+    RECT area{};
+    ASSERT_TRUE(WaitAnswering([&] { return ShownWindow("First", area) != nullptr; }, 10s));
+    // Exactly the picture's client area, in a window of ours inside it.
+    RECT client{};
+    GetClientRect(picture, &client);
+    MapWindowPoints(picture, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ((std::vector<LONG>{client.left, client.top, client.right, client.bottom}),
+              (std::vector<LONG>{area.left, area.top, area.right, area.bottom}));
+    HWND ours = GetParent(GetParent(ShownWindow("First", area)));
+    EXPECT_EQ(picture, GetParent(ours));
+
+    // Eight seconds each; the one that ignores the preview switch is passed
+    // over within three and asked to close its own window.
+    ASSERT_TRUE(WaitForLine("First end", 15s));
+    ASSERT_TRUE(WaitForLine("NoPreview close", 10s));
+    ASSERT_TRUE(WaitAnswering([&] { return ShownWindow("Second", area) != nullptr; }, 10s));
+    ASSERT_TRUE(WaitForLine("Second end", 15s));
+    ASSERT_TRUE(WaitAnswering([&] { return StartedNames().size() >= 4; }, 10s));
+    EXPECT_EQ((Lines{"First", "NoPreview", "Second", "First"}), StartedNames());
+    for (const std::string& line : fixtures.Log()) {
+        if (line.find(" start ") == std::string::npos) continue;
+        EXPECT_NE(std::string::npos, line.find("\" /p ")) << line;
+    }
+
+    // Hidden by the settings of Windows: the preview and its screen saver end.
+    ShowWindow(picture, SW_HIDE);
+    EXPECT_TRUE(WaitAnswering([&] { return !preview.Running(); }, 5s));
+    EXPECT_TRUE(WaitForLine("First end", 5s, 2));
+    // Nothing written: the position stays, and no option appeared.
+    EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
+    EXPECT_FALSE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2"));
+}
+
+TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
+{
+    for (const char* form : {"/p:", "-p "}) {
+        fixtures.ClearLog();
+        if (!IsWindow(picture))
+            picture = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200, 152, 112, nullptr, nullptr,
+                                      nullptr, nullptr);
+        Child preview(form + PictureNumber());
+        RECT area{};
+        HWND shown = nullptr;
+        ASSERT_TRUE(WaitAnswering([&] { return (shown = ShownWindow("First", area)) != nullptr; }, 10s)) << form;
+        if (std::string(form) == "/p:") {
+            DestroyWindow(picture);
+            EXPECT_TRUE(WaitAnswering([&] { return !preview.Running(); }, 5s));
+        } else {
+            // As the settings of Windows end a preview: the hosted screen
+            // saver would outlive it, window and all, without the job.
+            HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, preview.Id());
+            TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+        EXPECT_TRUE(WaitAnswering([&] { return !IsWindow(shown); }, 5s)) << form;
+    }
+}
+
+}  // namespace
