@@ -48,6 +48,7 @@ void CSettings::Reload()
     values.passwordOverride = store.ReadInt(configSection, "PasswordOverride", 0) != 0;
     values.blankerMinutes = store.ReadInt(configSection, "BlankerMinutes", 120);
     values.blankerName = store.ReadString(configSection, "BlankerName", "Blank Screen");
+    values.saverPerMonitor = store.ReadInt(configSection, "SaverPerMonitor", 1) != 0;
     ReadFolders();
 }
 
@@ -74,6 +75,7 @@ StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions ed
         stored = store.WriteString(configSection, "BlankerName", edited.blankerName) && stored;
     }
     writeSwitch(original.passwordOverride, edited.passwordOverride, values.passwordOverride, "PasswordOverride");
+    writeSwitch(original.saverPerMonitor, edited.saverPerMonitor, values.saverPerMonitor, "SaverPerMonitor");
 
     StoreFailures failed;
     failed.settingsStore = !stored;

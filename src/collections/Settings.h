@@ -15,6 +15,8 @@ struct ProgramOptions {
     bool showToolTips = true;
     bool useBlanker = false;
     bool passwordOverride = false;
+    // With two or more monitors, a screen saver of the collection on each.
+    bool saverPerMonitor = true;
     std::string blankerName = "Blank Screen";
     int blankerMinutes = 120;
 };

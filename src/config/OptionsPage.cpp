@@ -18,6 +18,8 @@ const ControlTip toolTips[] = {
     {IDC_BLANKER, "Select the screensaver to use"},
     {IDC_BLANKER_MINUTES, minutesTip},
     {IDC_BLANKER_SPIN, minutesTip},
+    {IDC_SAVER_PER_MONITOR,
+     "Show a screensaver of the collection on every monitor, each its own, instead of one over the whole desktop"},
 };
 
 }  // namespace
@@ -40,6 +42,7 @@ COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue)
     m_minutesText = FormatDecimal(Clamp(options.blankerMinutes, minMinutes, maxMinutes));
     m_shownMinutesText = m_minutesText;
     m_passwordOverride = CheckState(options.passwordOverride);
+    m_saverPerMonitor = CheckState(options.saverPerMonitor);
 }
 
 COptionsPage::~COptionsPage() = default;
@@ -52,6 +55,7 @@ void COptionsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_USE_BLANKER, m_useBlanker);
     DDX_Check(pDX, IDC_SHOW_TOOLTIPS, m_showToolTips);
     DDX_Check(pDX, IDC_PASSWORD_OVERRIDE, m_passwordOverride);
+    DDX_Check(pDX, IDC_SAVER_PER_MONITOR, m_saverPerMonitor);
     // Taken and checked last, when every other value has been taken; checked
     // only while the edit is open to the user.
     DDX_Text(pDX, IDC_BLANKER_MINUTES, m_minutesText);
@@ -104,6 +108,7 @@ void COptionsPage::OnUseBlanker()
     ProgramOptions& options = m_edits.edited;
     options.useBlanker = m_useBlanker != BST_UNCHECKED;
     options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
+    options.saverPerMonitor = m_saverPerMonitor != BST_UNCHECKED;
     UpdateBlankerControls();
 }
 
@@ -136,6 +141,7 @@ void COptionsPage::OnOK()
             options.blankerMinutes = *minutes;
     }
     options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
+    options.saverPerMonitor = m_saverPerMonitor != BST_UNCHECKED;
     // With nothing chosen the blanker stays as it was, listed or not.
     int current = m_blankerCombo.GetCurSel();
     if (current >= 0) options.blankerName = m_blankerCombo.GetLBText(current);

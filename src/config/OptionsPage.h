@@ -1,6 +1,6 @@
 // The Options page of the settings sheet: the tooltips, the blanker (one
-// fixed screen saver that takes over after a period) and the option of a
-// single uninterrupted screen saver.
+// fixed screen saver that takes over after a period), the option of a
+// single uninterrupted screen saver and that of one on each monitor.
 #pragma once
 #include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
@@ -18,7 +18,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Takes the five options into the sheet's settings.
+    // Takes the six options into the sheet's settings.
     void OnOK() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
@@ -44,4 +44,5 @@ private:
     std::string m_minutesText;
     std::string m_shownMinutesText;
     int m_passwordOverride;
+    int m_saverPerMonitor;
 };

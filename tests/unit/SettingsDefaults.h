@@ -11,6 +11,7 @@ inline void ExpectDefaultSettings(const CSettings& settings, ISettingsStore& sto
     EXPECT_TRUE(settings.Values().showToolTips);
     EXPECT_FALSE(settings.Values().useBlanker);
     EXPECT_FALSE(settings.Values().passwordOverride);
+    EXPECT_TRUE(settings.Values().saverPerMonitor);
     EXPECT_EQ(120, settings.Values().blankerMinutes);
     EXPECT_EQ("Blank Screen", settings.Values().blankerName);
     EXPECT_EQ("", settings.GetInstallFolder());

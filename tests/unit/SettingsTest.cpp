@@ -30,14 +30,16 @@ TEST_F(SettingsTest, ReadsInItsOrderAndNeverReadsAutoStart)
     store.values["Config\\UseTray"] = 0;
     store.values["Config\\BlankerName"] = std::string("Starfield");
     store.values["Config\\BlankerMinutes"] = std::string("7");   // wrong type: default
+    store.values["Config\\SaverPerMonitor"] = 0;
     CSettings settings(store, collectionsFile);
     EXPECT_EQ((Texts{"InstallFolder", "UseTray", "ShowToolTips", "UseBlanker", "PasswordOverride",
-                     "BlankerMinutes", "BlankerName"}),
+                     "BlankerMinutes", "BlankerName", "SaverPerMonitor"}),
               store.reads);
     EXPECT_TRUE(settings.Values().autoStart);
     EXPECT_FALSE(settings.Values().useTray);
     EXPECT_EQ("Starfield", settings.Values().blankerName);
     EXPECT_EQ(120, settings.Values().blankerMinutes);
+    EXPECT_FALSE(settings.Values().saverPerMonitor);
 }
 
 TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
@@ -49,11 +51,14 @@ TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
     edited.useBlanker = true;
     edited.blankerMinutes = 30;
     edited.blankerName = "Night";
+    edited.saverPerMonitor = false;
     // Meanwhile another sheet switches the tips off and the tray on.
     store.values["Config\\ShowToolTips"] = 0;
     store.values["Config\\UseTray"] = 1;
     EXPECT_FALSE(settings.Apply(original, edited).Any());
-    EXPECT_EQ((Texts{"AutoStart=0", "UseBlanker=1", "BlankerMinutes=30", "BlankerName=Night"}), store.writes);
+    EXPECT_EQ((Texts{"AutoStart=0", "UseBlanker=1", "BlankerMinutes=30", "BlankerName=Night", "SaverPerMonitor=0"}),
+              store.writes);
+    EXPECT_FALSE(settings.Values().saverPerMonitor);
     EXPECT_FALSE(settings.Values().showToolTips);   // the other sheet's value stays, here too
     EXPECT_TRUE(settings.Values().useBlanker);
     EXPECT_EQ("", collectionsFile.Text());       // the folders were not changed
@@ -68,7 +73,7 @@ TEST_F(SettingsTest, ApplyWritesOnlyTheValuesTheSheetChangedInTheirOrder)
 TEST_F(SettingsTest, OneRefusedValueAmongSeveralIsReportedAndTheOthersAreStillWritten)
 {
     const Texts allWrites{"UseTray=0",         "AutoStart=0",       "ShowToolTips=0",    "UseBlanker=1",
-                          "BlankerMinutes=30", "BlankerName=Night", "PasswordOverride=1"};
+                          "BlankerMinutes=30", "BlankerName=Night", "PasswordOverride=1", "SaverPerMonitor=0"};
     for (const std::string& refused : allWrites) {
         FakeSettingsStore oneLocked;
         oneLocked.refusedEntry = refused.substr(0, refused.find('='));
@@ -77,6 +82,7 @@ TEST_F(SettingsTest, OneRefusedValueAmongSeveralIsReportedAndTheOthersAreStillWr
         ProgramOptions edited = original;
         edited.useTray = edited.autoStart = edited.showToolTips = false;
         edited.useBlanker = edited.passwordOverride = true;
+        edited.saverPerMonitor = false;
         edited.blankerMinutes = 30;
         edited.blankerName = "Night";
 

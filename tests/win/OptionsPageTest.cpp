@@ -1,6 +1,7 @@
 // The Options page: what it shows of the settings, the blanker's controls,
-// the minutes check, its tips and the switch of every page's tips, and
-// what OK and Cancel leave in the registry and in memory.
+// the minutes check, the box of a screen saver on each monitor and its
+// place, its tips and the switch of every page's tips, and what OK and
+// Cancel leave in the registry and in memory.
 #include "collections/Settings.h"
 
 #include "SettingsPagesFixture.h"
@@ -144,6 +145,89 @@ TEST_F(SettingsPagesTest, AStoredPeriodOutOfRangeShowsWithinItAndIsKeptUntilChan
     EXPECT_EQ("2147483647", Option("BlankerMinutes"));
 }
 
+TEST_F(SettingsPagesTest, OneScreensaverOnEachMonitorIsTickedUntilStoredOffAndOnlyOkWritesAChange)
+{
+    // Nothing stored: ticked, and an OK that changed nothing writes nothing.
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        HWND box = OptionsControl(IDC_SAVER_PER_MONITOR);
+        EXPECT_EQ("A different screensaver on each &monitor", wintest::WindowText(box));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(box, BM_GETCHECK, 0, 0));
+        PressOk();
+    });
+    EXPECT_EQ("", Option("SaverPerMonitor"));
+
+    app.reset();
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Click(OptionsControl(IDC_SAVER_PER_MONITOR));
+        EXPECT_TRUE(app->GetSettings().Values().saverPerMonitor);   // the stored state waits for OK
+        PressOk();
+    });
+    EXPECT_EQ("0", Option("SaverPerMonitor"));
+    EXPECT_FALSE(app->GetSettings().Values().saverPerMonitor);
+
+    // Stored off: unticked; ticked again, Cancel forgets it and OK writes it.
+    app.reset();
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(OptionsControl(IDC_SAVER_PER_MONITOR), BM_GETCHECK, 0, 0));
+        wintest::Click(OptionsControl(IDC_SAVER_PER_MONITOR));
+        PressCancel();
+    });
+    EXPECT_EQ("0", Option("SaverPerMonitor"));
+    EXPECT_FALSE(app->GetSettings().Values().saverPerMonitor);
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Click(OptionsControl(IDC_SAVER_PER_MONITOR));
+        PressOk();
+    });
+    EXPECT_EQ("1", Option("SaverPerMonitor"));
+    EXPECT_TRUE(app->GetSettings().Values().saverPerMonitor);
+}
+
+// A control's rectangle in its page's client coordinates.
+RECT RectInParent(HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(SettingsPagesTest, TheMonitorBoxShowsItsWholeTextOnThePageAndCoversNoOtherControl)
+{
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        HWND page = sheet->GetOptionsPage().m_hWnd;
+        HWND box = OptionsControl(IDC_SAVER_PER_MONITOR);
+        const RECT boxRect = RectInParent(box);
+        RECT pageRect;
+        GetClientRect(page, &pageRect);
+        RECT common;
+        EXPECT_TRUE(IntersectRect(&common, &boxRect, &pageRect) && EqualRect(&common, &boxRect));
+        for (HWND other = GetWindow(page, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+            if (other == box) continue;
+            const RECT otherRect = RectInParent(other);
+            EXPECT_FALSE(IntersectRect(&common, &boxRect, &otherRect)) << GetDlgCtrlID(other);
+        }
+
+        // The text beside the check mark, in the box's own font.
+        HDC dc = GetDC(box);
+        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+        const char text[] = "A different screensaver on each monitor";
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text, sizeof text - 1, &extent);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, oldFont);
+        ReleaseDC(box, dc);
+        int markAndGap = GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth;
+        EXPECT_LE(markAndGap + extent.cx, boxRect.right - boxRect.left);
+        EXPECT_LE(extent.cy, boxRect.bottom - boxRect.top);
+    });
+}
+
 // The last TTM_ACTIVATE that each tooltip control of this thread was sent.
 std::map<HWND, WPARAM>* activations = nullptr;
 
@@ -195,6 +279,8 @@ TEST_F(SettingsPagesTest, OptionsAndFoldersAddTheirTipsInOrder)
         {IDC_BLANKER, "Select the screensaver to use"},
         {IDC_BLANKER_MINUTES, minutesTip},
         {IDC_BLANKER_SPIN, minutesTip},
+        {IDC_SAVER_PER_MONITOR,
+         "Show a screensaver of the collection on every monitor, each its own, instead of one over the whole desktop"},
     };
     const Tips folders = {
         {IDC_FOLDER_LIST, "List of additional folders that Tombolix will search when launching a screensaver"},

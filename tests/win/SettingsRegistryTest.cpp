@@ -54,6 +54,7 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
         edited.blankerName = "Starfield";
         edited.blankerMinutes = -3;
         edited.useBlanker = true;
+        edited.saverPerMonitor = false;
         edited.folders = {"D:\\Savers"};
         EXPECT_FALSE(settings.Apply(ProgramOptions(), edited).Any());
         WriteCurrentName(store, "Night");
@@ -63,6 +64,7 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
     EXPECT_EQ(Stored(REG_DWORD, "0"), StoredValue("AutoStart"));
     EXPECT_EQ(Stored(REG_DWORD, "-3"), StoredValue("BlankerMinutes"));
     EXPECT_EQ(Stored(REG_SZ, "Starfield"), StoredValue("BlankerName"));
+    EXPECT_EQ(Stored(REG_DWORD, "0"), StoredValue("SaverPerMonitor"));
     EXPECT_EQ(Stored(REG_SZ, "Night"), StoredValue("Current"));
 
     CSettings again(store, collectionsFile);
@@ -71,6 +73,7 @@ TEST_F(SettingsInRegistry, AreStoredAsDwordsAndTextsAndReadBack)
     EXPECT_TRUE(again.Values().useBlanker);
     EXPECT_EQ(-3, again.Values().blankerMinutes);
     EXPECT_EQ("Starfield", again.Values().blankerName);
+    EXPECT_FALSE(again.Values().saverPerMonitor);
     EXPECT_EQ(std::vector<std::string>{"D:\\Savers"}, again.Values().folders);
     EXPECT_EQ("Night", ReadCurrentName(store));
     EXPECT_EQ("[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
