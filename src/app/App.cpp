@@ -260,6 +260,7 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     rules.startTime = startTime;
     std::vector<ScreenArea> monitors = ListMonitors();
     rules.monitors = static_cast<int>(monitors.size());
+    rules.saverPerMonitor = settings.Values().saverPerMonitor;
 
     auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled, std::move(monitors));
     auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);
