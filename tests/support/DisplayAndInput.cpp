@@ -60,8 +60,10 @@ std::string Quoted(const std::string& text)
 // that Wine maps to the Linux root.
 bool RunLinuxCommand(const std::string& shellCommand, std::chrono::milliseconds timeout)
 {
+    // Process ids of other prefixes' runs may be ours too: the time tells them apart.
     static int runs = 0;
-    const std::string status = "/tmp/wintest-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
+    const std::string status = "/tmp/wintest-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(GetTickCount()) + "-" + std::to_string(++runs);
     std::string statusUnderWine = "Z:" + status;
     for (char& c : statusUnderWine)
         if (c == '/') c = '\\';

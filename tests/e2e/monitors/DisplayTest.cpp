@@ -81,4 +81,13 @@ TEST(Monitors, TheDisplayHasTwoMonitorsSideBySide)
     EXPECT_NE(before, LastInputTick());
 }
 
+// The shell gets the command as written, quotes, backslashes and double
+// spaces included, and its status comes back.
+TEST(LinuxCommand, GetsItsTextAsWrittenAndReportsItsStatus)
+{
+    EXPECT_TRUE(wintest::RunLinuxCommand(R"([ "a  b\\" = 'a  b\' ])", 5s));
+    EXPECT_FALSE(wintest::RunLinuxCommand(R"([ "a  b\\" = 'a b\' ])", 5s));
+    EXPECT_FALSE(wintest::RunLinuxCommand("exit 3", 5s));
+}
+
 }  // namespace
