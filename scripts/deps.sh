@@ -8,7 +8,8 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
-          wine wine64 xvfb xauth openbox googletest cmake ninja-build g++ imagemagick nsis libxml2-utils)
+          wine wine64 xvfb xauth openbox googletest cmake ninja-build g++ imagemagick nsis libxml2-utils
+          libxrandr-dev xdotool)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -6,14 +6,19 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=$WINELOADER
 
-# Creates the prefix once; starts a persistent server with no inherited
-# output, so that nothing keeps a test's pipes open.
-wine_start() {
+# Creates the prefix once.
+wine_create_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
     wineserver -w </dev/null >/dev/null 2>&1
     "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
   fi
+}
+
+# Starts a persistent server with no inherited output, so that nothing keeps
+# a test's pipes open.
+wine_start() {
+  wine_create_prefix
   # Fails harmlessly when a server already runs.
   wineserver -p </dev/null >/dev/null 2>&1 || true
   "$WINE" wineboot.exe </dev/null >/dev/null 2>&1
@@ -31,4 +36,20 @@ start_window_manager() {
     openbox --sm-disable </dev/null >/dev/null 2>&1 &
     WINDOW_MANAGER_PID=$!
   fi
+}
+
+# Where Wine reads the monitors from, for the servers started after it:
+# "xinerama", which sees monitors split off one screen with RandR 1.5
+# (tests/monitors/SplitScreen.c), or "xrandr", Wine's default, which sees
+# one per output. Wine reads the setting when its server starts, so this
+# stops a running one.
+wine_monitors_from() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wine_create_prefix
+  if [ "$1" = xinerama ]; then
+    "$WINE" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  else
+    "$WINE" reg.exe delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f </dev/null >/dev/null 2>&1 || true
+  fi
+  wineserver -k </dev/null >/dev/null 2>&1 || true
 }

@@ -169,6 +169,8 @@ TEST_F(Tray, ConfiguresTheSystemScreenSaverFromSystemIni)
     WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", saver.c_str(), "system.ini");
     Command(32778);
     EXPECT_TRUE(fixtures.WaitForLine("Configured start " + saver + " /c", 10s));
+    // Its last line until it is closed.
+    EXPECT_TRUE(fixtures.WaitForLine("Configured window 0 0 0 1024 768", 10s));
 
     fixtures.ClearLog();
     WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr, "system.ini");

@@ -118,10 +118,13 @@ TEST_F(SheetPagesTest, ALinkOpensItsAddressAtEachClickAndHandsTheFocusToHelp)
     });
     EXPECT_EQ((std::vector<bool>{true, true, true}), helpFocused);
     const std::string started = "LinkViewer start \"" + viewer + "\" ";
-    EXPECT_TRUE(wintest::WaitUntil([&] { return fixtures.Log().size() >= 3; }, 10s));
     std::vector<std::string> starts;
-    for (const std::string& line : fixtures.Log())
-        if (line.compare(0, started.size(), started) == 0) starts.push_back(line.substr(started.size()));
+    EXPECT_TRUE(wintest::WaitUntil([&] {
+        starts.clear();
+        for (const std::string& line : fixtures.Log())
+            if (line.compare(0, started.size(), started) == 0) starts.push_back(line.substr(started.size()));
+        return starts.size() >= 3;
+    }, 10s));
     // Each viewer is a process of its own: they log in any order.
     std::sort(starts.begin(), starts.end());
     EXPECT_EQ((std::vector<std::string>{"\"https://www.brackwen.example/\"",

@@ -1,0 +1,58 @@
+/* Splits the X display's one screen into two monitors side by side, the
+ * left one primary, for the scenarios that need two monitors under Xvfb
+ * (Xvfb's own multi-screen mode stacks its screens at 0,0 for Windows
+ * programs). RandR 1.5 monitors live only as long as the client that made
+ * them, so this client's resources are kept past its exit; a server reset
+ * drops them all the same, so the server must run with -noreset.
+ *
+ * Prints the monitors it leaves and exits non-zero unless there are two. */
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <stdio.h>
+
+static void set_monitor(Display *display, Window root, const char *name, int x, int width, int height,
+                        RROutput *output)
+{
+    /* Physical size at 96 dots per inch, as Wine's default. */
+    XRRMonitorInfo monitor = {0};
+    monitor.name = XInternAtom(display, name, False);
+    monitor.primary = x == 0;
+    monitor.noutput = output ? 1 : 0;
+    monitor.outputs = output;
+    monitor.x = x;
+    monitor.width = width;
+    monitor.height = height;
+    monitor.mwidth = width * 254 / 960;
+    monitor.mheight = height * 254 / 960;
+    XRRSetMonitor(display, root, &monitor);
+}
+
+int main(void)
+{
+    Display *display = XOpenDisplay(NULL);
+    if (!display) {
+        fprintf(stderr, "SplitScreen: cannot open the display\n");
+        return 1;
+    }
+    XSetCloseDownMode(display, RetainPermanent);
+    Window root = DefaultRootWindow(display);
+    int width = DisplayWidth(display, DefaultScreen(display));
+    int height = DisplayHeight(display, DefaultScreen(display));
+
+    /* The left monitor takes the screen's output, which otherwise keeps a
+     * monitor of its own covering the whole screen. */
+    XRRScreenResources *resources = XRRGetScreenResources(display, root);
+    RROutput *output = resources && resources->noutput > 0 ? &resources->outputs[0] : NULL;
+    set_monitor(display, root, "LEFT", 0, width / 2, height, output);
+    set_monitor(display, root, "RIGHT", width / 2, width - width / 2, height, NULL);
+    if (resources) XRRFreeScreenResources(resources);
+
+    int count = 0;
+    XRRMonitorInfo *monitors = XRRGetMonitors(display, root, False, &count);
+    for (int i = 0; i < count; ++i)
+        printf("monitor %d: %dx%d+%d+%d\n", i, monitors[i].width, monitors[i].height, monitors[i].x, monitors[i].y);
+    XRRFreeMonitors(monitors);
+    XCloseDisplay(display);
+    return count == 2 ? 0 : 1;
+}
