@@ -9,6 +9,7 @@ constexpr UINT watchMs = 250;
 // As long as the session gives a screen saver to show itself in our window.
 constexpr DWORD showItselfMs = 3000;
 constexpr DWORD turnMs = 8000;
+constexpr DWORD endGraceMs = 1000;
 
 BOOL CALLBACK AskToClose(HWND window, LPARAM processId)
 {
@@ -45,13 +46,19 @@ void CPreviewWnd::OnTimer(UINT_PTR)
 {
     // The settings of Windows destroy or hide the picture when the user
     // picks another screen saver or closes them.
+    DWORD code = 0;
+    const bool running = process && GetExitCodeProcess(process.get(), &code) && code == STILL_ACTIVE;
     if (!::IsWindow(given) || !IsWindowVisible(given) || !::IsWindow(picture.Handle())) {
-        DestroyWindow();
+        // A screen saver built the standard way ends with its window; it
+        // gets a moment for that before the job ends it with this process.
+        if (!endingSince) {
+            picture.ClearStage();
+            endingSince = GetTickCount();
+        }
+        if (!running || GetTickCount() - endingSince >= endGraceMs) DestroyWindow();
         return;
     }
     if (!process) return;
-    DWORD code = 0;
-    const bool running = GetExitCodeProcess(process.get(), &code) && code == STILL_ACTIVE;
     const DWORD elapsed = GetTickCount() - startedAt;
     if (!shown) {
         shown = picture.StageShowsWindow();

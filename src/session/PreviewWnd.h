@@ -38,10 +38,12 @@ private:
     std::vector<bool> cannotPreview;
     size_t next = 0;
     size_t current = 0;
-    CHostWnd picture;
+    // The job goes last: a screen saver ends with its window first.
     CKillOnCloseJob job;
+    CHostWnd picture;
     COwnedHandle process;
     DWORD processId = 0;
     DWORD startedAt = 0;
     bool shown = false;
+    DWORD endingSince = 0;   // when the given window went
 };

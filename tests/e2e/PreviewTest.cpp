@@ -2,6 +2,7 @@
 // collection's selected screen savers in the given window, as the
 // screen-saver settings of Windows ask of every screen saver, and ends with
 // that window or with its own process. It never writes anything.
+#include "DisplayAndInput.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -39,19 +40,10 @@ struct Preview : ::testing::Test {
         wintest::WriteCollectionsFile("");
     }
     std::string PictureNumber() const { return std::to_string(reinterpret_cast<uintptr_t>(picture)); }
-    // Waits with the picture's messages answered, as a settings dialog does.
-    static bool WaitAnswering(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
-    {
-        return wintest::WaitUntil([&] {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            return condition();
-        }, timeout);
-    }
     // Waits until the log holds the line as many times.
     bool WaitForLine(const std::string& line, std::chrono::milliseconds timeout, long times = 1) const
     {
-        return WaitAnswering([&] {
+        return wintest::WaitPumpingMessages([&] {
             Lines log = fixtures.Log();
             return std::count(log.begin(), log.end(), line) >= times;
         }, timeout);
@@ -81,9 +73,9 @@ struct Preview : ::testing::Test {
 TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOneThatCannot)
 {
     Child preview("/p " + PictureNumber());
-    ASSERT_TRUE(WaitAnswering([&] { return StartedNames().size() >= 1; }, 10s));
+    ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return StartedNames().size() >= 1; }, 10s));
     RECT area{};
-    ASSERT_TRUE(WaitAnswering([&] { return ShownWindow("First", area) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return ShownWindow("First", area) != nullptr; }, 10s));
     // Exactly the picture's client area, in a window of ours inside it.
     RECT client{};
     GetClientRect(picture, &client);
@@ -97,9 +89,9 @@ TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOne
     // over within three and asked to close its own window.
     ASSERT_TRUE(WaitForLine("First end", 15s));
     ASSERT_TRUE(WaitForLine("NoPreview close", 10s));
-    ASSERT_TRUE(WaitAnswering([&] { return ShownWindow("Second", area) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return ShownWindow("Second", area) != nullptr; }, 10s));
     ASSERT_TRUE(WaitForLine("Second end", 15s));
-    ASSERT_TRUE(WaitAnswering([&] { return StartedNames().size() >= 4; }, 10s));
+    ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return StartedNames().size() >= 4; }, 10s));
     EXPECT_EQ((Lines{"First", "NoPreview", "Second", "First"}), StartedNames());
     for (const std::string& line : fixtures.Log()) {
         if (line.find(" start ") == std::string::npos) continue;
@@ -108,7 +100,7 @@ TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOne
 
     // Hidden by the settings of Windows: the preview and its screen saver end.
     ShowWindow(picture, SW_HIDE);
-    EXPECT_TRUE(WaitAnswering([&] { return !preview.Running(); }, 5s));
+    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
     EXPECT_TRUE(WaitForLine("First end", 5s, 2));
     // Nothing written: the position stays, and no option appeared.
     EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
@@ -125,10 +117,10 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
         Child preview(form + PictureNumber());
         RECT area{};
         HWND shown = nullptr;
-        ASSERT_TRUE(WaitAnswering([&] { return (shown = ShownWindow("First", area)) != nullptr; }, 10s)) << form;
+        ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return (shown = ShownWindow("First", area)) != nullptr; }, 10s)) << form;
         if (std::string(form) == "/p:") {
             DestroyWindow(picture);
-            EXPECT_TRUE(WaitAnswering([&] { return !preview.Running(); }, 5s));
+            EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
         } else {
             // As the settings of Windows end a preview: the hosted screen
             // saver would outlive it, window and all, without the job.
@@ -136,7 +128,7 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
             TerminateProcess(process, 1);
             CloseHandle(process);
         }
-        EXPECT_TRUE(WaitAnswering([&] { return !IsWindow(shown); }, 5s)) << form;
+        EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !IsWindow(shown); }, 5s)) << form;
     }
 }
 
