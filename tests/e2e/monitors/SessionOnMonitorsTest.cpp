@@ -1,0 +1,172 @@
+// A session on two monitors: a screen saver of the collection in a black
+// window of ours on each, started with the preview switch, and ended by the
+// user's input, which the session watches itself. Where hosting cannot
+// serve, one screen saver over the whole desktop, as with one monitor.
+#include "DisplayAndInput.h"
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using namespace std::chrono_literals;
+using wintest::Child;
+using Lines = std::vector<std::string>;
+
+struct SessionOnMonitors : ::testing::Test {
+    wintest::Fixtures fixtures;
+    const std::string system = wintest::SystemFolder();
+
+    void SetUp() override
+    {
+        wintest::ClearStoredSettings();
+        wintest::SetConfigInt("UseTray", 0);
+        // The pointer rests on the first monitor, away from where a test moves it.
+        ASSERT_TRUE(wintest::XdoTool("mousemove 500 400"));
+    }
+    void TearDown() override
+    {
+        if (HWND session = FindWindowA("BrackwenTombolixSession", nullptr)) PostMessageA(session, WM_CLOSE, 0, 0);
+        wintest::Fixtures::CloseAllWindows();
+        wintest::ClearStoredSettings();
+        wintest::SetScreenSaverRunning(false);
+        wintest::WriteCollectionsFile("");
+    }
+    // Cycling through "name=minutes" screen savers in this order.
+    void Collect(const Lines& entries)
+    {
+        std::string text = "[Default]\r\n";
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const std::string name = entries[i].substr(0, entries[i].find('='));
+            fixtures.Install(system, name);
+            text += name + "=2\\" + entries[i].substr(name.size() + 1) + "\\1\\" + std::to_string(i) + "\\\r\n";
+        }
+        wintest::WriteCollectionsFile(text + "TombolixCycle=1\r\n");
+    }
+    // The screen saver's window as its log line gives it: "<parent> <left>
+    // <top> <right> <bottom>"; empty until it has one.
+    std::string WindowLine(const std::string& name) const
+    {
+        for (const std::string& line : fixtures.Log())
+            if (line.rfind(name + " window ", 0) == 0) return line.substr(name.size() + 8);
+        return "";
+    }
+    HWND ShownWindow(const std::string& name) const
+    {
+        uintptr_t parent = 0;
+        std::istringstream(WindowLine(name)) >> parent;
+        return GetWindow(reinterpret_cast<HWND>(parent), GW_CHILD);
+    }
+    static std::string Area(const std::string& windowLine) { return windowLine.substr(windowLine.find(' ') + 1); }
+    Lines StartSwitches() const
+    {
+        Lines switches;
+        for (const std::string& line : fixtures.Log()) {
+            size_t at = line.find("\" /");
+            if (line.find(" start ") != std::string::npos && at != std::string::npos)
+                switches.push_back(line.substr(0, line.find(' ')) + " " + line.substr(at + 2, 2));
+        }
+        return switches;
+    }
+};
+
+TEST_F(SessionOnMonitors, EachMonitorShowsItsOwnScreenSaverInABlackWindowOverItUntilTheMouseMoves)
+{
+    Collect({"Left=15", "Right=15", "Third=15"});
+    Child program("/s");
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty() && !WindowLine("Right").empty(); }, 10s));
+    EXPECT_EQ("0 0 1024 768", Area(WindowLine("Left")));
+    EXPECT_EQ("1024 0 2048 768", Area(WindowLine("Right")));
+    Lines switches = StartSwitches();
+    std::sort(switches.begin(), switches.end());
+    EXPECT_EQ((Lines{"Left /p", "Right /p"}), switches);
+    for (const char* name : {"Left", "Right"}) {
+        HWND monitor = GetAncestor(ShownWindow(name), GA_ROOT);
+        char className[64] = "";
+        GetClassNameA(monitor, className, sizeof className);
+        EXPECT_STREQ("BrackwenTombolixHost", className) << name;
+        EXPECT_TRUE(GetWindowLongA(monitor, GWL_EXSTYLE) & WS_EX_TOPMOST) << name;
+    }
+    EXPECT_EQ("2", wintest::ReadProfileString("Tombolix2.ini", "Default", "TombolixNextToUse"));
+
+    // A drift of a few pixels is no move; more ends everything.
+    HWND left = ShownWindow("Left"), right = ShownWindow("Right");
+    ASSERT_TRUE(wintest::XdoTool("mousemove 503 402"));
+    EXPECT_FALSE(program.WaitForExit(1500ms));
+    ASSERT_TRUE(wintest::XdoTool("mousemove 540 400"));
+    EXPECT_TRUE(program.WaitForExit(5s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(left) && !IsWindow(right); }, 5s));
+}
+
+TEST_F(SessionOnMonitors, AClickOrAKeyEndsItEvenWhileAScreenSaverIgnoresItsCloseRequest)
+{
+    // Deaf outlives its window and ignores the close request: the session
+    // is busy ending it when the input comes.
+    Collect({"Deaf=0", "Steady=15"});
+    for (const char* input : {"click 1", "key space"}) {
+        fixtures.ClearLog();
+        Child program("/s");
+        ASSERT_TRUE(fixtures.WaitForLine("Deaf close", 15s)) << input;
+        HWND steady = nullptr;
+        ASSERT_TRUE(wintest::WaitUntil([&] { return (steady = ShownWindow("Steady")) != nullptr; }, 10s));
+        if (std::string(input) == "key space")
+            ASSERT_TRUE(wintest::XdoTool("search --onlyvisible --classname 'tombolix2' windowfocus --sync"));
+        ASSERT_TRUE(wintest::XdoTool(input));
+        EXPECT_TRUE(program.WaitForExit(5s)) << input;
+        EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(steady); }, 5s)) << input;
+        // The job ends the deaf one with the session.
+        EXPECT_TRUE(wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", "Deaf"); }, 5s)) << input;
+    }
+}
+
+TEST_F(SessionOnMonitors, AScreenSaverThatIgnoresThePreviewSwitchRunsOverTheWholeDesktopFromThenOn)
+{
+    Collect({"NoPreview=15", "Right=15"});
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("NoPreview close", 10s));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return StartSwitches().size() == 3; }, 10s));
+    // The two hosted ones start side by side and log in either order.
+    Lines switches = StartSwitches();
+    std::sort(switches.begin(), switches.begin() + 2);
+    EXPECT_EQ((Lines{"NoPreview /p", "Right /p", "NoPreview /s"}), switches);
+    EXPECT_TRUE(fixtures.WaitForLine("Right end", 5s));
+    EXPECT_FALSE(FindWindowA("BrackwenTombolixHost", nullptr));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(SessionOnMonitors, ThePasswordOrTheOptionOffGiveOneScreenSaverOverTheDesktop)
+{
+    for (const char* rule : {"password", "option off"}) {
+        Collect({"Left=15", "Right=15"});
+        fixtures.ClearLog();
+        HKEY desktop;
+        RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop);
+        if (std::string(rule) == "password")
+            RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
+        else
+            wintest::SetConfigInt("SaverPerMonitor", 0);
+        {
+            Child program("/s");
+            ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty(); }, 10s)) << rule;
+            EXPECT_EQ((Lines{"Left /s"}), StartSwitches()) << rule;
+            EXPECT_EQ("0 0 0 1024 768", WindowLine("Left")) << rule;
+            EXPECT_FALSE(FindWindowA("BrackwenTombolixHost", nullptr)) << rule;
+            // The next start finds no session still going.
+            HWND sessionWindow = nullptr;
+            EXPECT_TRUE(wintest::WaitUntil([&] {
+                return (sessionWindow = wintest::FindWindowOfProcess(program.Id(), "BrackwenTombolixSession", nullptr));
+            }, 5s)) << rule;
+            PostMessageA(sessionWindow, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(program.WaitForExit(5s)) << rule;
+        }
+        RegDeleteValueA(desktop, "ScreenSaveUsePassword");
+        RegCloseKey(desktop);
+        wintest::Fixtures::CloseAllWindows();
+        wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", nullptr); }, 5s);
+    }
+}
+
+}  // namespace
