@@ -112,8 +112,9 @@ TEST_F(SessionOnMonitors, AClickOrAKeyEndsItEvenWhileAScreenSaverIgnoresItsClose
         ASSERT_TRUE(fixtures.WaitForLine("Deaf close", 15s)) << input;
         HWND steady = nullptr;
         ASSERT_TRUE(wintest::WaitUntil([&] { return (steady = ShownWindow("Steady")) != nullptr; }, 10s));
-        if (std::string(input) == "key space")
+        if (std::string(input) == "key space") {
             ASSERT_TRUE(wintest::XdoTool("search --onlyvisible --classname 'tombolix2' windowfocus --sync"));
+        }
         ASSERT_TRUE(wintest::XdoTool(input));
         EXPECT_TRUE(program.WaitForExit(5s)) << input;
         EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(steady); }, 5s)) << input;
