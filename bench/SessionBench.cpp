@@ -12,15 +12,13 @@
 // Run it with a window manager in the display (bench/run.sh starts one):
 // without one, Wine waits about 2 s whenever a visible window hides, and the
 // session hides its own window before its first screen saver.
+#include "BenchFigures.h"
 #include "WinTestSupport.h"
 
-#include <algorithm>
 #include <functional>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -28,12 +26,6 @@ using namespace std::chrono;
 using wintest::Child;
 
 const char* const saverName = "BenchSaver";
-
-double MedianOf(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Milliseconds from the start until a fixture window is visible, looked
 // for every millisecond: the tests' steps of 50 ms would hide what is
@@ -72,53 +64,14 @@ void StartFloor(const char* program, const std::string& saverPath, const char* o
     }
 }
 
-// Wine does not report other processes' times, but every Windows process is
-// a Linux process: read the user and system time, from /proc through Z:, of
-// the process whose command line holds every one of the words.
-double CpuMillisecondsOf(const std::vector<std::string>& words)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
-    double milliseconds = -1;
-    if (search == INVALID_HANDLE_VALUE) return milliseconds;
-    do {
-        std::string folder = std::string("Z:\\proc\\") + entry.cFileName;
-        if (!isdigit(static_cast<unsigned char>(entry.cFileName[0]))) continue;
-        std::string commandLine = wintest::ReadFileBytes(folder + "\\cmdline");
-        for (char& c : commandLine) if (c == '\0') c = ' ';
-        bool matches = true;
-        for (const std::string& word : words) matches = matches && commandLine.find(word) != std::string::npos;
-        if (!matches) continue;
-        std::string stat = wintest::ReadFileBytes(folder + "\\stat");
-        // Fields 14 and 15, after the parenthesised command name, in clock ticks of 10 ms.
-        size_t at = stat.rfind(')');
-        unsigned long long user = 0, system = 0;
-        if (at != std::string::npos &&
-            sscanf(stat.c_str() + at + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user, &system) == 2)
-            milliseconds = (user + system) * 10.0;
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return milliseconds;
-}
-
 // Processor time per minute of the watching process while the screen saver runs.
 double CpuPerMinute(const std::function<void()>& start, const std::vector<std::string>& words, int watchSeconds)
 {
     start();
     wintest::WaitUntil([] { return FindWindowA("TombolixFixture", nullptr) != nullptr; }, seconds(20));
-    double before = CpuMillisecondsOf(words);
-    std::this_thread::sleep_for(seconds(watchSeconds));
-    double used = CpuMillisecondsOf(words) - before;
+    double perMinute = CpuPerMinuteOver(words, watchSeconds);
     EndEverything();
-    return used * 60.0 / watchSeconds;
-}
-
-std::string Ratio(double value, double floor)
-{
-    char text[32];
-    if (floor <= 0) return "n/a (floor below the 10 ms step)";
-    snprintf(text, sizeof text, "%.2f", value / floor);
-    return text;
+    return perMinute;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // program showing six empty pages), the moves of every screen saver between
 // the lists, OK after such a move, and the first show of the Options page.
 // Medians of several runs. Argument: [runs].
+#include "BenchFigures.h"
 #include "WinTestSupport.h"
 #include "res/resource.h"
 
@@ -22,12 +23,6 @@ using wintest::Child;
 
 const char* const sheetTitle = "Tombolix Screensaver";
 constexpr int optionsPageIndex = 2;
-
-double MedianOf(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 double MillisecondsSince(steady_clock::time_point begin)
 {

@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Reports under Wine what a session costs against the floor a user would
 # otherwise have, how the settings sheet keeps up with thousands of screen
-# savers, then the shipped files' sizes and the time of a silent install and
-# uninstall. The shipped 64-bit program is what is measured.
+# savers, the shipped files' sizes and the time of a silent install and
+# uninstall, all in a display of one monitor; then, in a display of two,
+# what a session with one screen saver per monitor costs. The shipped 64-bit
+# program is what is measured.
 # Usage: bench/run.sh [runs] [seconds to watch]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  scripts/build.sh >/dev/null
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 source scripts/wine-env.sh
+export TOMBOLIX_BIN="Z:${PWD//\//\\}\\build\\win64\\bin"
+export TOMBOLIX_SHIPPED="Z:${PWD//\//\\}\\build\\ship64\\bin"
+case "${INSIDE_XVFB:-}" in
+  "")
+    scripts/build.sh >/dev/null
+    INSIDE_XVFB=one-monitor xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    INSIDE_XVFB=two-monitors exec xvfb-run -a -s "$TWO_MONITORS_XVFB_OPTIONS" "$0" "$@"
+    ;;
+  two-monitors)
+    wine_start_on_two_monitors
+    "$WINE" build/win64/bin/monitor_bench.exe "${1:-5}" "${2:-60}"
+    exit
+    ;;
+esac
 start_window_manager
 wine_start
 trap wine_stop EXIT
-export TOMBOLIX_BIN="Z:${PWD//\//\\}\\build\\win64\\bin"
-export TOMBOLIX_SHIPPED="Z:${PWD//\//\\}\\build\\ship64\\bin"
 "$WINE" build/win64/bin/session_bench.exe "${1:-5}" "${2:-60}"
 "$WINE" build/win64/bin/sheet_bench.exe "${1:-5}"
 

@@ -53,3 +53,21 @@ wine_monitors_from() {
   fi
   wineserver -k </dev/null >/dev/null 2>&1 || true
 }
+
+# The X server options of a display that can be split into two 1024x768
+# monitors side by side: one 2048x768 screen, kept across client disconnects
+# (a server reset drops the monitors).
+TWO_MONITORS_XVFB_OPTIONS="-noreset -screen 0 2048x768x24"
+
+# In a display started with those options: splits the screen into the two
+# monitors (build/native/tests/monitors/SplitScreen), has Wine read them
+# through Xinerama, and starts the window manager and Wine. The setting
+# lives in the shared prefix, so the trap this sets takes it out again
+# however the calling script ends.
+wine_start_on_two_monitors() {
+  build/native/tests/monitors/SplitScreen >/dev/null
+  trap 'wine_stop; wine_monitors_from xrandr' EXIT
+  wine_monitors_from xinerama
+  start_window_manager
+  wine_start
+}

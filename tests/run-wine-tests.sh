@@ -33,11 +33,7 @@ one_monitor_pass() {
 }
 
 two_monitors_pass() {
-  build/native/tests/monitors/SplitScreen >/dev/null
-  trap 'wine_stop; wine_monitors_from xrandr' EXIT
-  wine_monitors_from xinerama
-  start_window_manager
-  wine_start
+  wine_start_on_two_monitors
   "${ctest_run[@]}" -L monitors "$@"
 }
 
@@ -51,7 +47,7 @@ case "${INSIDE_XVFB:-}" in
       INSIDE_XVFB=one-monitor xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" || status=$?
     fi
     if selects_tests -L monitors "$@"; then
-      INSIDE_XVFB=two-monitors xvfb-run -a -s "-noreset -screen 0 2048x768x24" "$0" "$@" || status=$?
+      INSIDE_XVFB=two-monitors xvfb-run -a -s "$TWO_MONITORS_XVFB_OPTIONS" "$0" "$@" || status=$?
     fi
     exit "$status"
     ;;

@@ -329,8 +329,6 @@ Fixtures::Fixtures()
     SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", logPath.c_str());
 }
 
-namespace {
-// Ends every process started from one of the files, window or not.
 void TerminateProcessesOf(const std::vector<std::string>& paths)
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -350,7 +348,6 @@ void TerminateProcessesOf(const std::vector<std::string>& paths)
     }
     CloseHandle(snapshot);
 }
-}  // namespace
 
 Fixtures::~Fixtures()
 {

@@ -96,6 +96,10 @@ private:
     Saved saved[2];
 };
 
+// Ends every process started from one of the files, window or not, and
+// waits for each.
+void TerminateProcessesOf(const std::vector<std::string>& paths);
+
 // Copies of the test screen saver under the names that pick their behaviour;
 // the copies and every fixture window still open go at the end.
 class Fixtures {
