@@ -90,7 +90,8 @@ trace_quotes() {   # a call's argument list
   done
 }
 quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
-  { source_text src/session/Session.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
+  { source_text src/session/Session.cpp src/session/Showing.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
+    source_text src/session/Win32SessionHost.cpp | grep -oE "\\bTrace$call"
     source_text src/tray/TrayWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
 seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "TraceWrite\\([^\"]*$literal" | grep -oE "$literal" | unescape)
 for number in $(source_text src/app/App.cpp | grep -oE 'TraceSeed\([0-9]+' | grep -oE '[0-9]+'); do

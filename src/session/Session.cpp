@@ -12,9 +12,9 @@ constexpr int64_t secondsToShowItself = 3;
 // Draws at random before a screen saver showing elsewhere is taken after all.
 constexpr size_t drawsPerCandidate = 64;
 
-std::string OnMonitor(const CShowing& showing)
+std::string MonitorNumber(const CShowing& showing)
 {
-    return " on monitor " + std::to_string(showing.Where() + 1);
+    return std::to_string(showing.Where() + 1);
 }
 }  // namespace
 
@@ -105,7 +105,7 @@ void CSession::TickMonitor(CShowing& showing, bool blankerDue)
         return;
     }
     if (!showing.IsStillActive()) {
-        host.Trace(showing.Name() + " ended by itself" + OnMonitor(showing));
+        host.Trace(showing.Name() + " ended by itself on monitor " + MonitorNumber(showing));
         showing.Release();
         LaunchInto(showing, blankerDue);
         return;
@@ -167,7 +167,7 @@ bool CSession::LaunchChoice(CShowing& showing)
 
 void CSession::FallBack(CShowing& failed)
 {
-    host.Trace(failed.Name() + " showed nothing in our window" + OnMonitor(failed) +
+    host.Trace(failed.Name() + " showed nothing in our window on monitor " + MonitorNumber(failed) +
                "; one screen saver over the whole desktop from now on");
     fallingBack = true;
     fallBackName = failed.Name();
