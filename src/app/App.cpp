@@ -120,7 +120,8 @@ bool CApp::InitInstance()
     case StartRequest::ChangePassword:
         ShowChangePasswordNote();
         return false;
-    case StartRequest::Preview:
+    case StartRequest::Preview:   // started above, before anything is written
+        return false;
     case StartRequest::ScreenSaver:
         return StartScreenSaverMode();
     case StartRequest::ConfigureUnlessTrayStarted:

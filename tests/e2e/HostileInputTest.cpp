@@ -118,20 +118,14 @@ TEST_F(HostileInput, TheOlderFileIsImportedOnlyIntoAnEmptyCollectionsFile)
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix.ini");
 
     // The first user's first start: nothing to lose, so it is imported.
-    {
-        Child preview("/p");
-        EXPECT_TRUE(preview.WaitForExit(10s));
-    }
+    EXPECT_TRUE(wintest::RunStartBesideASession(10s));
     EXPECT_EQ("4\\99\\0\\0\\", wintest::ReadProfileString("Tombolix2.ini", "Default", "Alpha"));
 
     // Another user's first start finds the file in use and leaves it alone.
     const std::string inUse = "[Default]\r\nAlpha=1\\10\\1\\0\\\r\n";
     wintest::ClearStoredSettings();
     wintest::WriteCollectionsFile(inUse);
-    {
-        Child preview("/p");
-        EXPECT_TRUE(preview.WaitForExit(10s));
-    }
+    EXPECT_TRUE(wintest::RunStartBesideASession(10s));
     EXPECT_EQ(inUse, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
     // The mark is still recorded, so the question is not asked again.
     HKEY config;

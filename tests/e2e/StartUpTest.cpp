@@ -68,7 +68,7 @@ TEST_F(StartUp, TakesTheCollectionsThatTheVirtualStoreKeptForThe32BitProgramOnce
 
     // Once the user's own file has lost its collections, the copy stays out.
     wintest::WriteCollectionsFile("");
-    EXPECT_TRUE(Child("/p 1234").WaitForExit(10s));
+    EXPECT_TRUE(wintest::RunStartBesideASession(10s));
     EXPECT_EQ("", wintest::ReadFileBytes(shared));
     DeleteFileA(copy.c_str());
     fixtures.Uninstall(extra, "Deep");

@@ -99,6 +99,14 @@ Child::~Child()
     }
 }
 
+bool RunStartBesideASession(std::chrono::milliseconds timeout)
+{
+    HANDLE session = CreateMutexA(nullptr, FALSE, "BrackwenTombolixScreensaver");
+    bool ended = Child("/s").WaitForExit(timeout);
+    CloseHandle(session);
+    return ended;
+}
+
 bool Child::Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Child::WaitForExit(std::chrono::milliseconds timeout) const

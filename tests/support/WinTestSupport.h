@@ -50,6 +50,12 @@ private:
     PROCESS_INFORMATION info{};
 };
 
+// Starts the program with /s while a session seems to run (the test holds
+// its mutex): it does the work of every start on the stored settings (a cut
+// off save restored, the VirtualStore copy, the older file's import) and
+// ends at once. True when it ended within the timeout.
+bool RunStartBesideASession(std::chrono::milliseconds timeout);
+
 // Top-level windows of a process, and the first whose class and title match.
 std::vector<HWND> WindowsOfProcess(DWORD processId);
 HWND FindWindowOfProcess(DWORD processId, const char* className, const char* title);

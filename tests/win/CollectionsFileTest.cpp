@@ -179,21 +179,20 @@ TEST_F(SaverFiles, TheFirstStartImportsTheOlderFileOnce)
     CPrivateProfileFile older("Tombolix.ini");
     older.WriteString("Default", "clock", "7\\1\\20\\1\\");
     CPrivateProfileFile current("Tombolix2.ini");
-    auto runPreview = [] {
-        wintest::Child program("/p 1");
-        EXPECT_TRUE(program.WaitForExit(std::chrono::seconds(10)));
+    auto runStart = [] {
+        EXPECT_TRUE(wintest::RunStartBesideASession(std::chrono::seconds(10)));
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, "Tombolix2.ini");
     };
 
-    runPreview();
+    runStart();
     EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", ""));
 
     current.Remove();
-    runPreview();   // not the first start any more
+    runStart();   // not the first start any more
     EXPECT_TRUE(current.ReadSectionNames().empty());
 
     wintest::ClearStoredSettings();
-    runPreview();   // after removing the stored settings it is again
+    runStart();   // after removing the stored settings it is again
     EXPECT_EQ("1\\20\\1\\0\\", current.ReadString("Default", "Clock", ""));
     wintest::ClearStoredSettings();
 }
