@@ -21,6 +21,7 @@ struct Session : ::testing::Test {
 
     void SetUp() override
     {
+        ASSERT_TRUE(wintest::WaitForNoSession(10s));
         wintest::ClearStoredSettings();
         wintest::SetConfigInt("UseTray", 0);
     }

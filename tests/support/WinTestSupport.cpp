@@ -99,9 +99,22 @@ Child::~Child()
     }
 }
 
+namespace {
+const char* const sessionMutexName = "BrackwenTombolixScreensaver";
+}
+
+bool WaitForNoSession(std::chrono::milliseconds timeout)
+{
+    return WaitUntil([] {
+        HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, sessionMutexName);
+        if (held) CloseHandle(held);
+        return held == nullptr;
+    }, timeout);
+}
+
 bool RunStartBesideASession(std::chrono::milliseconds timeout)
 {
-    HANDLE session = CreateMutexA(nullptr, FALSE, "BrackwenTombolixScreensaver");
+    HANDLE session = CreateMutexA(nullptr, FALSE, sessionMutexName);
     bool ended = Child("/s").WaitForExit(timeout);
     CloseHandle(session);
     return ended;

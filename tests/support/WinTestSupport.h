@@ -56,6 +56,11 @@ private:
 // ends at once. True when it ended within the timeout.
 bool RunStartBesideASession(std::chrono::milliseconds timeout);
 
+// Waits until no session of an earlier scenario holds the session mutex: a
+// session's process ended by force lets go of it a moment later, and a
+// start meanwhile would end at once. True when none does.
+bool WaitForNoSession(std::chrono::milliseconds timeout);
+
 // Top-level windows of a process, and the first whose class and title match.
 std::vector<HWND> WindowsOfProcess(DWORD processId);
 HWND FindWindowOfProcess(DWORD processId, const char* className, const char* title);

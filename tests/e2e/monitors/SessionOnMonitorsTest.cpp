@@ -22,6 +22,7 @@ struct SessionOnMonitors : ::testing::Test {
 
     void SetUp() override
     {
+        ASSERT_TRUE(wintest::WaitForNoSession(10s));
         wintest::ClearStoredSettings();
         wintest::SetConfigInt("UseTray", 0);
         // The pointer rests on the first monitor, away from where a test moves it.
