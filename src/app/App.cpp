@@ -78,10 +78,17 @@ CSettings& CApp::GetSettings()
     return storedState->GetSettings();
 }
 
-void CApp::OpenStoredSettings()
+// The registry key the options live under, and the title every window
+// and box of the program carries.
+void CApp::NameTheProgram()
 {
     SetRegistryKey("Brackwen");
     g_appTitle = AfxLoadString(IDS_APP_TITLE);
+}
+
+void CApp::OpenStoredSettings()
+{
+    NameTheProgram();
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsLock = std::make_unique<CMachineMutex>(collectionsLockName);
     const std::string recordPath = CSaveJournal::UserRecordPath("Tombolix2.ini");
@@ -233,8 +240,7 @@ bool CApp::StartPreviewMode(std::optional<uint64_t> windowNumber)
 {
     HWND given = windowNumber ? reinterpret_cast<HWND>(static_cast<uintptr_t>(*windowNumber)) : nullptr;
     if (!given || !IsWindow(given)) return false;
-    SetRegistryKey("Brackwen");
-    g_appTitle = AfxLoadString(IDS_APP_TITLE);
+    NameTheProgram();
     CRegistrySettingsStore store(*this);
     CPrivateProfileFile file("Tombolix2.ini");
     CSettings settings(store, file);

@@ -52,6 +52,7 @@ public:
     CRandom rand;
 
 private:
+    void NameTheProgram();
     bool StartTrayMode();
     bool StartConfigurationMode();
     bool StartScreenSaverMode();

@@ -45,7 +45,7 @@ bool CHostWnd::CreateInside(HWND parent)
     GetClientRect(parent, &area);
     // Another program's window is not told of it: a sent notice would wait
     // on that program's thread.
-    return Create(WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, area, parent);
+    return Create(WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE, area, parent);
 }
 
 bool CHostWnd::Create(DWORD exStyle, DWORD style, const RECT& area, HWND parent)

@@ -32,7 +32,6 @@ bool CSession::Begin()
     if (showings.empty()) {
         for (int place = 0; place < (perMonitor ? rules.monitors : 1); ++place)
             showings.push_back(std::make_unique<CShowing>(host, perMonitor ? place : wholeDesktop));
-        endingForBlanker.assign(showings.size(), false);
     }
     // In list order the monitors take consecutive entries.
     bool any = false;
@@ -62,7 +61,7 @@ void CSession::TickDesktop(CShowing& showing)
     if (showing.IsEmpty()) return;
     if (showing.IsEnding()) {
         CShowing::Ending ending = showing.ContinueEnding();
-        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending, endingForBlanker[0]);
+        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending);
         return;
     }
     if (!showing.IsStillActive()) {
@@ -79,23 +78,21 @@ void CSession::TickDesktop(CShowing& showing)
     bool switchToBlanker = BlankerDue(now);
     if (rules.passwordInUse || rules.passwordOverride) return;
     if (!switchToBlanker && !DurationOver(showing, now)) return;
-    if (!showing.BeginEnding()) {
+    if (!showing.BeginEnding(switchToBlanker)) {
         // Nothing to ask to close: keep watching, so that the child's own
         // end still ends the session.
         if (!reportedNoWindow) host.Trace("no window of " + showing.Name() + " to close; watching it until it ends");
         reportedNoWindow = true;
         return;
     }
-    endingForBlanker[0] = switchToBlanker;
 }
 
 void CSession::TickMonitor(CShowing& showing, bool blankerDue)
 {
     if (showing.IsEmpty()) return;
-    const size_t index = static_cast<size_t>(showing.Where());
     if (showing.IsEnding()) {
         CShowing::Ending ending = showing.ContinueEnding();
-        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending, endingForBlanker[index]);
+        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending);
         return;
     }
     if (fallingBack) return;
@@ -112,15 +109,14 @@ void CSession::TickMonitor(CShowing& showing, bool blankerDue)
     }
     if (!showing.Entry()) return;
     if (!blankerDue && !DurationOver(showing, host.Now())) return;
-    endingForBlanker[index] = blankerDue;
-    showing.BeginEnding();
+    showing.BeginEnding(blankerDue);
 }
 
-void CSession::FollowEnding(CShowing& showing, CShowing::Ending ending, bool useBlanker)
+void CSession::FollowEnding(CShowing& showing, CShowing::Ending ending)
 {
     if (ending == CShowing::Ending::Abandoned) Abandon(showing.Name());
     if (fallingBack) return;
-    if (!LaunchInto(showing, useBlanker) && !showing.IsHosted()) EndSession("nothing more could be started");
+    if (!LaunchInto(showing, showing.EndsForBlanker()) && !showing.IsHosted()) EndSession("nothing more could be started");
 }
 
 bool CSession::LaunchInto(CShowing& showing, bool useBlanker)
@@ -174,7 +170,7 @@ void CSession::FallBack(CShowing& failed)
     fallBackEntry = failed.Entry();
     for (auto& showing : showings) {
         if (showing->IsEmpty() || showing->IsEnding()) continue;
-        if (showing->IsStillActive()) showing->BeginEnding();
+        if (showing->IsStillActive()) showing->BeginEnding(false);
         else showing->Release();
     }
 }
@@ -185,7 +181,6 @@ void CSession::FinishFallBack()
     host.LeaveMonitors();
     showings.clear();
     showings.push_back(std::make_unique<CShowing>(host, wholeDesktop));
-    endingForBlanker.assign(1, false);
     CShowing& desktop = *showings[0];
     bool started;
     if (WasAbandoned(fallBackName)) started = LaunchInto(desktop, !fallBackEntry);

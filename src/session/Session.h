@@ -44,7 +44,7 @@ private:
     void TickMonitor(CShowing& showing, bool blankerDue);
     // After an ending: the next screen saver in the same place, unless the
     // session is handing the screen to one over the desktop.
-    void FollowEnding(CShowing& showing, CShowing::Ending ending, bool useBlanker);
+    void FollowEnding(CShowing& showing, CShowing::Ending ending);
     // Starts the blanker, or the next choice, in the place; false when
     // nothing was started.
     bool LaunchInto(CShowing& showing, bool useBlanker);
@@ -75,8 +75,6 @@ private:
     std::unique_ptr<CCollection> collection;
 
     std::vector<std::unique_ptr<CShowing>> showings;
-    // What each showing's ending leads to: the blanker, or the next choice.
-    std::vector<bool> endingForBlanker;
     bool blankerAnnounced = false;
     bool reportedNoWindow = false;
     // Once a screen saver could not show itself in our window, the session

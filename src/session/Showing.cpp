@@ -27,8 +27,9 @@ bool CShowing::HasShownItself()
     return shownItself;
 }
 
-bool CShowing::BeginEnding()
+bool CShowing::BeginEnding(bool forBlanker)
 {
+    endsForBlanker = forBlanker;
     ticksInStage = 0;
     if (IsHosted()) {
         host.Trace("take the window of " + name + " away");

@@ -32,9 +32,11 @@ public:
     // A hosted screen saver has shown its window in ours, now or before.
     bool HasShownItself();
 
-    // Starts the ending: a hosted screen saver loses its window; one over
-    // the desktop is asked to close, false when it has no window to ask.
-    bool BeginEnding();
+    // Starts the ending, which leads to the blanker or to the next choice:
+    // a hosted screen saver loses its window; one over the desktop is
+    // asked to close, false when it has no window to ask.
+    bool BeginEnding(bool forBlanker);
+    bool EndsForBlanker() const { return endsForBlanker; }
     // The ending's step at each tick: a close request for a hosted one that
     // outlived its window, the Home key 12 s after the request, abandoned
     // 12 s after the key; a child that ended is released.
@@ -58,5 +60,6 @@ private:
     int64_t startTime = 0;
     bool shownItself = false;
     Stage stage = Stage::Showing;
+    bool endsForBlanker = false;
     int ticksInStage = 0;
 };

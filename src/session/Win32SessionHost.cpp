@@ -98,8 +98,8 @@ LaunchOutcome CWin32SessionHost::Launch(const std::string& name, Place place, Ch
     LaunchOutcome outcome = LaunchOutcome::NotStarted;
     if (place == wholeDesktop) {
         outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id, &path);
-    } else if (CoverMonitors() && static_cast<size_t>(place) < monitorWindows.size()) {
-        HWND stage = monitorWindows[static_cast<size_t>(place)]->NewStage();
+    } else if (CHostWnd* window = CoverMonitors() ? MonitorWindow(place) : nullptr) {
+        HWND stage = window->NewStage();
         const std::string arguments = "/p " + std::to_string(reinterpret_cast<uintptr_t>(stage));
         outcome = LaunchScreenSaver(extraFolders, name, arguments, IDLE_PRIORITY_CLASS, &handle, &id, &path, job.Get());
     }
@@ -108,16 +108,21 @@ LaunchOutcome CWin32SessionHost::Launch(const std::string& name, Place place, Ch
     return outcome;
 }
 
-bool CWin32SessionHost::ShowsScreenSaver(Place monitor)
+CHostWnd* CWin32SessionHost::MonitorWindow(Place monitor) const
 {
     size_t index = static_cast<size_t>(monitor);
-    return index < monitorWindows.size() && monitorWindows[index]->StageShowsWindow();
+    return monitor >= 0 && index < monitorWindows.size() ? monitorWindows[index].get() : nullptr;
+}
+
+bool CWin32SessionHost::ShowsScreenSaver(Place monitor)
+{
+    CHostWnd* window = MonitorWindow(monitor);
+    return window && window->StageShowsWindow();
 }
 
 void CWin32SessionHost::ClearPlace(Place monitor)
 {
-    size_t index = static_cast<size_t>(monitor);
-    if (index < monitorWindows.size()) monitorWindows[index]->ClearStage();
+    if (CHostWnd* window = MonitorWindow(monitor)) window->ClearStage();
 }
 
 void CWin32SessionHost::LeaveMonitors()

@@ -52,6 +52,8 @@ private:
     static HWND Handle(ChildWindow window) { return reinterpret_cast<HWND>(window); }
     // The monitors' windows, made at the first start on one of them.
     bool CoverMonitors();
+    // The window over the monitor, once made; null for any other place.
+    CHostWnd* MonitorWindow(Place monitor) const;
     static constexpr UINT_PTR sessionTimerId = 1;
 
     HWND sessionWindow = nullptr;
