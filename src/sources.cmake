@@ -18,7 +18,7 @@ set(TOMBOLIX_PORTABLE_os Stopwatch.cpp)
 set(TOMBOLIX_PORTABLE_collections
   Collection.cpp FileFinder.cpp OlderFileImport.cpp SaverEntry.cpp Settings.cpp SheetEdits.cpp StoredNames.cpp
   StoredState.cpp)
-set(TOMBOLIX_PORTABLE_session MonitorAreas.cpp Session.cpp Showing.cpp)
+set(TOMBOLIX_PORTABLE_session MonitorAreas.cpp Playlist.cpp Session.cpp Showing.cpp)
 set(TOMBOLIX_PORTABLE_tray StartupShortcut.cpp TrayIconModel.cpp)
 
 # tombolix_<layer> from its portable sources and the further ones given.

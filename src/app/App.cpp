@@ -246,7 +246,8 @@ bool CApp::StartPreviewMode(std::optional<uint64_t> windowNumber)
     CSettings settings(store, file);
     CCollection collection(ReadCurrentName(store), file);
     collection.Load(false);
-    auto preview = std::make_unique<CPreviewWnd>(given, collection.ListEverySelectedInOrder(), settings.Values().folders);
+    auto preview = std::make_unique<CPreviewWnd>(given, collection.ListEverySelectedInOrder(), settings.Values().folders,
+                                                traceEnabled);
     CPreviewWnd& window = *preview;
     frame = std::move(preview);
     m_pMainWnd = frame.get();

@@ -5,12 +5,24 @@ namespace {
 // test looking for ours tells them apart.
 const char* const hostClassName = "BrackwenTombolixHost";
 const char* const stageClassName = "BrackwenTombolixStage";
+const char* const stageProcessProperty = "BrackwenTombolixProcess";
+constexpr DWORD killWaitMs = 100;
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == WM_SETCURSOR) {
+    switch (msg) {
+    case WM_SETCURSOR:
         SetCursor(nullptr);
         return TRUE;
+    case WM_DESTROY:
+        // Windows sends this to a window before its children: the screen
+        // saver is ended before anything is sent to its window, and gone
+        // within moments, the system's doing and not the saver's.
+        if (HANDLE process = RemovePropA(hwnd, stageProcessProperty)) {
+            if (TerminateProcess(process, 0)) WaitForSingleObject(process, killWaitMs);
+            CloseHandle(process);
+        }
+        return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -36,7 +48,7 @@ CHostWnd::~CHostWnd()
 
 bool CHostWnd::CreateOver(const RECT& area)
 {
-    return Create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE, area, nullptr);
+    return Create(WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, area, nullptr);
 }
 
 bool CHostWnd::CreateInside(HWND parent)
@@ -46,6 +58,16 @@ bool CHostWnd::CreateInside(HWND parent)
     // Another program's window is not told of it: a sent notice would wait
     // on that program's thread.
     return Create(WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE, area, parent);
+}
+
+bool CHostWnd::FollowParent()
+{
+    RECT wanted{}, now{};
+    GetClientRect(GetParent(window), &wanted);
+    GetClientRect(window, &now);
+    if (wanted.right == now.right && wanted.bottom == now.bottom) return false;
+    MoveWindow(window, 0, 0, wanted.right, wanted.bottom, TRUE);
+    return true;
 }
 
 bool CHostWnd::Create(DWORD exStyle, DWORD style, const RECT& area, HWND parent)
@@ -59,22 +81,24 @@ bool CHostWnd::Create(DWORD exStyle, DWORD style, const RECT& area, HWND parent)
 
 HWND CHostWnd::NewStage()
 {
-    ClearStage();
     RegisterClassOnce(stageClassName);
     RECT area{};
     GetClientRect(window, &area);
-    stage = CreateWindowExA(0, stageClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, area.right,
-                            area.bottom, window, nullptr, GetModuleHandleA(nullptr), nullptr);
-    return stage;
+    return CreateWindowExA(WS_EX_NOPARENTNOTIFY, stageClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                           area.right, area.bottom, window, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-void CHostWnd::ClearStage()
+void HandStageTo(HWND stage, HANDLE process)
 {
-    if (stage) DestroyWindow(stage);
-    stage = nullptr;
+    // A handle of the stage's own: it may outlive the child's owner.
+    HANDLE own = nullptr;
+    HANDLE self = GetCurrentProcess();
+    if (DuplicateHandle(self, process, self, &own, PROCESS_TERMINATE | SYNCHRONIZE, FALSE, 0) &&
+        !SetPropA(stage, stageProcessProperty, own))
+        CloseHandle(own);
 }
 
-bool CHostWnd::StageShowsWindow() const
+HWND StageContent(HWND stage)
 {
-    return stage && GetWindow(stage, GW_CHILD) != nullptr;
+    return GetWindow(stage, GW_CHILD);
 }

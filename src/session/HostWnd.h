@@ -1,7 +1,7 @@
-// A black window of ours that shows one hosted screen saver at a time: the
-// screen saver is started with "/p <stage>" and fills the stage, a child
-// window made afresh for each one, with its own. The pointer is hidden
-// over both.
+// A black window of ours that hosted screen savers show in: a monitor's,
+// or the preview's picture inside another program's window. Each screen
+// saver gets a stage of its own, a child window filling ours, started
+// with "/p <stage>". The pointer is hidden over both.
 #pragma once
 #include <windows.h>
 
@@ -12,22 +12,27 @@ public:
     CHostWnd(const CHostWnd&) = delete;
     CHostWnd& operator=(const CHostWnd&) = delete;
 
-    // Topmost, exactly over the area: a monitor.
+    // Topmost, exactly over the area: a monitor. It may take the keyboard
+    // focus, so that keys reach the input watch.
     bool CreateOver(const RECT& area);
     // Filling the client area of another program's window: a preview.
     bool CreateInside(HWND parent);
+    // Follows the parent's client area; false when it had that size.
+    bool FollowParent();
 
     HWND Handle() const { return window; }
-    // A fresh stage in place of the last one, which goes with the window of
-    // the screen saver in it.
+    // A fresh stage over the last ones; null when it cannot be made.
     HWND NewStage();
-    void ClearStage();
-    // The screen saver started on the stage has put its window in it.
-    bool StageShowsWindow() const;
 
 private:
     bool Create(DWORD exStyle, DWORD style, const RECT& area, HWND parent);
 
     HWND window = nullptr;
-    HWND stage = nullptr;
 };
+
+// A stage's going ends the screen saver handed to it first: destroying a
+// window that holds another process's window waits on that process, which
+// may have stopped answering.
+void HandStageTo(HWND stage, HANDLE process);
+// A stage whose screen saver has put its window in it: its first child.
+HWND StageContent(HWND stage);

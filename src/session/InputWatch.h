@@ -15,6 +15,9 @@ public:
     CInputWatch(const CInputWatch&) = delete;
     CInputWatch& operator=(const CInputWatch&) = delete;
 
+    // Both hooks are in place.
+    bool IsWatching() const { return keyboard && mouse; }
+
 private:
     static LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK MouseHook(int code, WPARAM wp, LPARAM lp);

@@ -6,15 +6,12 @@
 
 namespace {
 constexpr int64_t secondsPerMinute = 60;
-// A screen saver started in our window shows its own in it well within
-// this; one that has not by then cannot preview.
-constexpr int64_t secondsToShowItself = 3;
-// Draws at random before a screen saver showing elsewhere is taken after all.
+// Draws before a screen saver showing elsewhere is taken after all.
 constexpr size_t drawsPerCandidate = 64;
 
-std::string MonitorNumber(const CShowing& showing)
+std::string MonitorNumber(Place place)
 {
-    return std::to_string(showing.Where() + 1);
+    return std::to_string(place + 1);
 }
 }  // namespace
 
@@ -27,33 +24,50 @@ CSession::~CSession() = default;
 
 bool CSession::Begin()
 {
-    // The desktop password wants the one screen saver that asks for it.
-    bool perMonitor = rules.monitors >= 2 && rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride;
-    if (showings.empty()) {
-        for (int place = 0; place < (perMonitor ? rules.monitors : 1); ++place)
-            showings.push_back(std::make_unique<CShowing>(host, perMonitor ? place : wholeDesktop));
-    }
+    if (showings.empty()) Arrange();
     // In list order the monitors take consecutive entries.
     bool any = false;
     for (auto& showing : showings)
         if (showing->IsEmpty()) any = LaunchInto(*showing, false) || any;
-    if (any) host.StartTimer();
+    if (any) {
+        host.StartTimer();
+    } else if (layout == Layout::Monitors) {
+        showings.clear();
+        host.LeaveMonitors();
+    }
     return any;
+}
+
+// The desktop password wants the one screen saver that asks for it.
+void CSession::Arrange()
+{
+    layout = Layout::Desktop;
+    bool perMonitor = rules.monitors >= 2 && rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride;
+    if (perMonitor && !host.CoverMonitors()) {
+        host.Trace("not every monitor could be covered; one screen saver over the whole desktop");
+        perMonitor = false;
+    }
+    if (!perMonitor) {
+        showings.push_back(std::make_unique<CShowing>(host, wholeDesktop, ""));
+        return;
+    }
+    layout = Layout::Monitors;
+    for (Place place = 0; place < rules.monitors; ++place)
+        showings.push_back(std::make_unique<CShowing>(host, place, " on monitor " + MonitorNumber(place)));
 }
 
 void CSession::Tick()
 {
-    if (showings.empty()) return;
-    if (!showings[0]->IsHosted()) {
-        TickDesktop(*showings[0]);
-        return;
-    }
+    if (over || showings.empty()) return;
+    if (layout == Layout::Desktop) return TickDesktop(*showings[0]);
+    if (layout == Layout::HandingOver) return TickHandingOver();
     const bool blankerDue = BlankerDue(host.Now());
-    for (auto& showing : showings) TickMonitor(*showing, blankerDue);
-    bool allEmpty = std::all_of(showings.begin(), showings.end(), [](const auto& s) { return s->IsEmpty(); });
-    if (!allEmpty) return;
-    if (fallingBack) FinishFallBack();
-    else EndSession("nothing more could be started");
+    for (auto& showing : showings) {
+        TickMonitor(*showing, blankerDue);
+        if (layout != Layout::Monitors) return;
+    }
+    if (std::all_of(showings.begin(), showings.end(), [](const auto& s) { return s->IsEmpty(); }))
+        EndSession("nothing more could be started");
 }
 
 void CSession::TickDesktop(CShowing& showing)
@@ -64,59 +78,67 @@ void CSession::TickDesktop(CShowing& showing)
         if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending);
         return;
     }
-    if (!showing.IsStillActive()) {
+    if (!showing.IsRunning()) {
         std::string name = showing.Name();
         showing.Release();
         EndSession(name + " ended by itself");
         return;
     }
-    if (!showing.Entry()) return;   // the blanker is never interrupted
-
-    int64_t now = host.Now();
+    if (showing.IsBlanker()) return;   // the blanker is never interrupted
+    if (rules.passwordInUse || rules.passwordOverride) return;
     // Without a blanker name there is nothing to switch to: the rotation
     // goes on rather than interrupting every screen saver at once.
-    bool switchToBlanker = BlankerDue(now);
-    if (rules.passwordInUse || rules.passwordOverride) return;
-    if (!switchToBlanker && !DurationOver(showing, now)) return;
-    if (!showing.BeginEnding(switchToBlanker)) {
-        // Nothing to ask to close: keep watching, so that the child's own
-        // end still ends the session.
-        if (!reportedNoWindow) host.Trace("no window of " + showing.Name() + " to close; watching it until it ends");
-        reportedNoWindow = true;
-        return;
-    }
+    const int64_t now = host.Now();
+    const bool switchToBlanker = BlankerDue(now);
+    // Without a window to ask the child is watched on, so that its own end
+    // still ends the session.
+    if (switchToBlanker || showing.TurnOver(now)) showing.BeginEnding(switchToBlanker);
 }
 
 void CSession::TickMonitor(CShowing& showing, bool blankerDue)
 {
-    if (showing.IsEmpty()) return;
-    if (showing.IsEnding()) {
-        CShowing::Ending ending = showing.ContinueEnding();
-        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending);
-        return;
-    }
-    if (fallingBack) return;
-    if (!showing.HasShownItself()) {
-        if (host.Now() - showing.StartTime() < secondsToShowItself && showing.IsStillActive()) return;
-        FallBack(showing);
-        return;
-    }
-    if (!showing.IsStillActive()) {
-        host.Trace(showing.Name() + " ended by itself on monitor " + MonitorNumber(showing));
-        showing.Release();
+    switch (showing.GetStage()) {
+    case CShowing::Stage::Empty:
+        // A monitor whose last start failed gets the next choice.
         LaunchInto(showing, blankerDue);
         return;
+    case CShowing::Stage::Starting:
+        switch (showing.CheckArrival()) {
+        case CShowing::Arrival::NotShown: return HandOver(showing);
+        case CShowing::Arrival::Waiting: return;
+        case CShowing::Arrival::Shown: break;
+        }
+        [[fallthrough]];
+    case CShowing::Stage::Showing:
+        if (!showing.IsRunning()) {
+            host.Trace(showing.Name() + " ended by itself on monitor " + MonitorNumber(showing.Where()));
+            showing.Release();
+            LaunchInto(showing, blankerDue);
+        } else if (!showing.IsBlanker() && (blankerDue || showing.TurnOver(host.Now()))) {
+            showing.BeginEnding(blankerDue);
+        }
+        return;
+    default: {
+        CShowing::Ending ending = showing.ContinueEnding();
+        if (ending != CShowing::Ending::Waiting) FollowEnding(showing, ending);
     }
-    if (!showing.Entry()) return;
-    if (!blankerDue && !DurationOver(showing, host.Now())) return;
-    showing.BeginEnding(blankerDue);
+    }
+}
+
+void CSession::TickHandingOver()
+{
+    for (auto& showing : showings)
+        if (!showing->IsEmpty() && showing->ContinueEnding() == CShowing::Ending::Abandoned)
+            Abandon(showing->Name());
+    if (std::all_of(showings.begin(), showings.end(), [](const auto& s) { return s->IsEmpty(); })) FinishHandOver();
 }
 
 void CSession::FollowEnding(CShowing& showing, CShowing::Ending ending)
 {
     if (ending == CShowing::Ending::Abandoned) Abandon(showing.Name());
-    if (fallingBack) return;
-    if (!LaunchInto(showing, showing.EndsForBlanker()) && !showing.IsHosted()) EndSession("nothing more could be started");
+    // On a monitor a failed start is tried again at the next tick.
+    if (!LaunchInto(showing, showing.EndsForBlanker()) && layout == Layout::Desktop)
+        EndSession("nothing more could be started");
 }
 
 bool CSession::LaunchInto(CShowing& showing, bool useBlanker)
@@ -134,7 +156,7 @@ bool CSession::LaunchBlanker(CShowing& showing)
         host.Trace("the blanker " + rules.blankerName + " was abandoned in this session; not started again");
         return false;
     }
-    bool started = showing.Start(rules.blankerName, nullptr, host.Now()) == LaunchOutcome::Started;
+    bool started = showing.Start(rules.blankerName, nullptr) == LaunchOutcome::Started;
     if (!started) host.Trace("could not start the blanker " + rules.blankerName);
     return started;
 }
@@ -149,7 +171,7 @@ bool CSession::LaunchChoice(CShowing& showing)
         return false;
     }
     const std::string name = entry->GetName();
-    LaunchOutcome outcome = showing.Start(name, entry, host.Now());
+    LaunchOutcome outcome = showing.Start(name, entry);
     // A screen saver that is surely gone leaves the collection; one that may
     // only be out of reach for now stays.
     if (outcome == LaunchOutcome::NotFound) {
@@ -161,46 +183,65 @@ bool CSession::LaunchChoice(CShowing& showing)
     return outcome == LaunchOutcome::Started;
 }
 
-void CSession::FallBack(CShowing& failed)
+// Every monitor's screen saver is ended at once: the screen goes to the
+// one that could not show itself here as soon as they are gone.
+void CSession::HandOver(CShowing& failed)
 {
-    host.Trace(failed.Name() + " showed nothing in our window on monitor " + MonitorNumber(failed) +
+    host.Trace(failed.Name() + " showed nothing in our window on monitor " + MonitorNumber(failed.Where()) +
                "; one screen saver over the whole desktop from now on");
-    fallingBack = true;
-    fallBackName = failed.Name();
-    fallBackEntry = failed.Entry();
-    for (auto& showing : showings) {
-        if (showing->IsEmpty() || showing->IsEnding()) continue;
-        if (showing->IsStillActive()) showing->BeginEnding(false);
-        else showing->Release();
-    }
+    layout = Layout::HandingOver;
+    handOverName = failed.Name();
+    handOverEntry = failed.Entry();
+    for (auto& showing : showings) showing->EndNow();
 }
 
-void CSession::FinishFallBack()
+void CSession::FinishHandOver()
 {
-    fallingBack = false;
-    host.LeaveMonitors();
     showings.clear();
-    showings.push_back(std::make_unique<CShowing>(host, wholeDesktop));
+    host.LeaveMonitors();
+    layout = Layout::Desktop;
+    showings.push_back(std::make_unique<CShowing>(host, wholeDesktop, ""));
     CShowing& desktop = *showings[0];
     bool started;
-    if (WasAbandoned(fallBackName)) started = LaunchInto(desktop, !fallBackEntry);
-    else started = desktop.Start(fallBackName, fallBackEntry, host.Now()) == LaunchOutcome::Started;
+    if (WasAbandoned(handOverName)) started = LaunchInto(desktop, !handOverEntry);
+    else started = desktop.Start(handOverName, handOverEntry) == LaunchOutcome::Started;
     if (!started) EndSession("nothing more could be started");
+}
+
+void CSession::OnInput()
+{
+    if (over || layout == Layout::Desktop) return;
+    ClearPlaces();
+    EndSession("input from the user");
+}
+
+void CSession::OnDisplayChange()
+{
+    if (over || layout == Layout::Desktop) return;
+    ClearPlaces();
+    rules.monitors = host.ReadMonitors();
+    host.Trace("the monitors changed: " + std::to_string(rules.monitors) + " now; each is covered afresh");
+    if (!Begin()) EndSession("nothing more could be started");
+}
+
+void CSession::ClearPlaces()
+{
+    // Ended first, so that taking their windows down waits on none of them.
+    for (auto& showing : showings) showing->EndNow();
+    showings.clear();
+    host.LeaveMonitors();
+    layout = Layout::Desktop;
 }
 
 bool CSession::BlankerDue(int64_t now) const
 {
     return rules.useBlanker && !rules.blankerName.empty() &&
-           now - rules.startTime > rules.blankerMinutes * secondsPerMinute;
-}
-
-bool CSession::DurationOver(const CShowing& showing, int64_t now) const
-{
-    return now - showing.StartTime() >= showing.Entry()->GetDuration() * secondsPerMinute;
+           now / 1000 - rules.startTime > rules.blankerMinutes * secondsPerMinute;
 }
 
 void CSession::EndSession(const std::string& reason)
 {
+    over = true;
     host.StopTimer();
     host.Trace("end: " + reason);
     host.EndSession();
@@ -224,12 +265,14 @@ bool CSession::WasAbandoned(const std::string& name) const
 
 CSaverEntry* CSession::ChooseFor(const CShowing& showing)
 {
-    if (collection->GetCycle() || !showing.IsHosted()) return ChooseNotAbandoned();
+    if (!showing.IsHosted()) return ChooseNotAbandoned();
+    // A screen saver still ending elsewhere counts as showing there: a
+    // second copy of a stubborn one would start beside it.
     size_t shownElsewhere = 0;
     for (const auto& other : showings)
-        if (other.get() != &showing && !other->IsEmpty() && other->Entry()) ++shownElsewhere;
-    // Too few to go round: the draw is left as it falls.
-    const size_t candidates = DrawableCount();
+        if (other.get() != &showing && !other->IsEmpty() && !other->IsBlanker()) ++shownElsewhere;
+    // Too few to go round: the choice is left as it falls.
+    const size_t candidates = ChoosableCount();
     if (candidates <= shownElsewhere) return ChooseNotAbandoned();
     for (size_t draws = drawsPerCandidate * candidates;; --draws) {
         CSaverEntry* entry = ChooseNotAbandoned();
@@ -254,15 +297,16 @@ CSaverEntry* CSession::ChooseNotAbandoned()
 bool CSession::ShowsElsewhere(const CShowing& showing, const std::string& name) const
 {
     return std::any_of(showings.begin(), showings.end(), [&](const auto& other) {
-        return other.get() != &showing && !other->IsEmpty() && SameName(other->Name(), name);
+        return other.get() != &showing && !other->IsEmpty() && !other->IsBlanker() && SameName(other->Name(), name);
     });
 }
 
-// The selected entries the draw can give: not abandoned, of some weight.
-size_t CSession::DrawableCount() const
+// The selected entries a choice can give: not abandoned and, at random, of
+// some weight.
+size_t CSession::ChoosableCount() const
 {
     size_t count = 0;
     for (const auto& [name, entry] : collection->GetEntries())
-        if (entry.IsSelected() && entry.Weight() > 0 && !WasAbandoned(name)) ++count;
+        if (entry.IsSelected() && (collection->GetCycle() || entry.Weight() > 0) && !WasAbandoned(name)) ++count;
     return count;
 }

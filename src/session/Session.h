@@ -1,7 +1,8 @@
 // The screen-saving session: starts the chosen screen savers, one over the
 // whole desktop or one on each monitor, watches them once a second, ends
 // each when its time is up and starts the next, hands over to the blanker
-// after its period, and ends when the one over the desktop ends.
+// after its period, and ends when the one over the desktop ends or, on the
+// monitors, at the user's first input.
 #pragma once
 #include "collections/Collection.h"
 #include "session/SessionHost.h"
@@ -33,40 +34,51 @@ public:
     CSession(const CSession&) = delete;
     CSession& operator=(const CSession&) = delete;
 
-    // Starts a screen saver over the desktop, or one on each monitor,
-    // wherever none shows yet; false when nothing was started.
+    // Starts a screen saver over the desktop, or one on each monitor;
+    // false when nothing was started.
     bool Begin();
     // The once-a-second check.
     void Tick();
+    // The user's input, which the host watches while screen savers run in
+    // our windows: every one of them ends at once, and so does the session.
+    void OnInput();
+    // The monitors changed: each one of the new layout is covered afresh.
+    void OnDisplayChange();
 
 private:
+    // Desktop: one screen saver over the whole desktop, which answers the
+    // input itself. Monitors: one in our window on each. HandingOver: one
+    // could not show itself in our window; the monitors' screen savers end
+    // and its turn then runs over the whole desktop.
+    enum class Layout { Desktop, Monitors, HandingOver };
+
+    void Arrange();
     void TickDesktop(CShowing& showing);
     void TickMonitor(CShowing& showing, bool blankerDue);
-    // After an ending: the next screen saver in the same place, unless the
-    // session is handing the screen to one over the desktop.
+    void TickHandingOver();
+    // After an ending: the next screen saver in the same place.
     void FollowEnding(CShowing& showing, CShowing::Ending ending);
     // Starts the blanker, or the next choice, in the place; false when
     // nothing was started.
     bool LaunchInto(CShowing& showing, bool useBlanker);
     bool LaunchBlanker(CShowing& showing);
     bool LaunchChoice(CShowing& showing);
-    // A screen saver that cannot show itself in our window: every monitor's
-    // ends, and its turn runs over the whole desktop once they have.
-    void FallBack(CShowing& failed);
-    void FinishFallBack();
+    void HandOver(CShowing& failed);
+    void FinishHandOver();
+    // Every screen saver ends by force and the monitors' windows go.
+    void ClearPlaces();
     bool BlankerDue(int64_t now) const;
-    bool DurationOver(const CShowing& showing, int64_t now) const;
     // The child ignored both requests and runs on: it is not started again
     // in this session, or a copy of it would pile up at each of its turns.
     void Abandon(const std::string& name);
     bool WasAbandoned(const std::string& name) const;
-    // The collection's next choice that was not abandoned; at random, one
-    // not showing on another monitor while the collection has enough
-    // others.
+    // The collection's next choice that was not abandoned; on a monitor,
+    // one not showing or ending on another while the collection has
+    // enough others.
     CSaverEntry* ChooseFor(const CShowing& showing);
     CSaverEntry* ChooseNotAbandoned();
     bool ShowsElsewhere(const CShowing& showing, const std::string& name) const;
-    size_t DrawableCount() const;
+    size_t ChoosableCount() const;
     void EndSession(const std::string& reason);
 
     ISessionHost& host;
@@ -74,14 +86,12 @@ private:
     SessionRules rules;
     std::unique_ptr<CCollection> collection;
 
+    Layout layout = Layout::Desktop;
     std::vector<std::unique_ptr<CShowing>> showings;
     bool blankerAnnounced = false;
-    bool reportedNoWindow = false;
-    // Once a screen saver could not show itself in our window, the session
-    // is one over the whole desktop for good; its turn waits for the
-    // monitors' screen savers to end.
-    bool fallingBack = false;
-    std::string fallBackName;
-    CSaverEntry* fallBackEntry = nullptr;
+    bool over = false;
+    // What runs over the whole desktop once the hand-over is done.
+    std::string handOverName;
+    CSaverEntry* handOverEntry = nullptr;
     std::vector<std::string> abandoned;
 };

@@ -1,57 +1,79 @@
-// What the screen-saving session needs of the system: the clock, the child
-// processes and their windows, the windows of ours they show in, the
-// session's timer and its end.
+// What the screen-saving session and the preview need of the system: the
+// clock, the screen savers they start, the windows of ours those show in,
+// the session's timer and its end.
 #pragma once
-#include <cstdint>
 #include "collections/LaunchOutcome.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 // Where a screen saver shows: over the whole desktop, as Windows starts one,
-// or in a window of ours on one monitor (0, 1, ...).
+// or in a window of ours (monitor 0, 1, ...; the preview's picture is 0).
 using Place = int;
 constexpr Place wholeDesktop = -1;
 
-class ISessionHost {
+// A screen saver we started. Nothing here waits on it: a screen saver is a
+// stranger's program and may stop answering at any moment. Letting go of
+// the object closes our handle; a hosted one that still runs is ended then,
+// since its window lives in ours.
+class IChild {
 public:
-    using ChildProcess = void*;
-    using ChildWindow = uintptr_t;   // 0: none
+    virtual ~IChild() = default;
 
-    virtual ~ISessionHost() = default;
+    // False once it has ended, or when asking fails.
+    virtual bool IsRunning() = 0;
+    // A hosted one has put its window into the stage made for it.
+    virtual bool HasShownItself() = 0;
+    // A hosted one no longer shows while it ends.
+    virtual void TakeWindowAway() = 0;
+    // Posts it a close request; false when it has no window to ask.
+    virtual bool AskToClose() = 0;
+    // Posts the Home key, down and, while its window stays, up.
+    virtual void PressHome() = 0;
+    // Ends it by force: only hosted ones, which are ours.
+    virtual void End() = 0;
+};
 
-    // Whole seconds of calendar time.
+struct Launched {
+    LaunchOutcome outcome = LaunchOutcome::NotStarted;
+    std::unique_ptr<IChild> child;   // set when started
+    std::string path;                // the file started
+};
+
+// Starting screen savers in places, on one clock.
+class IHosting {
+public:
+    virtual ~IHosting() = default;
+
+    // Milliseconds of calendar time: every wait of the session and the
+    // preview runs on this one clock.
     virtual int64_t Now() = 0;
-
     // Starts <name>.scr at idle priority: with "/s" over the whole desktop,
-    // or with "/p <window>" in a fresh window of ours on the monitor. The
-    // handle is ours to close, path names the file started.
-    virtual LaunchOutcome Launch(const std::string& name, Place place, ChildProcess& process, uint32_t& processId,
-                                 std::string& path) = 0;
-    // False once the child has ended, or when asking fails.
-    virtual bool IsStillActive(ChildProcess process) = 0;
-    virtual void CloseProcess(ChildProcess process) = 0;
+    // or with "/p <stage>" in a fresh stage of our window in the place.
+    // Returns once the child runs (over the desktop, once it is ready for
+    // input or after 5 s).
+    virtual Launched Launch(const std::string& name, Place place) = 0;
+    // One line of the trace that a user can send with a bug report; nothing
+    // happens unless tracing is on.
+    virtual void Trace(const std::string& line) = 0;
+};
 
-    // The first top-level window that the process owns.
-    virtual ChildWindow FindChildWindow(uint32_t processId) = 0;
-    virtual bool IsWindow(ChildWindow window) = 0;
-    virtual void PostClose(ChildWindow window) = 0;
-    virtual void PostHomeKey(ChildWindow window, bool down) = 0;
-
-    // A monitor's window of ours: whether the screen saver started there
-    // has shown a window in it; clearing it destroys our window there,
-    // which ends a screen saver built the standard way.
-    virtual bool ShowsScreenSaver(Place monitor) = 0;
-    virtual void ClearPlace(Place monitor) = 0;
-    // Hands the screen to one screen saver over the whole desktop: the
-    // monitors' windows go, and the input is that screen saver's to answer.
+class ISessionHost : public IHosting {
+public:
+    // A window of ours over every monitor and the watch on the user's
+    // input, all of them or, when any cannot be made, none (the reason is
+    // traced): false then.
+    virtual bool CoverMonitors() = 0;
+    // The monitors' windows and the input watch go. Their screen savers
+    // have been let go first.
     virtual void LeaveMonitors() = 0;
+    // Reads the monitors again after the display changed: how many there
+    // are now, each counted once.
+    virtual int ReadMonitors() = 0;
 
     // The session's one-second timer, and closing the session window.
     virtual void StartTimer() = 0;
     virtual void StopTimer() = 0;
     virtual void EndSession() = 0;
-
-    // One line of the trace that a user can send with a bug report; nothing
-    // happens unless tracing is on.
-    virtual void Trace(const std::string& line) = 0;
 };

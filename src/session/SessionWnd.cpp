@@ -26,6 +26,16 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     return 0;
 }
 
+LRESULT CSessionWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == CWin32SessionHost::inputMessage) {
+        session->OnInput();
+        return 0;
+    }
+    if (msg == WM_DISPLAYCHANGE) session->OnDisplayChange();
+    return CFrameWnd::OnMessage(msg, wp, lp);
+}
+
 void CSessionWnd::OnPaint()
 {
     PAINTSTRUCT paint;

@@ -26,6 +26,8 @@ public:
     bool Begin() { return session->Begin(); }
 
 protected:
+    // The user's input and a change of the monitors go to the session.
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     int OnCreate(CREATESTRUCTA* cs) override;
     void OnPaint() override;
     void OnTimer(UINT_PTR) override { session->Tick(); }
@@ -33,6 +35,8 @@ protected:
     void OnDestroy() override { PostQuitMessage(0); }
 
 private:
+    // The session goes first: its screen savers end before the host's
+    // windows they show in.
     std::unique_ptr<CWin32SessionHost> host;
     std::unique_ptr<CSession> session;
     bool hideAtFirstPaint = true;

@@ -1,104 +1,127 @@
 #include "session/Showing.h"
 
+#include "collections/SaverEntry.h"
+
 namespace {
-// The seconds a child has to end after the close request, and again after
-// the Home key.
-constexpr int ticksPerWait = 12;
+// A screen saver started in our window shows its own in it well within
+// this; one that has not by then cannot preview.
+constexpr int64_t showItselfMs = 3000;
+// Over the desktop: how long a child has to end after the close request,
+// and again after the Home key.
+constexpr int64_t desktopWaitMs = 12000;
+// Hosted: how long a child has to close, and to be gone once ended.
+constexpr int64_t hostedWaitMs = 2000;
+
+int64_t WholeSeconds(int64_t ms) { return ms / 1000; }
+}  // namespace
+
+CShowing::CShowing(IHosting& host, Place place, std::string label)
+    : host(host), place(place), label(std::move(label))
+{
 }
 
-LaunchOutcome CShowing::Start(const std::string& saverName, CSaverEntry* saverEntry, int64_t now)
+CShowing::~CShowing() = default;
+
+LaunchOutcome CShowing::Start(const std::string& saverName, CSaverEntry* saverEntry)
 {
     Release();
-    std::string path;
-    LaunchOutcome outcome = host.Launch(saverName, place, process, processId, path);
-    if (outcome != LaunchOutcome::Started) return outcome;
+    Launched launched = host.Launch(saverName, place);
+    if (launched.outcome != LaunchOutcome::Started) return launched.outcome;
+    child = std::move(launched.child);
     name = saverName;
     entry = saverEntry;
-    startTime = now;
-    shownItself = false;
-    host.Trace("start " + name + " from " + path + (IsHosted() ? " on monitor " + std::to_string(place + 1) : ""));
-    return outcome;
+    startedAt = host.Now();
+    reportedNoWindow = false;
+    stage = IsHosted() ? Stage::Starting : Stage::Showing;
+    host.Trace("start " + name + " from " + launched.path + label);
+    return LaunchOutcome::Started;
 }
 
-bool CShowing::HasShownItself()
+CShowing::Arrival CShowing::CheckArrival()
 {
-    if (!IsHosted()) return true;
-    if (!shownItself) shownItself = host.ShowsScreenSaver(place);
-    return shownItself;
+    if (stage != Stage::Starting) return stage == Stage::Empty ? Arrival::NotShown : Arrival::Shown;
+    if (child->HasShownItself()) {
+        stage = Stage::Showing;
+        return Arrival::Shown;
+    }
+    if (child->IsRunning() && Age(host.Now()) < showItselfMs) return Arrival::Waiting;
+    return Arrival::NotShown;
+}
+
+bool CShowing::TurnOver(int64_t now) const
+{
+    return entry && WholeSeconds(now) - WholeSeconds(startedAt) >= int64_t{entry->GetDuration()} * 60;
 }
 
 bool CShowing::BeginEnding(bool forBlanker)
 {
     endsForBlanker = forBlanker;
-    ticksInStage = 0;
     if (IsHosted()) {
         host.Trace("take the window of " + name + " away");
-        host.ClearPlace(place);
-        stage = Stage::WindowGone;
+        child->TakeWindowAway();
+        child->AskToClose();
+        Enter(Stage::Closing, hostedWaitMs);
         return true;
     }
-    if (!window) window = host.FindChildWindow(processId);
-    if (!window) return false;
-    AskToClose();
+    if (!child->AskToClose()) {
+        if (!reportedNoWindow) host.Trace("no window of " + name + " to close; watching it until it ends");
+        reportedNoWindow = true;
+        return false;
+    }
+    host.Trace("close " + name);
+    Enter(Stage::Closing, desktopWaitMs);
     return true;
 }
 
 CShowing::Ending CShowing::ContinueEnding()
 {
-    if (!host.IsStillActive(process)) {
+    if (!child->IsRunning()) {
         Release();
         return Ending::Ended;
     }
-    ++ticksInStage;
+    if (!DeadlinePassed()) return Ending::Waiting;
     switch (stage) {
-    case Stage::WindowGone:
-        // A hosted screen saver that outlived its window may have one of
-        // its own to ask.
-        window = host.FindChildWindow(processId);
-        AskToClose();
-        break;
-    case Stage::CloseAsked:
-        if (ticksInStage >= ticksPerWait) PressHome();
-        break;
-    case Stage::HomePressed:
-        if (ticksInStage >= ticksPerWait) {
-            // A child that is still running is left to itself.
-            Release();
-            return Ending::Abandoned;
+    case Stage::Closing:
+        if (IsHosted()) {
+            host.Trace("end " + name + ": it did not close");
+            EndNow();
+        } else {
+            PressHome();
         }
-        break;
-    case Stage::Showing:
-        break;
+        return Ending::Waiting;
+    case Stage::HomePressed:
+    case Stage::Ending:
+        // Over the desktop a child that is still running is left to itself;
+        // a hosted one that even the system could not end keeps its stage.
+        Release();
+        return Ending::Abandoned;
+    default:
+        return Ending::Waiting;
     }
-    return Ending::Waiting;
 }
 
-void CShowing::AskToClose()
+void CShowing::EndNow()
 {
-    host.Trace("close " + name);
-    if (window) host.PostClose(window);
-    stage = Stage::CloseAsked;
-    ticksInStage = 0;
+    if (IsEmpty() || !IsHosted()) return;
+    child->End();
+    Enter(Stage::Ending, hostedWaitMs);
 }
 
 void CShowing::PressHome()
 {
     host.Trace("Home key to " + name);
-    if (!window) window = host.FindChildWindow(processId);
-    if (window) {
-        host.PostHomeKey(window, true);
-        if (host.IsWindow(window)) host.PostHomeKey(window, false);
-    }
-    stage = Stage::HomePressed;
-    ticksInStage = 0;
+    child->PressHome();
+    Enter(Stage::HomePressed, desktopWaitMs);
+}
+
+void CShowing::Enter(Stage next, int64_t waitMs)
+{
+    stage = next;
+    deadline = host.Now() + waitMs;
 }
 
 void CShowing::Release()
 {
-    if (process) host.CloseProcess(process);
-    process = nullptr;
-    processId = 0;
-    window = 0;
-    stage = Stage::Showing;
-    ticksInStage = 0;
+    child.reset();
+    stage = Stage::Empty;
 }

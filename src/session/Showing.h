@@ -1,65 +1,87 @@
-// One screen saver shown in one place: its process, its window, its clock,
-// and its ending, which runs on the session's ticks so that the session
-// answers input, its other monitors and a close request meanwhile.
+// One screen saver shown in one place: the child, its stage from empty
+// through starting and showing to the steps of its ending, and the
+// deadlines of each, on the host's clock. It runs on the caller's ticks,
+// so that the session answers input, its other monitors and a close
+// request meanwhile, and it never waits on the child.
 #pragma once
 #include "session/SessionHost.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CSaverEntry;
 
 class CShowing {
 public:
+    enum class Stage {
+        Empty,
+        Starting,      // hosted, not yet shown in our window
+        Showing,
+        Closing,       // asked to close
+        HomePressed,   // over the desktop: the Home key after the close request
+        Ending,        // hosted: ended by force, going
+    };
+    enum class Arrival { Waiting, Shown, NotShown };
     enum class Ending { Ended, Abandoned, Waiting };
 
-    CShowing(ISessionHost& host, Place place) : host(host), place(place) {}
-    ~CShowing() { Release(); }
+    // label names the place in the trace: " on monitor 2", or nothing.
+    CShowing(IHosting& host, Place place, std::string label);
+    ~CShowing();
     CShowing(const CShowing&) = delete;
     CShowing& operator=(const CShowing&) = delete;
 
-    // One attempt at starting the named screen saver here.
-    LaunchOutcome Start(const std::string& name, CSaverEntry* entry, int64_t now);
+    // One attempt at starting the named screen saver here; the blanker has
+    // no entry. Its time counts from when the launch returned.
+    LaunchOutcome Start(const std::string& name, CSaverEntry* entry);
 
-    bool IsEmpty() const { return processId == 0; }
-    bool IsEnding() const { return stage != Stage::Showing; }
+    Stage GetStage() const { return stage; }
+    bool IsEmpty() const { return stage == Stage::Empty; }
+    bool IsEnding() const { return stage >= Stage::Closing; }
     bool IsHosted() const { return place != wholeDesktop; }
-    bool IsStillActive() { return host.IsStillActive(process); }
+    bool IsBlanker() const { return !IsEmpty() && !entry; }
+    bool IsRunning() { return child && child->IsRunning(); }
     const std::string& Name() const { return name; }
     CSaverEntry* Entry() const { return entry; }
-    int64_t StartTime() const { return startTime; }
     Place Where() const { return place; }
-    // A hosted screen saver has shown its window in ours, now or before.
-    bool HasShownItself();
+
+    // A hosted one that is starting: shown once its window is in ours; not
+    // shown when it has ended or has not shown itself within 3 s.
+    Arrival CheckArrival();
+    // The entry's duration has been reached, in whole seconds.
+    bool TurnOver(int64_t now) const;
+    // Whole milliseconds since the launch returned.
+    int64_t Age(int64_t now) const { return now - startedAt; }
 
     // Starts the ending, which leads to the blanker or to the next choice:
-    // a hosted screen saver loses its window; one over the desktop is
-    // asked to close, false when it has no window to ask.
+    // the child is asked to close, and a hosted one loses its window. False
+    // when one over the desktop has no window to ask: it is watched on.
     bool BeginEnding(bool forBlanker);
     bool EndsForBlanker() const { return endsForBlanker; }
-    // The ending's step at each tick: a close request for a hosted one that
-    // outlived its window, the Home key 12 s after the request, abandoned
-    // 12 s after the key; a child that ended is released.
+    // The ending's step at each tick. Over the desktop: the Home key 12 s
+    // after the close request, abandoned 12 s after the key. Hosted: ended
+    // by force 2 s after the request. A child that ended is let go.
     Ending ContinueEnding();
-    // Forgets the child, which runs on or has ended.
+    // A hosted one is ended by force at once: the session ends, the
+    // monitors change, or the screen goes to one over the desktop.
+    void EndNow();
+    // Lets the child go, ended or running on.
     void Release();
 
 private:
-    enum class Stage { Showing, WindowGone, CloseAsked, HomePressed };
-
-    void AskToClose();
     void PressHome();
+    void Enter(Stage next, int64_t waitMs);
+    bool DeadlinePassed() { return host.Now() >= deadline; }
 
-    ISessionHost& host;
+    IHosting& host;
     const Place place;
-    ISessionHost::ChildProcess process = nullptr;
-    uint32_t processId = 0;
-    ISessionHost::ChildWindow window = 0;
+    const std::string label;
+    std::unique_ptr<IChild> child;
     std::string name;
     CSaverEntry* entry = nullptr;
-    int64_t startTime = 0;
-    bool shownItself = false;
-    Stage stage = Stage::Showing;
+    Stage stage = Stage::Empty;
+    int64_t startedAt = 0;
+    int64_t deadline = 0;
     bool endsForBlanker = false;
-    int ticksInStage = 0;
+    bool reportedNoWindow = false;
 };

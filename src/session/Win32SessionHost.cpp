@@ -1,26 +1,9 @@
 #include "session/Win32SessionHost.h"
 
 #include "os/Trace.h"
-#include "collections/Launcher.h"
-
-#include <ctime>
+#include "session/Win32Children.h"
 
 namespace {
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK StopAtProcessWindow(HWND hwnd, LPARAM lp)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search->processId) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM lp)
 {
     reinterpret_cast<std::vector<ScreenArea>*>(lp)->push_back({area->left, area->top, area->right, area->bottom});
@@ -35,14 +18,21 @@ std::vector<ScreenArea> ListMonitors()
     return DistinctMonitors(areas);
 }
 
+int64_t CalendarMilliseconds()
+{
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const int64_t since1601 = (int64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+    constexpr int64_t from1601To1970 = 116444736000000000;   // in 100-ns steps
+    return (since1601 - from1601To1970) / 10000;
+}
+
 CWin32SessionHost::CWin32SessionHost(const std::vector<std::string>& extraFolders, bool traceEnabled,
                                      std::vector<ScreenArea> monitors)
     : extraFolders(extraFolders), traceEnabled(traceEnabled), monitors(std::move(monitors))
 {
 }
 
-// The monitors' windows go first: a screen saver built the standard way
-// ends with its window, before the job ends any that did not.
 CWin32SessionHost::~CWin32SessionHost() { LeaveMonitors(); }
 
 void CWin32SessionHost::AttachWindow(HWND window)
@@ -50,6 +40,7 @@ void CWin32SessionHost::AttachWindow(HWND window)
     sessionWindow = window;
     if (timerWanted) StartTimer();
     if (endWanted) EndSession();
+    if (inputNoticed) PostMessageA(sessionWindow, inputMessage, 0, 0);
 }
 
 void CWin32SessionHost::StartTimer()
@@ -70,59 +61,49 @@ void CWin32SessionHost::EndSession()
     if (sessionWindow) PostMessageA(sessionWindow, WM_CLOSE, 0, 0);
 }
 
-int64_t CWin32SessionHost::Now()
+// Heard inside a hook, where nothing may take long: the session window
+// ends the session from its own message.
+void CWin32SessionHost::NoticeInput()
 {
-    return _time64(nullptr);
+    inputNoticed = true;
+    if (sessionWindow) PostMessageA(sessionWindow, inputMessage, 0, 0);
 }
 
 bool CWin32SessionHost::CoverMonitors()
 {
-    if (!monitorWindows.empty()) return true;
+    std::vector<std::unique_ptr<CHostWnd>> made;
     for (const ScreenArea& area : monitors) {
-        auto window = std::make_unique<CHostWnd>();
-        if (!window->CreateOver(RECT{area.left, area.top, area.right, area.bottom})) return false;
-        monitorWindows.push_back(std::move(window));
+        made.push_back(MakeMonitorWindow(area));
+        if (!made.back()) {
+            Trace("could not make the window over monitor " + std::to_string(made.size()));
+            return false;
+        }
     }
-    inputWatch = std::make_unique<CInputWatch>([this] {
-        Trace("end: input from the user");
-        EndSession();
-    });
+    std::unique_ptr<CInputWatch> watch = MakeInputWatch();
+    if (!watch) {
+        Trace("could not watch the user's input");
+        return false;
+    }
+    monitorWindows = std::move(made);
+    inputWatch = std::move(watch);
+    // Keys reach the watch while one of our windows has the keyboard.
+    SetForegroundWindow(monitorWindows[0]->Handle());
+    SetFocus(monitorWindows[0]->Handle());
     return true;
 }
 
-LaunchOutcome CWin32SessionHost::Launch(const std::string& name, Place place, ChildProcess& process,
-                                        uint32_t& processId, std::string& path)
+std::unique_ptr<CHostWnd> CWin32SessionHost::MakeMonitorWindow(const ScreenArea& area)
 {
-    HANDLE handle = nullptr;
-    DWORD id = 0;
-    LaunchOutcome outcome = LaunchOutcome::NotStarted;
-    if (place == wholeDesktop) {
-        outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &handle, &id, &path);
-    } else if (CHostWnd* window = CoverMonitors() ? MonitorWindow(place) : nullptr) {
-        HWND stage = window->NewStage();
-        const std::string arguments = "/p " + std::to_string(reinterpret_cast<uintptr_t>(stage));
-        outcome = LaunchScreenSaver(extraFolders, name, arguments, IDLE_PRIORITY_CLASS, &handle, &id, &path, job.Get());
-    }
-    process = handle;
-    processId = id;
-    return outcome;
+    auto window = std::make_unique<CHostWnd>();
+    if (!window->CreateOver(RECT{area.left, area.top, area.right, area.bottom})) return nullptr;
+    return window;
 }
 
-CHostWnd* CWin32SessionHost::MonitorWindow(Place monitor) const
+std::unique_ptr<CInputWatch> CWin32SessionHost::MakeInputWatch()
 {
-    size_t index = static_cast<size_t>(monitor);
-    return monitor >= 0 && index < monitorWindows.size() ? monitorWindows[index].get() : nullptr;
-}
-
-bool CWin32SessionHost::ShowsScreenSaver(Place monitor)
-{
-    CHostWnd* window = MonitorWindow(monitor);
-    return window && window->StageShowsWindow();
-}
-
-void CWin32SessionHost::ClearPlace(Place monitor)
-{
-    if (CHostWnd* window = MonitorWindow(monitor)) window->ClearStage();
+    auto watch = std::make_unique<CInputWatch>([this] { NoticeInput(); });
+    if (!watch->IsWatching()) return nullptr;
+    return watch;
 }
 
 void CWin32SessionHost::LeaveMonitors()
@@ -131,21 +112,22 @@ void CWin32SessionHost::LeaveMonitors()
     monitorWindows.clear();
 }
 
+int CWin32SessionHost::ReadMonitors()
+{
+    monitors = ListMonitors();
+    return static_cast<int>(monitors.size());
+}
+
+Launched CWin32SessionHost::Launch(const std::string& name, Place place)
+{
+    if (place == wholeDesktop) return LaunchOverDesktop(extraFolders, name);
+    const size_t index = static_cast<size_t>(place);
+    if (place < 0 || index >= monitorWindows.size()) return {};
+    return LaunchHosted(*monitorWindows[index], job.Get(), extraFolders, name);
+}
+
 void CWin32SessionHost::Trace(const std::string& line)
 {
     // The line is data, not a format: names may hold a per cent sign.
     if (traceEnabled) TraceWrite(".\\Session : %s", line.c_str());
-}
-
-bool CWin32SessionHost::IsStillActive(ChildProcess process)
-{
-    DWORD code = 0;
-    return GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-}
-
-ISessionHost::ChildWindow CWin32SessionHost::FindChildWindow(uint32_t processId)
-{
-    WindowSearch search{processId, nullptr};
-    EnumWindows(&StopAtProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return reinterpret_cast<ChildWindow>(search.found);
 }

@@ -1,5 +1,6 @@
-// The session's view of Windows: real processes, windows, time and timer,
-// and the monitors' windows that hosted screen savers show in.
+// The session's view of Windows: the clock, screen savers over the desktop
+// or hosted in a window of ours over each monitor, the watch on the user's
+// input, the session window's timer and its end.
 #pragma once
 #include "os/KillOnCloseJob.h"
 #include "session/HostWnd.h"
@@ -14,55 +15,52 @@
 
 // The monitors Windows shows the desktop on, each once.
 std::vector<ScreenArea> ListMonitors();
+// Milliseconds of calendar time since 1970.
+int64_t CalendarMilliseconds();
 
 class CWin32SessionHost : public ISessionHost {
 public:
+    // Posted to the session window at the user's first input.
+    static constexpr UINT inputMessage = WM_APP + 1;
+
     CWin32SessionHost(const std::vector<std::string>& extraFolders, bool traceEnabled,
                       std::vector<ScreenArea> monitors);
     ~CWin32SessionHost() override;
 
-    // The window that owns timer 1 and is closed at the end. It may come
-    // after the first start: a timer or an end asked for before happens
-    // from then on.
+    // The window that owns timer 1, hears of the input and is closed at
+    // the end. It may come after the first start: what was asked for
+    // before happens from then on.
     void AttachWindow(HWND window);
 
-    int64_t Now() override;
-    LaunchOutcome Launch(const std::string& name, Place place, ChildProcess& process, uint32_t& processId,
-                         std::string& path) override;
-    bool IsStillActive(ChildProcess process) override;
-    // The session, which knows nothing of Windows, owns the child's handle
-    // and closes it here: an owner object cannot live on its side.
-    void CloseProcess(ChildProcess process) override { CloseHandle(process); }
-    ChildWindow FindChildWindow(uint32_t processId) override;
-    bool IsWindow(ChildWindow window) override { return ::IsWindow(Handle(window)) != FALSE; }
-    void PostClose(ChildWindow window) override { PostMessageA(Handle(window), WM_CLOSE, 0, 0); }
-    void PostHomeKey(ChildWindow window, bool down) override
-    {
-        PostMessageA(Handle(window), down ? WM_KEYDOWN : WM_KEYUP, VK_HOME, 0);
-    }
-    bool ShowsScreenSaver(Place monitor) override;
-    void ClearPlace(Place monitor) override;
+    int64_t Now() override { return CalendarMilliseconds(); }
+    Launched Launch(const std::string& name, Place place) override;
+    void Trace(const std::string& line) override;
+    bool CoverMonitors() override;
     void LeaveMonitors() override;
+    int ReadMonitors() override;
     void StartTimer() override;
     void StopTimer() override;
     void EndSession() override;
-    void Trace(const std::string& line) override;
+
+protected:
+    // How a monitor's window and the input watch are made, each null when
+    // it cannot be: a test makes either fail.
+    virtual std::unique_ptr<CHostWnd> MakeMonitorWindow(const ScreenArea& area);
+    virtual std::unique_ptr<CInputWatch> MakeInputWatch();
 
 private:
-    static HWND Handle(ChildWindow window) { return reinterpret_cast<HWND>(window); }
-    // The monitors' windows, made at the first start on one of them.
-    bool CoverMonitors();
-    // The window over the monitor, once made; null for any other place.
-    CHostWnd* MonitorWindow(Place monitor) const;
+    void NoticeInput();
     static constexpr UINT_PTR sessionTimerId = 1;
 
     HWND sessionWindow = nullptr;
     bool timerWanted = false;
     bool endWanted = false;
+    bool inputNoticed = false;
     const std::vector<std::string>& extraFolders;
     bool traceEnabled;
     std::vector<ScreenArea> monitors;
+    // The job goes last: a screen saver left in it ends with it.
+    CKillOnCloseJob job;
     std::vector<std::unique_ptr<CHostWnd>> monitorWindows;
     std::unique_ptr<CInputWatch> inputWatch;
-    CKillOnCloseJob job;
 };

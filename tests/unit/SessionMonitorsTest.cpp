@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -49,7 +51,7 @@ TEST_F(Monitors, InListOrderTheyTakeConsecutiveEntriesAndThePositionMovesOnByAsM
     EXPECT_EQ((Texts{"A on 1", "B on 2"}), host.hosted);
     EXPECT_EQ("2", file.ReadString("Default", "TombolixNextToUse", ""));
     host.PassSeconds(*session, 60);
-    EXPECT_EQ((Texts{"window gone at 60s"}), host.children[0].received);
+    EXPECT_EQ((Texts{"window gone at 60s", "close at 60s"}), host.children[0].received);
     host.PassSeconds(*session, 1);
     EXPECT_EQ((Texts{"A on 1", "B on 2", "C on 1", "A on 2"}), host.hosted);
     EXPECT_EQ("1", file.ReadString("Default", "TombolixNextToUse", ""));
@@ -96,50 +98,161 @@ TEST_F(Monitors, AtRandomAMonitorAvoidsTheScreenSaversOfTheOthersWhileThereAreEn
     EXPECT_EQ((Texts{"Only on 1", "Only on 2"}), host.hosted);
 }
 
-TEST_F(Monitors, AScreenSaverThatShowsNothingInOurWindowHandsTheRestOfTheSessionToOneOverTheDesktop)
+TEST_F(Monitors, OneThatQuitsOrShowsNothingInOurWindowHandsTheSessionToOneOverTheDesktopAtOnce)
 {
-    Allow({"B"});
-    Allow({"Old"}, {{}, 0, {}, true, false, false});   // opens a window of its own, closes when asked
+    auto allow = [this] {
+        host = FakeSessionHost();
+        Allow({"B"});
+        Allow({"Old"}, {{}, 0, {}, true, false});        // opens a window of its own
+        Allow({"Quitter"}, {500, 0, {}, true, false});   // ends before it shows anything
+    };
+    // Old has three seconds to show itself; Quitter ends before the first tick.
+    for (auto [first, handOverAt] : {std::pair{"Old", 3}, std::pair{"Quitter", 1}}) {
+        allow();
+        auto session = Start({std::string(first) + "=2\\1", "B=2\\1"}, true);
+        host.PassSeconds(*session, handOverAt - 1);
+        EXPECT_TRUE(host.children[1].received.empty()) << first;
+        host.PassSeconds(*session, 1);
+        // Every monitor's screen saver is ended at once, not asked politely.
+        EXPECT_EQ(Texts{"ended at " + std::to_string(handOverAt) + "s"}, host.children[1].received) << first;
+        EXPECT_EQ(0, host.monitorsLeft) << first;
+        host.PassSeconds(*session, 1);
+        EXPECT_EQ(1, host.monitorsLeft) << first;
+        EXPECT_EQ((Texts{first, "B", first}), host.launches);
+        EXPECT_EQ(wholeDesktop, host.Last().place);
+        EXPECT_EQ(std::string(first) + " showed nothing in our window on monitor 1; one screen saver over the whole "
+                                       "desktop from now on",
+                  host.trace[2]);
+    }
+    // Its turn over the desktop, and every turn after it.
+    allow();
     auto session = Start({"Old=2\\1", "B=2\\1"}, true);
-    host.PassSeconds(*session, 2);
-    EXPECT_FALSE(host.monitorsLeft);
-    host.PassSeconds(*session, 1);   // three seconds: B's window goes, Old is asked to close
-    EXPECT_EQ((Texts{"window gone at 3s"}), host.children[1].received);
-    host.PassSeconds(*session, 2);
-    EXPECT_EQ((Texts{"window gone at 3s", "close at 4s"}), host.children[0].received);
-    EXPECT_TRUE(host.monitorsLeft);
-    // Its turn over the desktop, and every turn after it; the list goes on
-    // after the monitors' last.
-    EXPECT_EQ((Texts{"Old", "B", "Old"}), host.launches);
-    EXPECT_EQ(wholeDesktop, host.Last().place);
-    host.PassSeconds(*session, 62);
+    host.PassSeconds(*session, 66);
     EXPECT_EQ((Texts{"Old", "B", "Old", "Old"}), host.launches);
     EXPECT_EQ(wholeDesktop, host.Last().place);
-    EXPECT_EQ(2u, host.hosted.size());
-    EXPECT_EQ("Old showed nothing in our window on monitor 1; one screen saver over the whole desktop from now on",
-              host.trace[2]);
-    host.children.back().EndAt(host.nowMs);
+    host.Last().EndAt(host.nowMs);
     host.PassSeconds(*session, 1);
     EXPECT_TRUE(host.ended);
 }
 
-TEST_F(Monitors, AStubbornOneIsEndedOnItsOwnClockWhileTheOtherMonitorGoesOn)
+TEST_F(Monitors, OneThatDoesNotCloseIsEndedTwoSecondsAfterItsTurnWhileTheOtherMonitorGoesOn)
 {
-    Allow({"Deaf"}, {{}, {}, {}, true, true, false});   // outlives its window, ignores close and Home
-    Allow({"B"}, {5500, 0, {}, true});                  // ends by itself
+    Allow({"Hung"}, {{}, {}, {}, true});   // answers nothing
+    Allow({"B"}, {5500, 0, {}, true});     // ends by itself
     Allow({"C"});
-    auto session = Start({"Deaf=2\\1", "B=2\\1", "C=2\\1"}, true);
+    auto session = Start({"Hung=2\\1", "B=2\\1", "C=2\\1"}, true);
     host.PassSeconds(*session, 6);
-    EXPECT_EQ((Texts{"Deaf on 1", "B on 2", "C on 2"}), host.hosted);
+    EXPECT_EQ((Texts{"Hung on 1", "B on 2", "C on 2"}), host.hosted);
+    host.PassSeconds(*session, 57);
+    EXPECT_EQ((Texts{"window gone at 60s", "close at 60s", "ended at 62s"}), host.children[0].received);
+    EXPECT_EQ((Texts{"Hung on 1", "B on 2", "C on 2", "Hung on 1"}), host.hosted);
+    EXPECT_NE(host.trace.end(), std::find(host.trace.begin(), host.trace.end(), "end Hung: it did not close"));
     EXPECT_FALSE(host.ended);
-    host.PassSeconds(*session, 90);   // Deaf's minute, then 1 + 12 + 12 s
-    EXPECT_EQ((Texts{"window gone at 60s", "close at 61s", "home down at 73s", "home up at 73s"}),
-              host.children[0].received);
-    // Monitor 2 moved on at C's minute; monitor 1 once Deaf was abandoned.
-    EXPECT_EQ((Texts{"Deaf on 1", "B on 2", "C on 2", "Deaf on 2", "B on 1"}),
-              Texts(host.hosted.begin(), host.hosted.begin() + 5));
-    EXPECT_EQ(1, std::count(host.trace.begin(), host.trace.end(),
-                            "abandoned Deaf: it still runs; not started again in this session"));
+}
+
+TEST_F(Monitors, AScreenSaverStillEndingElsewhereCountsAsShowingInListOrder)
+{
+    Allow({"Hung"}, {{}, {}, {}, true});
+    Allow({"B"});
+    auto session = Start({"Hung=2\\1", "B=2\\1"}, true);
+    host.PassSeconds(*session, 61);   // B ends at once; Hung, next in the list, is still ending
+    EXPECT_EQ((Texts{"Hung on 1", "B on 2", "B on 2"}), host.hosted);
+    host.PassSeconds(*session, 2);
+    EXPECT_EQ((Texts{"Hung on 1", "B on 2", "B on 2", "Hung on 1"}), host.hosted);
+    EXPECT_LE(host.Running(), 2u);
+}
+
+TEST_F(Monitors, AMonitorWhoseStartFailedGetsTheNextChoiceAtTheNextTick)
+{
+    Allow({"A", "B"});
+    host.unreachable.insert("Off");
+    auto session = Start({"A=2\\1", "Off=2\\1", "B=2\\1"}, true);
+    EXPECT_EQ((Texts{"A on 1", "Off on 2"}), host.hosted);
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ((Texts{"A on 1", "Off on 2", "B on 2"}), host.hosted);
+
+    // One that can start nothing more does not end the session while
+    // another shows.
+    session.reset();
+    host = FakeSessionHost();
+    Allow({"A"});
+    host.unreachable.insert("Off");
+    session = Start({"A=2\\5", "Off=2\\1"}, true);
+    host.PassSeconds(*session, 10);
+    EXPECT_FALSE(host.ended);
+    EXPECT_EQ(1u, host.Running());
+    host.children[0].EndAt(host.nowMs);
+    host.PassSeconds(*session, 1);   // A starts again
+    EXPECT_EQ(1u, host.Running());
+    EXPECT_FALSE(host.ended);
+}
+
+TEST_F(Monitors, InputEndsEveryScreenSaverAtOnceAndThenTheSession)
+{
+    Allow({"A", "B", "Hung"}, {{}, {}, {}, true});
+    auto session = Start({"A=2\\1", "Hung=2\\1", "B=2\\1"}, true);
+    host.PassSeconds(*session, 1);
+    session->OnInput();
+    EXPECT_EQ(0u, host.Running());
+    EXPECT_EQ((Texts{"ended at 1s"}), host.children[1].received);
+    EXPECT_TRUE(host.children[0].handleClosed && host.children[1].handleClosed);
+    EXPECT_EQ(1, host.monitorsLeft);
+    EXPECT_TRUE(host.ended);
+    EXPECT_FALSE(host.timerRunning);
+    EXPECT_EQ("end: input from the user", host.trace.back());
+    session->OnInput();
+    session->Tick();
+    EXPECT_EQ(2u, host.launches.size());
+    EXPECT_EQ(1, std::count(host.trace.begin(), host.trace.end(), "end: input from the user"));
+}
+
+TEST_F(Monitors, AChangeOfTheMonitorsCoversTheNewLayoutAfresh)
+{
+    Allow({"A", "B", "C"});
+    auto session = Start({"A=2\\1", "B=2\\1", "C=2\\1"}, true);
+    host.monitorCount = 3;
+    session->OnDisplayChange();
+    EXPECT_EQ((Texts{"ended at 0s"}), host.children[0].received);
+    EXPECT_EQ(0u, host.Running() - 3);
+    EXPECT_EQ((Texts{"A on 1", "B on 2", "C on 1", "A on 2", "B on 3"}), host.hosted);
+    EXPECT_EQ(1, host.monitorsLeft);
+    EXPECT_EQ(2, host.coverings);
+    EXPECT_EQ("the monitors changed: 3 now; each is covered afresh", host.trace[2]);
+    host.monitorCount = 1;
+    session->OnDisplayChange();
+    EXPECT_EQ(1u, host.Running());
+    EXPECT_EQ(wholeDesktop, host.Last().place);
+    EXPECT_EQ(2, host.monitorsLeft);
+    // One over the desktop covers it itself.
+    session->OnDisplayChange();
+    EXPECT_EQ(6u, host.launches.size());
+}
+
+TEST_F(Monitors, MonitorsThatCannotAllBeCoveredGiveOneScreenSaverOverTheDesktop)
+{
+    Allow({"A", "B"});
+    host.canCover = false;
+    auto session = Start({"A=2\\1", "B=2\\1"}, true);
+    EXPECT_EQ(Texts{"A"}, host.launches);
+    EXPECT_TRUE(host.hosted.empty());
+    EXPECT_EQ("not every monitor could be covered; one screen saver over the whole desktop", host.trace[0]);
+    session->OnInput();   // the screen saver over the desktop answers the input itself
+    EXPECT_FALSE(host.ended);
+}
+
+TEST_F(Monitors, ABlankerThatEndsByItselfOnAMonitorStartsAgainThere)
+{
+    Allow({"A", "B"});
+    Allow({"Blank Screen"}, {1500, 0, {}, true});
+    rules.useBlanker = true;
+    rules.blankerMinutes = 0;
+    rules.blankerName = "Blank Screen";
+    auto session = Start({"A=2\\15", "B=2\\15"}, true);
+    host.PassSeconds(*session, 4);
+    EXPECT_EQ((Texts{"A on 1", "B on 2", "Blank Screen on 1", "Blank Screen on 2", "Blank Screen on 1",
+                     "Blank Screen on 2"}),
+              host.hosted);
+    EXPECT_FALSE(host.ended);
 }
 
 TEST_F(Monitors, TheBlankerTakesOverEveryMonitorOnceAndForAll)
@@ -162,6 +275,9 @@ TEST(MonitorAreas, AMirroredOrEnclosedMonitorCountsOnceAndTheRestGoLeftToRight)
     EXPECT_EQ((std::vector<ScreenArea>{left, right}), DistinctMonitors({right, left, left, inner, empty}));
     EXPECT_EQ(std::vector<ScreenArea>{left}, DistinctMonitors({left, left}));
     EXPECT_TRUE(DistinctMonitors({empty}).empty());
+    // The left one first even where it sits lower; then top to bottom.
+    const ScreenArea lowerLeft{0, 300, 1024, 1068}, below{1024, 768, 2048, 1536};
+    EXPECT_EQ((std::vector<ScreenArea>{lowerLeft, right, below}), DistinctMonitors({below, right, lowerLeft}));
 }
 
 }  // namespace

@@ -83,6 +83,18 @@ TEST_F(SessionTest, TheDurationIsReachedAtExactlyItsMinutes)
     EXPECT_EQ((Texts{"A", "B"}), host.launches);
 }
 
+TEST_F(SessionTest, TheDurationCountsFromWhenTheLaunchReturned)
+{
+    host.scripts["Slow"] = {{}, 0, {}, true, true, 3000};   // ready for input after 3 s
+    host.scripts["Next"] = closesAtOnce;
+    auto session = Start({{"Slow", 1}, {"Next", 1}});
+    ASSERT_TRUE(session->Begin());
+    host.PassSeconds(*session, 59);   // the clock reads 62 s
+    EXPECT_TRUE(host.children[0].received.empty());
+    host.PassSeconds(*session, 1);
+    EXPECT_EQ(Texts{"close at 63s"}, host.children[0].received);
+}
+
 struct PasswordRules : SessionTest {
     // Three hours past the duration and the blanker period, nothing is interrupted.
     void ExpectNeverInterrupted()

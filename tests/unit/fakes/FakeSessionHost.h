@@ -1,11 +1,12 @@
-// Children with scripted behaviour on a clock in milliseconds that only
-// moves when the test lets a tick pass; monitors whose windows of ours
-// show what is hosted in them.
+// Screen savers with scripted behaviour on a clock in milliseconds that
+// only moves when the test lets time pass; monitors that a test can keep
+// from being covered.
 #pragma once
 #include "session/Session.h"
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -13,16 +14,16 @@
 
 struct ChildScript {
     std::optional<int64_t> lifetimeMs;   // ends by itself after this long
-    std::optional<int64_t> closeDelayMs; // ends this long after WM_CLOSE; none: ignores it
+    std::optional<int64_t> closeDelayMs; // ends this long after the close request; none: ignores it
     std::optional<int64_t> homeDelayMs;  // ends this long after the Home key; none: ignores it
     bool hasWindow = true;
-    bool previews = true;          // hosted, shows its window in ours
-    bool endsWithWindow = true;    // hosted, ends when our window goes
+    bool previews = true;                // hosted, shows its window in ours
+    int64_t launchMs = 0;                // how long its launch takes
 };
 
+// What happened to one child, kept after the session let it go.
 struct FakeChild {
     std::string name;
-    uint32_t id;
     ChildScript script;
     Place place;
     int64_t startMs;
@@ -36,69 +37,38 @@ struct FakeChild {
 
 class FakeSessionHost : public ISessionHost {
 public:
-    int64_t Now() override { return nowMs / 1000; }
-    LaunchOutcome Launch(const std::string& name, Place place, ChildProcess& process, uint32_t& processId,
-                         std::string& path) override
+    int64_t Now() override { return nowMs; }
+    Launched Launch(const std::string& name, Place place) override
     {
         launches.push_back(name);
         if (place != wholeDesktop) hosted.push_back(name + " on " + std::to_string(place + 1));
+        Launched launched;
         auto script = scripts.find(name);
         if (script == scripts.end()) {
-            process = nullptr;
-            processId = 0;
-            return unreachable.count(name) ? LaunchOutcome::NotStarted : LaunchOutcome::NotFound;
+            launched.outcome = unreachable.count(name) ? LaunchOutcome::NotStarted : LaunchOutcome::NotFound;
+            nowMs += failedLaunchMs;
+            return launched;
         }
-        path = "C:\\Savers\\" + name + ".scr";
-        children.push_back({name, nextId++, script->second, place, nowMs, {}, false, {}});
+        nowMs += script->second.launchMs;
+        children.push_back({name, script->second, place, nowMs, {}, false, {}});
         FakeChild& child = children.back();
         if (child.script.lifetimeMs) child.EndAt(nowMs + *child.script.lifetimeMs);
-        process = &child;
-        processId = child.id;
-        return LaunchOutcome::Started;
+        launched.outcome = LaunchOutcome::Started;
+        launched.child = std::make_unique<Handle>(*this, child);
+        launched.path = "C:\\Savers\\" + name + ".scr";
+        return launched;
     }
-    bool IsStillActive(ChildProcess process) override { return Child(process).Alive(nowMs); }
-    void CloseProcess(ChildProcess process) override { Child(process).handleClosed = true; }
-    ChildWindow FindChildWindow(uint32_t processId) override
+    void Trace(const std::string& line) override { trace.push_back(line); }
+    bool CoverMonitors() override
     {
-        for (FakeChild& child : children)
-            if (child.id == processId && child.script.hasWindow && child.Alive(nowMs)) return child.id;
-        return 0;
+        ++coverings;
+        return canCover;
     }
-    bool IsWindow(ChildWindow window) override
-    {
-        FakeChild* child = ById(window);
-        return child && child->script.hasWindow && child->Alive(nowMs);
-    }
-    void PostClose(ChildWindow window) override
-    {
-        FakeChild& child = *ById(window);
-        child.received.push_back("close at " + Time());
-        if (child.script.closeDelayMs) child.EndAt(nowMs + *child.script.closeDelayMs);
-    }
-    void PostHomeKey(ChildWindow window, bool down) override
-    {
-        FakeChild& child = *ById(window);
-        child.received.push_back(std::string(down ? "home down" : "home up") + " at " + Time());
-        if (down && child.script.homeDelayMs) child.EndAt(nowMs + *child.script.homeDelayMs);
-    }
-    bool ShowsScreenSaver(Place monitor) override
-    {
-        FakeChild* child = HostedIn(monitor);
-        return child && child->script.previews;
-    }
-    void ClearPlace(Place monitor) override
-    {
-        FakeChild* child = HostedIn(monitor);
-        if (!child) return;
-        child->received.push_back("window gone at " + Time());
-        if (child->script.endsWithWindow) child->EndAt(nowMs);
-        cleared.insert(child->id);
-    }
-    void LeaveMonitors() override { monitorsLeft = true; }
+    void LeaveMonitors() override { ++monitorsLeft; }
+    int ReadMonitors() override { return monitorCount; }
     void StartTimer() override { timerRunning = true; }
     void StopTimer() override { timerRunning = false; }
     void EndSession() override { ended = true; }
-    void Trace(const std::string& line) override { trace.push_back(line); }
 
     // Lets whole seconds pass, ticking while the timer runs and the session lasts.
     void PassSeconds(CSession& session, int seconds)
@@ -108,36 +78,85 @@ public:
             if (timerRunning) session.Tick();
         }
     }
+    // Lets time pass in steps, ticking at each.
+    template <class Ticked>
+    void Pass(Ticked& ticked, int64_t ms, int64_t stepMs)
+    {
+        for (int64_t passed = 0; passed < ms; passed += stepMs) {
+            nowMs += stepMs;
+            ticked.Tick();
+        }
+    }
 
     FakeChild& Last() { return children.back(); }
+    size_t Running() const
+    {
+        size_t count = 0;
+        for (const FakeChild& child : children) count += child.Alive(nowMs) ? 1 : 0;
+        return count;
+    }
 
     std::map<std::string, ChildScript> scripts;   // names that can be started
     std::set<std::string> unreachable;             // not started, but perhaps only out of reach
+    int64_t failedLaunchMs = 0;                    // how long a launch that finds nothing takes
     std::vector<std::string> trace;
     std::deque<FakeChild> children;
     std::vector<std::string> launches;
     std::vector<std::string> hosted;   // "<name> on <monitor>"
     int64_t nowMs = 0;
-    bool monitorsLeft = false;
+    bool canCover = true;
+    int coverings = 0;
+    int monitorsLeft = 0;
+    int monitorCount = 2;
     bool timerRunning = false;
     bool ended = false;
 
 private:
-    static FakeChild& Child(ChildProcess process) { return *static_cast<FakeChild*>(process); }
-    std::string Time() const { return std::to_string(nowMs / 1000) + "s"; }
-    // The running child in our window on the monitor, if any.
-    FakeChild* HostedIn(Place monitor)
-    {
-        for (FakeChild& child : children)
-            if (child.place == monitor && child.Alive(nowMs) && !cleared.count(child.id)) return &child;
-        return nullptr;
-    }
-    std::set<uint32_t> cleared;
-    FakeChild* ById(ChildWindow id)
-    {
-        for (FakeChild& child : children)
-            if (child.id == id) return &child;
-        return nullptr;
-    }
-    uint32_t nextId = 100;
+    // The session's hold on one child: it behaves as its script says.
+    class Handle : public IChild {
+    public:
+        Handle(FakeSessionHost& host, FakeChild& child) : host(host), child(child) {}
+        ~Handle() override { child.handleClosed = true; }
+
+        bool IsRunning() override { return Alive(); }
+        bool HasShownItself() override
+        {
+            return child.place != wholeDesktop && child.script.previews && !windowGone && Alive();
+        }
+        void TakeWindowAway() override
+        {
+            Receive("window gone");
+            windowGone = true;
+        }
+        bool AskToClose() override
+        {
+            if (!child.script.hasWindow || !Alive()) return false;
+            Receive("close");
+            if (child.script.closeDelayMs) child.EndAt(host.nowMs + *child.script.closeDelayMs);
+            return true;
+        }
+        void PressHome() override
+        {
+            if (!child.script.hasWindow || !Alive()) return;
+            Receive("home down");
+            if (child.script.homeDelayMs) child.EndAt(host.nowMs + *child.script.homeDelayMs);
+            if (Alive()) Receive("home up");
+        }
+        void End() override
+        {
+            Receive("ended");
+            child.EndAt(host.nowMs);
+        }
+
+    private:
+        bool Alive() const { return child.Alive(host.nowMs); }
+        void Receive(const std::string& what)
+        {
+            child.received.push_back(what + " at " + std::to_string(host.nowMs / 1000) + "s");
+        }
+
+        FakeSessionHost& host;
+        FakeChild& child;
+        bool windowGone = false;
+    };
 };
