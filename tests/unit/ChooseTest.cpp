@@ -130,6 +130,38 @@ TEST_F(ChooseTest, CyclePositionsWithoutAnEntryGiveTheLastEntry)
     EXPECT_EQ(0, negative.GetNextToUse());
 }
 
+// A session passes over an abandoned entry by choosing again: from any
+// stored position, twice the number of entries in choices reach them all.
+TEST_F(ChooseTest, FromAnyStoredPositionTheCycleGoesRoundWithinTwiceTheCount)
+{
+    const struct { const char* position; const char* choices; const char* written; } cases[] = {
+        {"-3", "CCCABC", "0"}, {"2147483647", "CCABCA", "1"}, {"-2147483648", "CCABCA", "1"}};
+    const std::string inCycle =
+        "[Default]\r\nA=2\\1\\1\\0\\\r\nB=2\\1\\1\\1\\\r\nC=2\\1\\1\\2\\\r\nTombolixCycle=1\r\n";
+    for (const auto& c : cases) {
+        CCollection collection = Loaded(inCycle + "TombolixNextToUse=" + c.position + "\r\n");
+        std::string choices;
+        for (int i = 0; i < 6; ++i) choices += NameOf(collection.ChooseNext(random));
+        EXPECT_EQ(c.choices, choices) << c.position;
+        EXPECT_EQ(c.written, file.ReadString("Default", "TombolixNextToUse", "")) << c.position;
+    }
+}
+
+// Abandoned on two monitors at once, an entry is withdrawn twice.
+TEST_F(ChooseTest, AnEntryWithdrawnTwiceLeavesTheDrawOnce)
+{
+    CCollection collection = Loaded(weighted);
+    collection.WithdrawFromDraw("Aquarium");
+    collection.WithdrawFromDraw("Aquarium");
+    collection.WithdrawFromDraw("Nowhere");
+    EXPECT_EQ(13.0f, collection.GetTotalWeight());
+    // Bubbles 4 and Clock 9 share the draw.
+    EXPECT_EQ("Bubbles", NameOf(collection.PickByWeight(0.0f)));
+    EXPECT_EQ("Bubbles", NameOf(collection.PickByWeight(0.3f)));
+    EXPECT_EQ("Clock", NameOf(collection.PickByWeight(0.31f)));
+    EXPECT_EQ("[Default]\r\nAquarium=0\\1\\1\\0\\\r\nBubbles=3\\1\\1\\1\\\r\nClock=2\\1\\1\\2\\\r\n", file.Text());
+}
+
 TEST_F(ChooseTest, CycleModeWithoutALoadedCountRunsOverTheWholeMap)
 {
     CCollection collection("Default", file);

@@ -204,6 +204,20 @@ TEST_F(CollectionTest, AnEntryFoundAgainAfterASaveRemovedItsKeyIsWrittenAgain)
     EXPECT_EQ("[Default]\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\nClock=1\\10\\1\\0\\\r\n", file.Text());
 }
 
+// The Folders page may list a screen saver after the Collections page
+// searched: selected, it counts as found.
+TEST_F(CollectionTest, ANameSelectedBeforeItIsFoundIsWritten)
+{
+    file.SetText("[Default]\r\nLate=1\\10\\0\\0\\\r\nGone=2\\15\\1\\0\\\r\n");
+    CCollection collection("Default", file);
+    collection.Load(true);
+    collection.SetSelection({"New", "Late"}, false);
+    EXPECT_EQ((Names{"New", "Late"}), collection.ListSelectedInOrder());
+    EXPECT_TRUE(collection.Save());
+    EXPECT_EQ("[Default]\r\nLate=1\\10\\1\\1\\\r\nNew=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
+              file.Text());
+}
+
 TEST_F(CollectionTest, ListsEverySelectedFoundEntryWhateverItsOrderNumbers)
 {
     // Gaps, a repeat, numbers beyond the count, a negative one; ties go in

@@ -74,6 +74,18 @@ TEST(ProfileText, EachChangeTouchesOnlyItsOwnLineAndEveryOtherByteStays)
     EXPECT_EQ(userFile, Edit(userFile, "Default", {{"Waves", std::string("1")}, {"waves", std::nullopt}}));
 }
 
+// The lines of a section that the profile functions write whole, many keys
+// at once: a removed key leaves no empty line, which would end the section.
+TEST(ProfileText, ASectionsLinesLoseARemovedKeyWhole)
+{
+    const std::vector<std::string> lines{"Alpha=1", "; mine", "Beta=2", "bare", "Gamma = 3"};
+    EXPECT_EQ((std::vector<std::string>{"Alpha=1", "; mine", "Gamma=9", "Delta=4"}),
+              EditSectionLines(lines,
+                               {{"BETA", std::nullopt}, {"Bare", std::nullopt}, {"gamma", std::string("9")},
+                                {"Missing", std::nullopt}, {"Delta", std::string("4")}},
+                               UpperCase));
+}
+
 TEST(ProfileText, LinesBothPlatformsReadAlikeAreEditedAsWindowsEditsThem)
 {
     // A remark after a header or a value, the program's own key in another

@@ -125,7 +125,7 @@ TEST_F(StoredStateTest, AnUnchangedCurrentNameIsNotWritten)
     EXPECT_EQ("[Default]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n", file.Text());
 }
 
-TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
+TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOkAndWritesNothingBack)
 {
     file.SetText("[Default]\r\nA=2\\15\\1\\0\\\r\n");
     store.values["Config\\UseTray"] = 1;
@@ -140,9 +140,13 @@ TEST_F(StoredStateTest, TheUninstallRequestRemovesEverythingOnlyAtOk)
     edits->RequestUninstall();
     EXPECT_FALSE(edits->edited.useTray);
     EXPECT_EQ(0, store.removals);
+    edits->edited.useBlanker = true;
     EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ(1, store.removals);
     EXPECT_FALSE(file.Exists());
+    // Nothing the sheet changed is written back after the removal.
+    EXPECT_EQ(Texts{}, store.writes);
+    EXPECT_TRUE(store.values.empty());
 }
 
 TEST_F(StoredStateTest, ANewCollectionOfADeletedNameStartsEmpty)
@@ -195,6 +199,119 @@ TEST_F(StoredStateTest, AFileThatWentOrWasReplacedUnderTheSheetGetsAllItShows)
     EXPECT_FALSE(outcome.fileWasReplaced);
     EXPECT_EQ("[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n[TombolixInternal]\r\nFolders=D:\\Savers*\r\n"
               "[Day]\r\nSun=1\r\n",
+              file.Text());
+}
+
+TEST_F(StoredStateTest, AnOkThatFailedOnAReplacedFileLeavesTheNextOkWritingItAll)
+{
+    file.SetText("[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\n[TombolixInternal]\r\nFolders=D:\\Savers*\r\n");
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+    edits->AddCollection(state.LoadCollection("Night", true)).MarkFound("Clock");
+    file.ReplaceWith("[Other]\r\nx=1\r\n");
+    file.failWrites = true;
+    CommitOutcome refused = state.Commit(*edits);
+    EXPECT_TRUE(refused.failed.collectionsFile);
+    EXPECT_TRUE(refused.fileWasReplaced);
+
+    file.failWrites = false;
+    CommitOutcome retried = state.Commit(*edits);
+    EXPECT_FALSE(retried.failed.Any());
+    EXPECT_TRUE(retried.fileWasReplaced);
+    EXPECT_EQ("[Other]\r\nx=1\r\n[Night]\r\nClock=1\\10\\1\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n"
+              "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
+              file.Text());
+}
+
+// The sheet stays open after a failed OK. A restart of the cycle is written
+// once: the next OK writes it only if the first did not, and a position that
+// a session wrote since stays.
+TEST_F(StoredStateTest, ASecondOkWritesTheCyclesRestartOnlyIfTheFirstDidNot)
+{
+    const std::string head = "[Night]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\n";
+    for (bool fileRefusedFirst : {false, true}) {
+        store.values.clear();
+        file.SetText(head + "TombolixNextToUse=3\r\n");
+        CStoredState state(store, file, lock);
+        std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
+        file.failWrites = fileRefusedFirst;
+        store.refusedEntry = "Current";
+        EXPECT_TRUE(state.Commit(*edits).failed.Any());
+        file.failWrites = false;
+        store.refusedEntry.clear();
+        file.WriteString("Night", "TombolixNextToUse", "2");   // a session moves on meanwhile
+
+        EXPECT_FALSE(state.Commit(*edits).failed.Any());
+        EXPECT_EQ(head + "TombolixNextToUse=" + (fileRefusedFirst ? "0" : "2") + "\r\n", file.Text())
+            << fileRefusedFirst;
+        EXPECT_EQ("Night", ReadCurrentName(store));
+    }
+}
+
+// The resident instance read the settings when it started; its sheet shows
+// what another process's sheet stored since.
+TEST_F(StoredStateTest, ASheetShowsWhatAnEarlierSheetStored)
+{
+    CStoredState resident(store, file, lock);
+    CStoredState other(store, file, lock);
+    std::unique_ptr<CSheetEdits> first = EditShown(other, "Night", {"Stars", "Clock"});
+    first->edited.useBlanker = true;
+    first->edited.blankerName = "Starfield";
+    first->edited.folders = {"D:\\Savers"};
+    ASSERT_FALSE(other.Commit(*first).failed.Any());
+
+    std::unique_ptr<CSheetEdits> second = resident.BeginEdits();
+    EXPECT_TRUE(second->original.useBlanker);
+    EXPECT_EQ("Starfield", second->edited.blankerName);
+    EXPECT_EQ(Texts{"D:\\Savers"}, second->edited.folders);
+    EXPECT_EQ("Night", second->GetCurrentName());
+    EXPECT_EQ((Texts{"Stars", "Clock"}), resident.LoadCollection("Night", false)->ListEverySelectedInOrder());
+}
+
+TEST_F(StoredStateTest, ADeletionTheSystemRefusesIsReported)
+{
+    const std::string stored = "[Night]\r\nClock=2\\15\\1\\0\\\r\n";
+    file.SetText(stored);
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+    edits->DeleteCollection("Night");
+    file.failWrites = true;
+    StoreFailures failed = state.Commit(*edits).failed;
+    EXPECT_TRUE(failed.collectionsFile);
+    EXPECT_FALSE(failed.settingsStore);
+    EXPECT_EQ(stored, file.Text());
+
+    lock.refuse = true;   // another process holds the file: nothing is removed
+    EXPECT_TRUE(state.RemoveEverything().collectionsFile);
+    EXPECT_EQ(0, store.removals);
+    lock.refuse = false;
+    failed = state.RemoveEverything();   // the file stays
+    EXPECT_TRUE(failed.collectionsFile);
+    EXPECT_FALSE(failed.settingsStore);
+    EXPECT_EQ(stored, file.Text());
+    file.failWrites = false;
+    store.failWrites = true;
+    failed = state.RemoveEverything();   // the registry key stays
+    EXPECT_FALSE(failed.collectionsFile);
+    EXPECT_TRUE(failed.settingsStore);
+    EXPECT_FALSE(file.Exists());
+}
+
+// "default" may be deleted, and the Default offered then starts empty: every
+// copy of the name goes, whatever its letter case.
+TEST_F(StoredStateTest, ACollectionDeletedInAnotherLetterCaseGoesWithEveryCopy)
+{
+    file.SetText("[default]\r\nA=2\\15\\1\\0\\\r\n[Night]\r\nx=1\r\n[DEFAULT]\r\nB=2\\15\\1\\0\\\r\n");
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+    edits->AddCollection(state.LoadCollection("default", true));
+    edits->DeleteCollection("DEFAULT");
+    EXPECT_EQ(nullptr, edits->FindCollection("default"));
+    CCollection& fresh = edits->AddCollection(std::make_unique<CCollection>("Default", file));
+    fresh.MarkFound("A");
+    fresh.SetSelection({}, false);
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
+    EXPECT_EQ("[Night]\r\nx=1\r\n[Default]\r\nA=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
               file.Text());
 }
 

@@ -93,9 +93,10 @@ bool FakeProfileFile::DeleteSection(const std::string& section)
 {
     if (failWrites) return false;
     ++writeCount;
-    sections.erase(std::remove_if(sections.begin(), sections.end(),
-                                  [&](const Section& s) { return SameName(s.name, section); }),
-                   sections.end());
+    // Only the first section of the name: a copy of it further on stays.
+    auto found = std::find_if(sections.begin(), sections.end(),
+                              [&](const Section& s) { return SameName(s.name, section); });
+    if (found != sections.end()) sections.erase(found);
     return true;
 }
 
