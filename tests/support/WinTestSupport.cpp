@@ -350,24 +350,39 @@ Fixtures::Fixtures()
     SetEnvironmentVariableA("TOMBOLIX_FIXTURE_LOG", logPath.c_str());
 }
 
-void TerminateProcessesOf(const std::vector<std::string>& paths)
+namespace {
+// Calls back with each running process whose file name is one of these.
+void ForEachProcessNamed(const std::vector<std::string>& fileNames, const std::function<void(DWORD)>& found)
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        for (const std::string& path : paths) {
-            std::string fileName = path.substr(path.find_last_of('\\') + 1);
-            if (lstrcmpiA(fileName.c_str(), entry.szExeFile) != 0) continue;
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-                TerminateProcess(process, 0);
-                WaitForSingleObject(process, 5000);
-                CloseHandle(process);
-            }
-        }
-    }
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        for (const std::string& fileName : fileNames)
+            if (lstrcmpiA(fileName.c_str(), entry.szExeFile) == 0) found(entry.th32ProcessID);
     CloseHandle(snapshot);
+}
+}  // namespace
+
+void TerminateProcessesOf(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> fileNames;
+    for (const std::string& path : paths) fileNames.push_back(path.substr(path.find_last_of('\\') + 1));
+    ForEachProcessNamed(fileNames, [](DWORD id) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    });
+}
+
+size_t CountProcessesNamed(const std::vector<std::string>& fileNames)
+{
+    size_t count = 0;
+    ForEachProcessNamed(fileNames, [&](DWORD) { ++count; });
+    return count;
 }
 
 Fixtures::~Fixtures()

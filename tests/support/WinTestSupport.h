@@ -110,6 +110,8 @@ private:
 // Ends every process started from one of the files, window or not, and
 // waits for each.
 void TerminateProcessesOf(const std::vector<std::string>& paths);
+// How many processes run from files of these names ("Hangs.scr").
+size_t CountProcessesNamed(const std::vector<std::string>& fileNames);
 
 // Copies of the test screen saver under the names that pick their behaviour;
 // the copies and every fixture window still open go at the end.

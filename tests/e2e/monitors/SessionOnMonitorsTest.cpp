@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -30,12 +32,39 @@ struct SessionOnMonitors : ::testing::Test {
     }
     void TearDown() override
     {
+        if (split) {
+            EXPECT_TRUE(Split({1024}));
+        }
         if (HWND session = FindWindowA("BrackwenTombolixSession", nullptr)) PostMessageA(session, WM_CLOSE, 0, 0);
         wintest::Fixtures::CloseAllWindows();
         wintest::ClearStoredSettings();
         wintest::SetScreenSaverRunning(false);
         wintest::WriteCollectionsFile("");
     }
+    // Splits the 2048-pixel screen into monitors anew, each but the last as
+    // wide as given, and has Wine read them again, as a monitor plugged in
+    // would. The primary one keeps its size: the current display mode then
+    // stays one that Wine can set again, which makes it read the monitors.
+    bool Split(const std::vector<int>& widths)
+    {
+        split = widths.size() > 1;
+        std::string arguments, wanted;
+        int left = 0;
+        for (size_t i = 0; i <= widths.size(); ++i) {
+            const int right = i < widths.size() ? left + widths[i] : 2048;
+            if (i < widths.size()) arguments += " " + std::to_string(widths[i]);
+            wanted += (i ? " " : "") + std::to_string(left) + ",0-" + std::to_string(right) + ",768";
+            left = right;
+        }
+        const char* splitter = getenv("TOMBOLIX_SPLIT_SCREEN");
+        if (!splitter || !wintest::RunLinuxCommand(splitter + arguments, 10s)) return false;
+        Child reapplier(wintest::ProgramFolder() + "\\DisplayModeReapplier.exe", "");
+        if (!reapplier.WaitForExit(10s) || reapplier.ExitCode() != 0) return false;
+        return wintest::WaitUntil([&] { return wintest::MonitorRectangles() == wanted; }, 10s);
+    }
+
+    bool split = false;
+
     // Cycling through "name=minutes" screen savers in this order.
     void Collect(const Lines& entries)
     {
@@ -102,40 +131,56 @@ TEST_F(SessionOnMonitors, EachMonitorShowsItsOwnScreenSaverInABlackWindowOverItU
     EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(left) && !IsWindow(right); }, 5s));
 }
 
-TEST_F(SessionOnMonitors, AClickOrAKeyEndsItEvenWhileAScreenSaverIgnoresItsCloseRequest)
+TEST_F(SessionOnMonitors, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSaversDo)
 {
-    // Deaf outlives its window and ignores the close request: the session
-    // is busy ending it when the input comes.
-    Collect({"Deaf=0", "Steady=15"});
+    // Hangs stops answering once it shows; SlowEnd takes 3 s over its
+    // window's end. Nothing focuses a window for the key: the session's
+    // own window has the keyboard.
+    Collect({"Hangs=15", "SlowEnd=15"});
+    const Lines files{"Hangs.scr", "SlowEnd.scr", "Tombolix2.scr"};
     for (const char* input : {"click 1", "key space"}) {
         fixtures.ClearLog();
         Child program("/s");
-        ASSERT_TRUE(fixtures.WaitForLine("Deaf close", 15s)) << input;
-        HWND steady = nullptr;
-        ASSERT_TRUE(wintest::WaitUntil([&] { return (steady = ShownWindow("Steady")) != nullptr; }, 10s));
-        // Wine hears keys only in the window that has X's focus.
-        if (std::string(input) == "key space") {
-            ASSERT_TRUE(wintest::XdoTool("search --onlyvisible --classname 'tombolix2' windowfocus --sync"));
-        }
+        ASSERT_TRUE(fixtures.WaitForLine("Hangs hang", 15s)) << input;
+        ASSERT_TRUE(wintest::WaitUntil([&] { return ShownWindow("SlowEnd") != nullptr; }, 10s)) << input;
         ASSERT_TRUE(wintest::XdoTool(input));
-        EXPECT_TRUE(program.WaitForExit(5s)) << input;
-        EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(steady); }, 5s)) << input;
-        // The job ends the deaf one with the session.
-        EXPECT_TRUE(wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", "Deaf"); }, 5s)) << input;
+        const DWORD heard = GetTickCount();
+        EXPECT_TRUE(wintest::WaitUntil([&] { return wintest::CountProcessesNamed(files) == 0; }, 10s)) << input;
+        const DWORD tookMs = GetTickCount() - heard;
+        // 250 ms on a quiet machine; a screen saver that held the session
+        // would take 3 s, or for ever.
+        EXPECT_LT(tookMs, 2000u) << input;
+        std::printf("%s: every process ended %lu ms after the input\n", input, static_cast<unsigned long>(tookMs));
+        EXPECT_FALSE(fixtures.WaitForLine("SlowEnd end", 0ms)) << input;
     }
+}
+
+TEST_F(SessionOnMonitors, OneThatStopsAnsweringIsEndedAtItsTurnWhileTheOtherMonitorGoesOn)
+{
+    Collect({"Hangs=0", "Steady=15", "Third=15"});
+    Child program("/s");
+    ASSERT_TRUE(fixtures.WaitForLine("Hangs hang", 15s));
+    // Its turn ends at the first tick: asked to close, then ended; the
+    // next one takes its monitor.
+    ASSERT_TRUE(wintest::WaitUntil([&] { return ShownWindow("Third") != nullptr; }, 15s));
+    EXPECT_EQ(0u, wintest::CountProcessesNamed({"Hangs.scr"}));
+    EXPECT_TRUE(program.Running());
+    ASSERT_TRUE(wintest::XdoTool("mousemove 540 400"));
+    EXPECT_TRUE(program.WaitForExit(5s));
 }
 
 TEST_F(SessionOnMonitors, AScreenSaverThatIgnoresThePreviewSwitchRunsOverTheWholeDesktopFromThenOn)
 {
     Collect({"NoPreview=15", "Right=15"});
     Child program("/s");
-    ASSERT_TRUE(fixtures.WaitForLine("NoPreview close", 10s));
+    // Ended at once, both, three seconds after their start.
     ASSERT_TRUE(wintest::WaitUntil([&] { return StartSwitches().size() == 3; }, 10s));
     // The two hosted ones start side by side and log in either order.
     Lines switches = StartSwitches();
     std::sort(switches.begin(), switches.begin() + 2);
     EXPECT_EQ((Lines{"NoPreview /p", "Right /p", "NoPreview /s"}), switches);
-    EXPECT_TRUE(fixtures.WaitForLine("Right end", 5s));
+    EXPECT_EQ(0u, wintest::CountProcessesNamed({"Right.scr"}));
+    EXPECT_EQ(1u, wintest::CountProcessesNamed({"NoPreview.scr"}));
     EXPECT_FALSE(FindWindowA("BrackwenTombolixHost", nullptr));
     EXPECT_TRUE(program.Running());
 }
@@ -170,6 +215,22 @@ TEST_F(SessionOnMonitors, ThePasswordOrTheOptionOffGiveOneScreenSaverOverTheDesk
         wintest::Fixtures::CloseAllWindows();
         wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", nullptr); }, 5s);
     }
+}
+
+TEST_F(SessionOnMonitors, MonitorsSplitAnewDuringTheSessionAreEachCoveredAnew)
+{
+    Collect({"Left=15", "Right=15", "Third=15", "Fourth=15", "Fifth=15"});
+    Child program("/s");
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Right").empty(); }, 10s));
+    ASSERT_TRUE(Split({1024, 512}));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Fifth").empty(); }, 10s));
+    EXPECT_EQ("0 0 1024 768", Area(WindowLine("Third")));
+    EXPECT_EQ("1024 0 1536 768", Area(WindowLine("Fourth")));
+    EXPECT_EQ("1536 0 2048 768", Area(WindowLine("Fifth")));
+    EXPECT_TRUE(wintest::WaitUntil([] { return wintest::CountProcessesNamed({"Left.scr", "Right.scr"}) == 0; }, 5s));
+    // A move over the part that was the second monitor's end and is now the third's.
+    ASSERT_TRUE(wintest::XdoTool("mousemove 1800 400"));
+    EXPECT_TRUE(program.WaitForExit(5s));
 }
 
 }  // namespace
