@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -86,10 +87,10 @@ TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOne
     EXPECT_EQ(picture, GetParent(ours));
 
     // Eight seconds each; the one that ignores the preview switch is passed
-    // over within three and asked to close its own window.
+    // over within three, and ended.
     ASSERT_TRUE(WaitForLine("First end", 15s));
-    ASSERT_TRUE(WaitForLine("NoPreview close", 10s));
     ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return ShownWindow("Second", area) != nullptr; }, 10s));
+    EXPECT_EQ(0u, wintest::CountProcessesNamed({"NoPreview.scr"}));
     ASSERT_TRUE(WaitForLine("Second end", 15s));
     ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return StartedNames().size() >= 4; }, 10s));
     EXPECT_EQ((Lines{"First", "NoPreview", "Second", "First"}), StartedNames());
@@ -101,7 +102,7 @@ TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOne
     // Hidden by the settings of Windows: the preview and its screen saver end.
     ShowWindow(picture, SW_HIDE);
     EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
-    EXPECT_TRUE(WaitForLine("First end", 5s, 2));
+    EXPECT_EQ(0u, wintest::CountProcessesNamed({"First.scr"}));
     // Nothing written: the position stays, and no option appeared.
     EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2"));
@@ -130,6 +131,44 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
         }
         EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !IsWindow(shown); }, 5s)) << form;
     }
+}
+
+// The settings of Windows destroy the picture while its screen saver no
+// longer answers: destroying it waits on every window inside, so the
+// preview ends that screen saver first.
+TEST_F(Preview, APictureWhoseScreenSaverHangsIsDestroyedAtOnce)
+{
+    fixtures.Install(system, "Hangs");
+    wintest::WriteCollectionsFile("[Default]\r\nHangs=2\\15\\1\\0\\\r\nTombolixCycle=1\r\n");
+    Child preview("/p " + PictureNumber());
+    ASSERT_TRUE(WaitForLine("Hangs hang", 10s));
+    const DWORD before = GetTickCount();
+    DestroyWindow(picture);
+    const DWORD tookMs = GetTickCount() - before;
+    // A second on a quiet machine; the screen saver would hold it for ever.
+    EXPECT_LT(tookMs, 3000u);
+    std::printf("the picture was destroyed in %lu ms\n", static_cast<unsigned long>(tookMs));
+    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
+    EXPECT_EQ(0u, wintest::CountProcessesNamed({"Hangs.scr"}));
+}
+
+// One that ignores the close request at the end of its turn is ended, and
+// never runs beside its next copy.
+TEST_F(Preview, AStubbornOneNeverRunsTwice)
+{
+    fixtures.Install(system, "Deaf");
+    wintest::WriteCollectionsFile("[Default]\r\nDeaf=2\\15\\1\\0\\\r\nFirst=2\\15\\1\\1\\\r\n"
+                                  "TombolixCycle=1\r\n");
+    Child preview("/p " + PictureNumber());
+    size_t most = 0;
+    wintest::WaitPumpingMessages([&] {
+        most = std::max(most, wintest::CountProcessesNamed({"Deaf.scr"}));
+        return false;
+    }, 40s);
+    EXPECT_EQ(1u, most);
+    // Deaf, First, Deaf, First, Deaf at 0, 10, 18, 28 and 36 s.
+    EXPECT_EQ((Lines{"Deaf", "First", "Deaf", "First", "Deaf"}), StartedNames());
+    EXPECT_TRUE(preview.Running());
 }
 
 }  // namespace
