@@ -266,9 +266,15 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     rules.passwordOverride = settings.Values().passwordOverride;
     rules.passwordInUse = passwordInUse;
     rules.startTime = startTime;
-    std::vector<ScreenArea> monitors = ListMonitors();
-    rules.monitors = static_cast<int>(monitors.size());
     rules.saverPerMonitor = settings.Values().saverPerMonitor;
+    // Listed only for a session that may show one screen saver on each:
+    // under Wine a process's first question about the display, whichever
+    // it is (the monitors, their number, the screen's size), connects the
+    // process to the display, about 20 ms before the first screen saver
+    // could start. One over the desktop needs no monitor.
+    std::vector<ScreenArea> monitors;
+    if (rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride) monitors = ListMonitors();
+    if (!monitors.empty()) rules.monitors = static_cast<int>(monitors.size());
 
     auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled, std::move(monitors));
     auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);

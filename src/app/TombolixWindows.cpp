@@ -26,30 +26,29 @@ bool RunsTombolixFile(HWND window)
     return runs;
 }
 
-BOOL CALLBACK SortWindow(HWND window, LPARAM lp)
-{
-    TombolixWindows& found = *reinterpret_cast<TombolixWindows*>(lp);
-    // Longer than any name compared: a longer one is cut, and differs still.
-    // Empty if the window is gone meanwhile.
-    char text[32];
-    text[0] = '\0';
-    GetClassNameA(window, text, sizeof text);
-    if (lstrcmpiA(text, trayWindowClass) == 0) {
-        found.tray = window;
-    } else if (lstrcmpiA(text, sessionWindowClass) == 0) {
-        found.session = window;
-    } else if (GetWindowTextA(window, text, sizeof text) && g_appTitle == text && RunsTombolixFile(window)) {
-        found.earlier.push_back(window);
-    }
-    return TRUE;
-}
-
 }  // namespace
 
+// Each kind is looked for by its class or title, not by walking every
+// top-level window: under Wine a process's first walk of them connects it
+// to the display (about 20 ms), which held a session's first screen saver
+// up; a search by class or title does not.
 TombolixWindows FindTombolixWindows()
 {
     TombolixWindows found;
-    EnumWindows(&SortWindow, reinterpret_cast<LPARAM>(&found));
+    found.tray = FindWindowA(trayWindowClass, nullptr);
+    found.session = FindWindowA(sessionWindowClass, nullptr);
+    for (HWND window = FindWindowExA(nullptr, nullptr, nullptr, g_appTitle.c_str()); window;
+         window = FindWindowExA(nullptr, window, nullptr, g_appTitle.c_str())) {
+        // Longer than any name compared: a longer one is cut, and differs
+        // still. Empty if the window is gone meanwhile. The search ignores
+        // letter case; an earlier version's title has ours exactly.
+        char text[32] = "";
+        GetClassNameA(window, text, sizeof text);
+        if (lstrcmpiA(text, trayWindowClass) == 0 || lstrcmpiA(text, sessionWindowClass) == 0) continue;
+        text[0] = '\0';
+        if (GetWindowTextA(window, text, sizeof text) && g_appTitle == text && RunsTombolixFile(window))
+            found.earlier.push_back(window);
+    }
     return found;
 }
 

@@ -33,7 +33,7 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
       informationPage(edits),
       foldersPage(edits, catalogue, folderChooser),
       trayPage(edits),
-      optionsPage(edits, catalogue),
+      optionsPage(edits, catalogue, *this),
       uninstallPage(edits)
 {
     AddPage(&collectionsPage);

@@ -14,7 +14,7 @@
 #include "os/FolderChooser.h"
 #include "os/Win32FileSystem.h"
 
-class CConfigProp final : public CPropertySheet {
+class CConfigProp final : public CPropertySheet, public IToolTipSwitch {
 public:
     // The Folders page asks the chooser for the folders it adds.
     CConfigProp(const std::string& caption, HWND parent, UINT startPage, CStoredState& stored, CSheetEdits& edits,
@@ -29,7 +29,7 @@ public:
 
     // Switches the tips of every page that exists on or off; a page created
     // later reads the setting itself.
-    void SetToolTipsActive(bool active);
+    void SetToolTipsActive(bool active) override;
 
 protected:
     // Stores what the pages changed; a write that fails is reported and
@@ -51,5 +51,6 @@ private:
     CUninstallPage uninstallPage;
 };
 
-// The sheet while it is shown, else null: how one page reaches another.
+// The sheet while it is shown, else null: how the resident instance finds
+// the open sheet. Its pages are handed what they need of it instead.
 extern CConfigProp* g_pConfigSheet;

@@ -2,7 +2,6 @@
 
 #include "collections/Settings.h"
 #include "base/TextPieces.h"
-#include "config/ConfigProp.h"
 #include "config/ToolTips.h"
 #include "res/resource.h"
 
@@ -30,8 +29,8 @@ const CommandMapEntry<COptionsPage> COptionsPage::messageMap[] = {
     {IDC_BLANKER, CBN_SELCHANGE, &COptionsPage::OnBlankerChanged},
 };
 
-COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue)
-    : CSheetPage(IDD_OPTIONS, edits), m_catalogue(catalogue)
+COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue, IToolTipSwitch& toolTipSwitch)
+    : CSheetPage(IDD_OPTIONS, edits), m_catalogue(catalogue), m_toolTipSwitch(toolTipSwitch)
 {
     m_catalogue.Watch(*this);
     const ProgramOptions& options = edits.edited;
@@ -117,7 +116,7 @@ void COptionsPage::OnShowToolTips()
     UpdateData(true);
     bool show = m_showToolTips != BST_UNCHECKED;
     m_edits.edited.showToolTips = show;
-    if (g_pConfigSheet) g_pConfigSheet->SetToolTipsActive(show);
+    m_toolTipSwitch.SetToolTipsActive(show);
 }
 
 void COptionsPage::OnBlankerChanged()

@@ -9,10 +9,21 @@
 
 #include <string>
 
+// What the page's tooltips check box switches: the tips of every page of
+// the sheet, which the sheet holds.
+class IToolTipSwitch {
+public:
+    virtual void SetToolTipsActive(bool active) = 0;
+
+protected:
+    ~IToolTipSwitch() = default;
+};
+
 class COptionsPage : public CSheetPage, private ICatalogueWatcher {
 public:
-    // The controls start from the sheet's settings as they are now.
-    COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue);
+    // The controls start from the sheet's settings as they are now; the
+    // tooltips check box switches the tips through the given switch.
+    COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue, IToolTipSwitch& toolTipSwitch);
     ~COptionsPage() override;
 
 protected:
@@ -39,6 +50,7 @@ private:
     CSpinButtonCtrl m_minutesSpin;
     CComboBox m_blankerCombo;
     CSaverCatalogue& m_catalogue;
+    IToolTipSwitch& m_toolTipSwitch;
     int m_useBlanker;
     int m_showToolTips;
     std::string m_minutesText;
