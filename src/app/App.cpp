@@ -273,7 +273,7 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     // process to the display, about 20 ms before the first screen saver
     // could start. One over the desktop needs no monitor.
     std::vector<ScreenArea> monitors;
-    if (rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride) monitors = ListMonitors();
+    if (MayShowOnEachMonitor(rules)) monitors = ListMonitors();
     if (!monitors.empty()) rules.monitors = static_cast<int>(monitors.size());
 
     auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled, std::move(monitors));

@@ -38,11 +38,10 @@ bool CSession::Begin()
     return any;
 }
 
-// The desktop password wants the one screen saver that asks for it.
 void CSession::Arrange()
 {
     layout = Layout::Desktop;
-    bool perMonitor = rules.monitors >= 2 && rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride;
+    bool perMonitor = rules.monitors >= 2 && MayShowOnEachMonitor(rules);
     if (perMonitor && !host.CoverMonitors()) {
         host.Trace("not every monitor could be covered; one screen saver over the whole desktop");
         perMonitor = false;

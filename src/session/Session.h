@@ -27,6 +27,13 @@ struct SessionRules {
     bool saverPerMonitor = true;
 };
 
+// Whether the rules allow a screen saver on each monitor, given two or
+// more: the desktop password wants the one screen saver that asks for it.
+inline bool MayShowOnEachMonitor(const SessionRules& rules)
+{
+    return rules.saverPerMonitor && !rules.passwordInUse && !rules.passwordOverride;
+}
+
 class CSession {
 public:
     CSession(ISessionHost& host, CRandom& random, SessionRules rules, std::unique_ptr<CCollection> collection);
