@@ -90,7 +90,8 @@ trace_quotes() {   # a call's argument list
   done
 }
 quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
-  { source_text src/session/Session.cpp src/session/Showing.cpp | grep -oE "\\b(host\\.Trace|EndSession)$call"
+  { source_text src/session/Session.cpp src/session/Showing.cpp src/session/Playlist.cpp |
+      grep -oE "\\b(host\\.Trace|EndSession)$call"
     source_text src/session/Win32SessionHost.cpp | grep -oE "\\bTrace$call"
     source_text src/tray/TrayWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))
 seed=$(sed -n '/^void TraceSeed/,/^}/p' src/app/App.cpp | grep -oE "TraceWrite\\([^\"]*$literal" | grep -oE "$literal" | unescape)
@@ -104,7 +105,8 @@ done <<<"$quotes"
 prefix_of() { source_text "$1" | grep -oE "TraceWrite\\($literal" | grep -oE "$literal" | unescape | sed 's/%s$//'; }
 session_prefix=$(prefix_of src/session/Win32SessionHost.cpp)
 tray_prefix=$(prefix_of src/tray/TrayWnd.cpp)
-for prefix in "$session_prefix" "$tray_prefix"; do
+preview_prefix=$(prefix_of src/session/PreviewWnd.cpp)
+for prefix in "$session_prefix" "$tray_prefix" "$preview_prefix"; do
   [ -n "$prefix" ] && has "${prefix% }"; check "the page names the trace prefix \"$prefix\"" $?
 done
 traced=$(sed -E 's/.*<h2 id="trace">//; s/<h2 id="faq">.*//' <<<"$text")

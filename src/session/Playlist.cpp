@@ -7,7 +7,7 @@ constexpr int64_t roundMs = 150;
 }  // namespace
 
 CPlaylist::CPlaylist(IHosting& host, std::vector<std::string> names)
-    : host(host), names(std::move(names)), cannotPreview(this->names.size(), false), showing(host, 0, " in the preview")
+    : host(host), names(std::move(names)), cannotPreview(this->names.size(), false), showing(host, thePreview)
 {
 }
 

@@ -47,12 +47,12 @@ void CSession::Arrange()
         perMonitor = false;
     }
     if (!perMonitor) {
-        showings.push_back(std::make_unique<CShowing>(host, wholeDesktop, ""));
+        showings.push_back(std::make_unique<CShowing>(host, wholeDesktop));
         return;
     }
     layout = Layout::Monitors;
     for (Place place = 0; place < rules.monitors; ++place)
-        showings.push_back(std::make_unique<CShowing>(host, place, " on monitor " + MonitorNumber(place)));
+        showings.push_back(std::make_unique<CShowing>(host, place));
 }
 
 void CSession::Tick()
@@ -199,7 +199,7 @@ void CSession::FinishHandOver()
     showings.clear();
     host.LeaveMonitors();
     layout = Layout::Desktop;
-    showings.push_back(std::make_unique<CShowing>(host, wholeDesktop, ""));
+    showings.push_back(std::make_unique<CShowing>(host, wholeDesktop));
     CShowing& desktop = *showings[0];
     bool started;
     if (WasAbandoned(handOverName)) started = LaunchInto(desktop, !handOverEntry);

@@ -9,9 +9,10 @@
 #include <string>
 
 // Where a screen saver shows: over the whole desktop, as Windows starts one,
-// or in a window of ours (monitor 0, 1, ...; the preview's picture is 0).
+// or in a window of ours: on monitor 0, 1, ..., or in the preview's picture.
 using Place = int;
 constexpr Place wholeDesktop = -1;
+constexpr Place thePreview = -2;
 
 // A screen saver we started. Nothing here waits on it: a screen saver is a
 // stranger's program and may stop answering at any moment. Letting go of

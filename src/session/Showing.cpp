@@ -15,11 +15,6 @@ constexpr int64_t hostedWaitMs = 2000;
 int64_t WholeSeconds(int64_t ms) { return ms / 1000; }
 }  // namespace
 
-CShowing::CShowing(IHosting& host, Place place, std::string label)
-    : host(host), place(place), label(std::move(label))
-{
-}
-
 CShowing::~CShowing() = default;
 
 LaunchOutcome CShowing::Start(const std::string& saverName, CSaverEntry* saverEntry)
@@ -33,7 +28,9 @@ LaunchOutcome CShowing::Start(const std::string& saverName, CSaverEntry* saverEn
     startedAt = host.Now();
     reportedNoWindow = false;
     stage = IsHosted() ? Stage::Starting : Stage::Showing;
-    host.Trace("start " + name + " from " + launched.path + label);
+    if (place == thePreview) host.Trace("start " + name + " from " + launched.path + " in the preview");
+    else if (IsHosted()) host.Trace("start " + name + " from " + launched.path + " on monitor " + std::to_string(place + 1));
+    else host.Trace("start " + name + " from " + launched.path);
     return LaunchOutcome::Started;
 }
 

@@ -25,8 +25,7 @@ public:
     enum class Arrival { Waiting, Shown, NotShown };
     enum class Ending { Ended, Abandoned, Waiting };
 
-    // label names the place in the trace: " on monitor 2", or nothing.
-    CShowing(IHosting& host, Place place, std::string label);
+    CShowing(IHosting& host, Place place) : host(host), place(place) {}
     ~CShowing();
     CShowing(const CShowing&) = delete;
     CShowing& operator=(const CShowing&) = delete;
@@ -75,7 +74,6 @@ private:
 
     IHosting& host;
     const Place place;
-    const std::string label;
     std::unique_ptr<IChild> child;
     std::string name;
     CSaverEntry* entry = nullptr;
