@@ -292,9 +292,8 @@ int CApp::ExitInstance()
     return CWinApp::ExitInstance();
 }
 
-bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
-                             HANDLE* process, DWORD* processId)
+bool CApp::LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags)
 {
-    return ::LaunchScreenSaver(GetSettings().Values().folders, name, arguments, creationFlags, process, processId) ==
+    return ::LaunchScreenSaver(GetSettings().Values().folders, name, arguments, creationFlags).outcome ==
            LaunchOutcome::Started;
 }

@@ -46,8 +46,7 @@ public:
     bool RunConfiguration(CWnd* parent);
     // Finds <name>.scr in the system folder, the Windows folder or an extra
     // folder and starts it with the arguments; true when a process started.
-    bool LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags,
-                           HANDLE* process = nullptr, DWORD* processId = nullptr);
+    bool LaunchScreenSaver(const std::string& name, const std::string& arguments, uint32_t creationFlags);
 
     CRandom rand;
 

@@ -50,15 +50,13 @@ bool StartProcess(const std::string& path, const std::string& arguments, DWORD c
     return created;
 }
 
-LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
-                                const std::string& arguments, DWORD creationFlags, HANDLE* process,
-                                DWORD* processId, std::string* startedPath, HANDLE job)
+StartedScreenSaver LaunchScreenSaver(const std::vector<std::string>& extraFolders, const std::string& name,
+                                     const std::string& arguments, DWORD creationFlags, HANDLE job)
 {
-    if (process) *process = nullptr;
-    if (processId) *processId = 0;
+    StartedScreenSaver started;
     // A name is a file name: a path in a shared file must not make anyone
     // start a program outside the searched folders.
-    if (!IsPlainFileName(name)) return LaunchOutcome::NotStarted;
+    if (!IsPlainFileName(name)) return started;
     std::string fileName = name + ".scr";
     std::vector<std::string> folders = GetSystemFolders();
     folders.push_back(GetWindowsFolder());
@@ -66,10 +64,14 @@ LaunchOutcome LaunchScreenSaver(const std::vector<std::string>& extraFolders, co
     for (const std::string& folder : folders) {
         // The separator is always added, as the folders are stored.
         std::string path = folder + "\\" + fileName;
-        if (StartProcess(path, arguments, creationFlags, process, processId, job)) {
-            if (startedPath) *startedPath = path;
-            return LaunchOutcome::Started;
+        HANDLE process = nullptr;
+        if (StartProcess(path, arguments, creationFlags, &process, &started.processId, job)) {
+            started.outcome = LaunchOutcome::Started;
+            started.process.reset(process);
+            started.path = path;
+            return started;
         }
     }
-    return FoundInNoFolder(folders, fileName) ? LaunchOutcome::NotFound : LaunchOutcome::NotStarted;
+    if (FoundInNoFolder(folders, fileName)) started.outcome = LaunchOutcome::NotFound;
+    return started;
 }

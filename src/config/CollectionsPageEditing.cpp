@@ -148,5 +148,5 @@ void CSettingsPage::OnPreview()
 void CSettingsPage::LaunchSelected(const char* arguments, DWORD priority)
 {
     if (CSaverEntry* entry = GetSelectedEntry())
-        LaunchScreenSaver(m_edits.edited.folders, entry->GetName(), arguments, priority, nullptr, nullptr);
+        LaunchScreenSaver(m_edits.edited.folders, entry->GetName(), arguments, priority);
 }

@@ -104,25 +104,22 @@ private:
     HWND stage;
 };
 
-Launched Started(LaunchOutcome outcome, std::unique_ptr<IChild> child, std::string path)
+// The launch's outcome, and the child made of the process when it started.
+template <class Child, class... Extra>
+Launched Adopt(StartedScreenSaver started, Extra... extra)
 {
     Launched launched;
-    launched.outcome = outcome;
-    if (outcome == LaunchOutcome::Started) {
-        launched.child = std::move(child);
-        launched.path = std::move(path);
-    }
+    launched.outcome = started.outcome;
+    if (started.outcome != LaunchOutcome::Started) return launched;
+    launched.child = std::make_unique<Child>(started.process.release(), started.processId, extra...);
+    launched.path = std::move(started.path);
     return launched;
 }
 }  // namespace
 
 Launched LaunchOverDesktop(const std::vector<std::string>& extraFolders, const std::string& name)
 {
-    HANDLE process = nullptr;
-    DWORD id = 0;
-    std::string path;
-    LaunchOutcome outcome = LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS, &process, &id, &path);
-    return Started(outcome, process ? std::make_unique<CDesktopChild>(process, id) : nullptr, path);
+    return Adopt<CDesktopChild>(LaunchScreenSaver(extraFolders, name, "/s", IDLE_PRIORITY_CLASS));
 }
 
 Launched LaunchHosted(CHostWnd& window, HANDLE job, const std::vector<std::string>& extraFolders,
@@ -131,14 +128,7 @@ Launched LaunchHosted(CHostWnd& window, HANDLE job, const std::vector<std::strin
     HWND stage = window.NewStage();
     if (!stage) return {};
     const std::string arguments = "/p " + std::to_string(reinterpret_cast<uintptr_t>(stage));
-    HANDLE process = nullptr;
-    DWORD id = 0;
-    std::string path;
-    LaunchOutcome outcome =
-        LaunchScreenSaver(extraFolders, name, arguments, IDLE_PRIORITY_CLASS, &process, &id, &path, job);
-    if (!process) {
-        DestroyWindow(stage);
-        return Started(outcome, nullptr, path);
-    }
-    return Started(outcome, std::make_unique<CHostedChild>(process, id, stage), path);
+    StartedScreenSaver started = LaunchScreenSaver(extraFolders, name, arguments, IDLE_PRIORITY_CLASS, job);
+    if (started.outcome != LaunchOutcome::Started) DestroyWindow(stage);
+    return Adopt<CHostedChild>(std::move(started), stage);
 }

@@ -16,25 +16,22 @@ TEST(Launch, ReportsTheChildOrNothing)
 {
     wintest::Fixtures fixtures;
     fixtures.Install(wintest::WindowsFolder(), "Closer");
-    HANDLE process = reinterpret_cast<HANDLE>(1);
-    DWORD processId = 1;
-    EXPECT_EQ(LaunchOutcome::NotStarted,
-              LaunchScreenSaver({"C:\\Nowhere"}, "NoSuchSaver", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
-    EXPECT_EQ(nullptr, process);
-    EXPECT_EQ(0u, processId);
+    StartedScreenSaver none = LaunchScreenSaver({"C:\\Nowhere"}, "NoSuchSaver", "/s", IDLE_PRIORITY_CLASS);
+    EXPECT_EQ(LaunchOutcome::NotStarted, none.outcome);
+    EXPECT_FALSE(none.process);
+    EXPECT_EQ(0u, none.processId);
+    EXPECT_EQ("", none.path);
     // ".scr" is appended even to a name that has it.
-    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({}, "Closer.scr", "/s", IDLE_PRIORITY_CLASS, &process, &processId));
+    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({}, "Closer.scr", "/s", IDLE_PRIORITY_CLASS).outcome);
 
-    std::string path;
-    ASSERT_EQ(LaunchOutcome::Started,
-              LaunchScreenSaver({}, "Closer", "/c", NORMAL_PRIORITY_CLASS, &process, &processId, &path));
-    EXPECT_EQ(wintest::WindowsFolder() + "\\Closer.scr", path);
-    EXPECT_NE(0u, processId);
-    EXPECT_EQ(processId, GetProcessId(process));
-    EXPECT_EQ(static_cast<DWORD>(NORMAL_PRIORITY_CLASS), GetPriorityClass(process));
+    StartedScreenSaver started = LaunchScreenSaver({}, "Closer", "/c", NORMAL_PRIORITY_CLASS);
+    ASSERT_EQ(LaunchOutcome::Started, started.outcome);
+    EXPECT_EQ(wintest::WindowsFolder() + "\\Closer.scr", started.path);
+    EXPECT_NE(0u, started.processId);
+    EXPECT_EQ(started.processId, GetProcessId(started.process.get()));
+    EXPECT_EQ(static_cast<DWORD>(NORMAL_PRIORITY_CLASS), GetPriorityClass(started.process.get()));
     EXPECT_TRUE(fixtures.WaitForLine("Closer start \"" + wintest::WindowsFolder() + "\\Closer.scr\" /c", seconds(5)));
-    TerminateProcess(process, 0);
-    CloseHandle(process);
+    TerminateProcess(started.process.get(), 0);
 }
 
 TEST(Launch, OnlyAFileInNoReachableFolderIsNotFound)
@@ -43,22 +40,21 @@ TEST(Launch, OnlyAFileInNoReachableFolderIsNotFound)
     const std::string empty = "C:\\TombolixEmptyFolder";
     CreateDirectoryA(empty.c_str(), nullptr);
     // Every folder readable, none holds it; with or without a trailing backslash.
-    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({empty, empty + "\\"}, "Absent", "/s", IDLE_PRIORITY_CLASS,
-                                                         nullptr, nullptr));
+    EXPECT_EQ(LaunchOutcome::NotFound, LaunchScreenSaver({empty, empty + "\\"}, "Absent", "/s", IDLE_PRIORITY_CLASS).outcome);
     // A folder that is not there now may be a drive that is offline.
     EXPECT_EQ(LaunchOutcome::NotStarted, LaunchScreenSaver({empty, "C:\\TombolixOffline"}, "Absent", "/s",
-                                                           IDLE_PRIORITY_CLASS, nullptr, nullptr));
+                                                           IDLE_PRIORITY_CLASS).outcome);
     // A file that is there but will not start is not gone.
     wintest::WriteFileBytes(empty + "\\Broken.scr", "not a program");
     EXPECT_EQ(LaunchOutcome::NotStarted,
-              LaunchScreenSaver({empty}, "Broken", "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+              LaunchScreenSaver({empty}, "Broken", "/s", IDLE_PRIORITY_CLASS).outcome);
     DeleteFileA((empty + "\\Broken.scr").c_str());
 
     // Paths beyond the limit are never handed to process creation.
     EXPECT_EQ(LaunchOutcome::NotFound,
-              LaunchScreenSaver({empty}, std::string(2000, 'n'), "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+              LaunchScreenSaver({empty}, std::string(2000, 'n'), "/s", IDLE_PRIORITY_CLASS).outcome);
     EXPECT_EQ(LaunchOutcome::NotStarted, LaunchScreenSaver({"C:\\" + std::string(3000, 'f')}, "Absent", "/s",
-                                                           IDLE_PRIORITY_CLASS, nullptr, nullptr));
+                                                           IDLE_PRIORITY_CLASS).outcome);
     RemoveDirectoryA(empty.c_str());
 }
 
@@ -66,8 +62,9 @@ TEST(Launch, KeepsNoHandleOfAChildNobodyAskedFor)
 {
     wintest::Fixtures fixtures;
     fixtures.Install(wintest::SystemFolder(), "EndsItself");
-    DWORD processId = 0;
-    ASSERT_EQ(LaunchOutcome::Started, LaunchScreenSaver({}, "EndsItself", "/s", IDLE_PRIORITY_CLASS, nullptr, &processId));
+    // The handle closes with the result, here at once.
+    const DWORD processId = LaunchScreenSaver({}, "EndsItself", "/s", IDLE_PRIORITY_CLASS).processId;
+    ASSERT_NE(0u, processId);
     // An ended process can still be opened while anyone holds a handle to it.
     EXPECT_TRUE(wintest::WaitUntil([&] {
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
@@ -103,7 +100,7 @@ TEST(Launch, WaitsAtMostFiveSecondsForAChildThatNeverBecomesIdle)
     wintest::Fixtures fixtures;
     fixtures.Install(wintest::SystemFolder(), "Busy");
     auto begin = steady_clock::now();
-    EXPECT_EQ(LaunchOutcome::Started, LaunchScreenSaver({}, "Busy", "/s", IDLE_PRIORITY_CLASS, nullptr, nullptr));
+    EXPECT_EQ(LaunchOutcome::Started, LaunchScreenSaver({}, "Busy", "/s", IDLE_PRIORITY_CLASS).outcome);
     auto waited = steady_clock::now() - begin;
     EXPECT_GE(waited, milliseconds(4900));
     EXPECT_LT(waited, milliseconds(6900));
@@ -119,8 +116,9 @@ TEST(Launch, AChildGivenAJobRunsInItAndEndsWithItsLastHandle)
     {
         CKillOnCloseJob job;
         ASSERT_TRUE(job.Get());
-        ASSERT_EQ(LaunchOutcome::Started,
-                  LaunchScreenSaver({}, "Deaf", "/s", IDLE_PRIORITY_CLASS, &process, nullptr, nullptr, job.Get()));
+        StartedScreenSaver started = LaunchScreenSaver({}, "Deaf", "/s", IDLE_PRIORITY_CLASS, job.Get());
+        ASSERT_EQ(LaunchOutcome::Started, started.outcome);
+        process = started.process.release();
         BOOL inJob = FALSE;
         EXPECT_TRUE(IsProcessInJob(process, job.Get(), &inJob));
         EXPECT_TRUE(inJob);
