@@ -26,13 +26,26 @@ int CSessionWnd::OnCreate(CREATESTRUCTA* cs)
     return 0;
 }
 
+namespace {
+// The change of the monitors is answered after the notice returns: it is
+// sent, and covering the monitors anew may start a screen saver over the
+// desktop, which waits until that one is ready.
+constexpr UINT displayChangedMessage = WM_APP + 2;
+}  // namespace
+
 LRESULT CSessionWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == CWin32SessionHost::inputMessage) {
+    switch (msg) {
+    case CWin32SessionHost::inputMessage:
         session->OnInput();
         return 0;
+    case displayChangedMessage:
+        session->OnDisplayChange();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        PostMessage(displayChangedMessage);
+        break;
     }
-    if (msg == WM_DISPLAYCHANGE) session->OnDisplayChange();
     return CFrameWnd::OnMessage(msg, wp, lp);
 }
 

@@ -89,7 +89,8 @@ CShowing::Ending CShowing::ContinueEnding()
     case Stage::HomePressed:
     case Stage::Ending:
         // Over the desktop a child that is still running is left to itself;
-        // a hosted one that even the system could not end keeps its stage.
+        // a hosted one that outlived its end by force is let go as well,
+        // and its stage ends it once more as it goes.
         Release();
         return Ending::Abandoned;
     default:

@@ -184,14 +184,14 @@ void ExpectHelpOpens(const std::string& page)
 
     wintest::Child settings(wintest::SystemFolder() + "\\Tombolix2.scr", "/c");
     constexpr int uninstallPage = 5, helpButton = 1099;
-    HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 10s);
+    HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 30s);
     ASSERT_TRUE(sheet);
     HWND help = nullptr;
     ASSERT_TRUE(wintest::WaitUntil([&] { return (help = wintest::FindControl(sheet, helpButton)) != nullptr; }, 5s));
     PostMessageA(help, BM_CLICK, 0, 0);
-    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + page + "\"", 10s));
+    EXPECT_TRUE(fixtures.WaitForLine("PageViewer start \"" + viewer + "\" \"" + page + "\"", 30s));
     EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
-    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_TRUE(settings.WaitForExit(30s));
 }
 
 // Opened without sharing, as a program busy with it would.
@@ -305,7 +305,7 @@ TEST_F(Installer, TheInstalledProgramRunsASessionWithTheInstalledBlanker)
     EXPECT_TRUE(wintest::WaitUntil([&] { return (blank = FindWindowA("BlankScreenSaver", nullptr)) != nullptr; }, 15s));
     PostMessageA(blank, WM_KEYDOWN, 'A', 0);
     // The blanker's end ends the session.
-    EXPECT_TRUE(session.WaitForExit(10s));
+    EXPECT_TRUE(session.WaitForExit(30s));
 }
 
 TEST_F(Installer, EveryHelpButtonFindsTheInstalledPage)
@@ -372,10 +372,10 @@ TEST_F(Installer, TheUninstallerEndsTheResidentInstanceAndKeepsTheUsersCollectio
 
     const std::string saver = system + "\\Tombolix2.scr";
     wintest::Child tray(saver, "/tray");
-    ASSERT_TRUE(wintest::WaitUntil([&] { return !wintest::WindowsOfProcess(tray.Id()).empty(); }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !wintest::WindowsOfProcess(tray.Id()).empty(); }, 30s));
 
     Uninstall();
-    EXPECT_TRUE(tray.WaitForExit(10s));
+    EXPECT_TRUE(tray.WaitForExit(30s));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_FALSE(Exists(saver));
     EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));
@@ -433,7 +433,7 @@ TEST_F(Installer, AnotherProgramsWindowOfTheSameTitleIsNeitherClosedNorCountedNo
     wintest::Child session(system + "\\Tombolix2.scr", "/s");
     EXPECT_TRUE(fixtures.WaitForLine("FirstOfTheSession start \"" + system + "\\FirstOfTheSession.scr\" /s", 15s));
     // The session's window comes just after its first screen saver.
-    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 30s));
 
     // The uninstaller ends the session, and only it.
     EXPECT_EQ(0u, Uninstall());
@@ -445,7 +445,7 @@ TEST_F(Installer, AnOpenSheetIsLeftToItsUserAndNothingIsChangedMeanwhile)
 {
     ASSERT_EQ(0u, Install());
     wintest::Child settings(system + "\\Tombolix2.scr", "/c");
-    ASSERT_TRUE(wintest::OpenSettingsPage(settings.Id(), 0, 10s));
+    ASSERT_TRUE(wintest::OpenSettingsPage(settings.Id(), 0, 30s));
 
     EXPECT_EQ(3u, Install());
     EXPECT_EQ(3u, Uninstall());
@@ -455,7 +455,7 @@ TEST_F(Installer, AnOpenSheetIsLeftToItsUserAndNothingIsChangedMeanwhile)
     EXPECT_TRUE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
 
     ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
-    EXPECT_TRUE(settings.WaitForExit(10s));
+    EXPECT_TRUE(settings.WaitForExit(30s));
     EXPECT_EQ(0u, Uninstall());
     EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
@@ -466,18 +466,18 @@ TEST_F(Installer, AnUpdateEndsTheTrayAndTheSessionAndBringsBackOnlyTheTray)
     ASSERT_EQ(0u, Install());
     const std::string saver = system + "\\Tombolix2.scr";
     wintest::Child tray(saver, "/tray");
-    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 30s));
     wintest::Fixtures fixtures;
     fixtures.Install(system, "FirstOfTheSession");
     wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
     wintest::Child session(saver, "/s");
-    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 30s));
 
     ASSERT_EQ(0u, Install());
     EXPECT_TRUE(tray.WaitForExit(1s));
     EXPECT_TRUE(session.WaitForExit(1s));
     HWND again = nullptr;
-    EXPECT_TRUE(wintest::WaitUntil([&] { return (again = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return (again = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 30s));
     EXPECT_EQ(nullptr, FindWindowA("BrackwenTombolixSession", nullptr));
     EXPECT_EQ(0u, Uninstall());
     EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(again); }, 5s));
@@ -495,7 +495,7 @@ TEST_F(Installer, AFileThatStaysInUseFailsTheRunAndTheRunAfterFinishesIt)
         EXPECT_TRUE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
     }
     EXPECT_EQ(0u, Uninstall());
-    EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(installed); }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(installed); }, 30s));
     EXPECT_FALSE(Exists(system + "\\Blank Screen.scr"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
 }
@@ -535,7 +535,7 @@ TEST_F(Installer, RerunsAndTwoUninstallersAtOnceEndCleanWithNothingLeftBehind)
     EXPECT_TRUE(wintest::WaitUntil([&] { return !Exists(installed); }, 30s));
     EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
-    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 30s));
 }
 
 TEST_F(Installer, AnInstallIntoAnotherFolderTakesTheEarlierOnesFilesOutOfItsFolder)
@@ -611,7 +611,7 @@ TEST_F(Installer, AHelpPageHeldOpenStopsTheSetupBeforeItChangesAnythingAndTheTra
     const Contents before = ContentsOf(files);
 
     wintest::Child tray(saver, "/tray");
-    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 30s));
     {
         HeldFile held(installed + "\\Tombolix.htm");
         EXPECT_EQ(4u, Install());
@@ -620,7 +620,7 @@ TEST_F(Installer, AHelpPageHeldOpenStopsTheSetupBeforeItChangesAnythingAndTheTra
     EXPECT_EQ("2.0.3.0", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion"));
     // The setup closed the tray to check its file, and brought it back.
     EXPECT_TRUE(tray.WaitForExit(1s));
-    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 30s));
     EXPECT_EQ(1, ProcessesOf("Tombolix2.scr"));
 
     ASSERT_EQ(0u, Install());
@@ -629,7 +629,7 @@ TEST_F(Installer, AHelpPageHeldOpenStopsTheSetupBeforeItChangesAnythingAndTheTra
                 wintest::ReadFileBytes(installed + "\\Tombolix.htm"));
     EXPECT_TRUE(realUninstaller.bytes == wintest::ReadFileBytes(uninstaller));
     EXPECT_EQ("2.0.4.1", RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "DisplayVersion"));
-    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixTray", nullptr) != nullptr; }, 30s));
 }
 
 TEST_F(Installer, AnUninstallerOutsideTheInstalledFolderRemovesNothingAnywhere)
@@ -661,11 +661,11 @@ TEST_F(Installer, AnUninstallerOutsideTheInstalledFolderRemovesNothingAnywhere)
                   ", and this uninstaller is not that install's. To remove Tombolix, uninstall Tombolix Screensaver "
                   "from the list of installed programs.",
               wintest::AnswerMessageBox(shown.Id(), "Tombolix Screensaver Uninstall", 20s));
-    ASSERT_TRUE(shown.WaitForExit(10s));
+    ASSERT_TRUE(shown.WaitForExit(30s));
     EXPECT_EQ(8u, shown.ExitCode());
     // A helper that removes an uninstaller's file would still be in the
     // temporary folder.
-    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 30s));
     ExpectUnchanged(before);
     EXPECT_EQ(installed, RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
     EXPECT_EQ(system + "\\Tombolix2.scr", wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE"));
@@ -675,7 +675,7 @@ TEST_F(Installer, AnUninstallerOutsideTheInstalledFolderRemovesNothingAnywhere)
     wintest::Child uninstalled(copy, "/S");
     ASSERT_TRUE(uninstalled.WaitForExit(60s));
     EXPECT_EQ(0u, uninstalled.ExitCode());
-    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 10s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return TemporaryFiles() == temporary; }, 30s));
     users.push_back(copy);
     for (const std::string& path : users) EXPECT_TRUE(before.at(path) == wintest::ReadFileBytes(path)) << path;
     RemoveTree(mine);
@@ -690,14 +690,14 @@ TEST_F(Installer, AnUpdateOverASessionAloneStartsNoResidentInstance)
     wintest::Child tray(saver, "/tray");
     HWND trayWindow = nullptr;
     ASSERT_TRUE(wintest::WaitUntil(
-        [&] { return (trayWindow = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 10s));
+        [&] { return (trayWindow = FindWindowA("BrackwenTombolixTray", nullptr)) != nullptr; }, 30s));
     wintest::Fixtures fixtures;
     fixtures.Install(system, "FirstOfTheSession");
     wintest::WriteCollectionsFile("[Default]\r\nFirstOfTheSession=2\\10\\1\\0\\\r\n");
     wintest::Child session(saver, "/s");
-    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([] { return FindWindowA("BrackwenTombolixSession", nullptr) != nullptr; }, 30s));
     PostMessageA(trayWindow, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(tray.WaitForExit(10s));
+    ASSERT_TRUE(tray.WaitForExit(30s));
     ASSERT_EQ(1, ProcessesOf("Tombolix2.scr"));
 
     ASSERT_EQ(0u, Install());

@@ -101,7 +101,7 @@ TEST_F(Preview, PlaysTheSelectedScreenSaversInTheWindowInListOrderPassingOverOne
 
     // Hidden by the settings of Windows: the preview and its screen saver end.
     ShowWindow(picture, SW_HIDE);
-    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
+    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 20s));
     EXPECT_EQ(0u, wintest::CountProcessesNamed({"First.scr"}));
     // Nothing written: the position stays, and no option appeared.
     EXPECT_EQ(collections, wintest::ReadFileBytes(wintest::WindowsFolder() + "\\Tombolix2.ini"));
@@ -121,7 +121,7 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
         ASSERT_TRUE(wintest::WaitPumpingMessages([&] { return (shown = ShownWindow("First", area)) != nullptr; }, 10s)) << form;
         if (std::string(form) == "/p:") {
             DestroyWindow(picture);
-            EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
+            EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 20s));
         } else {
             // As the settings of Windows end a preview: the hosted screen
             // saver would outlive it, window and all, without the job.
@@ -129,7 +129,7 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
             TerminateProcess(process, 1);
             CloseHandle(process);
         }
-        EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !IsWindow(shown); }, 5s)) << form;
+        EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !IsWindow(shown); }, 20s)) << form;
     }
 }
 
@@ -148,7 +148,7 @@ TEST_F(Preview, APictureWhoseScreenSaverHangsIsDestroyedAtOnce)
     // A second on a quiet machine; the screen saver would hold it for ever.
     EXPECT_LT(tookMs, 3000u);
     std::printf("the picture was destroyed in %lu ms\n", static_cast<unsigned long>(tookMs));
-    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 5s));
+    EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 20s));
     EXPECT_EQ(0u, wintest::CountProcessesNamed({"Hangs.scr"}));
 }
 

@@ -57,10 +57,10 @@ struct SessionOnMonitors : ::testing::Test {
             left = right;
         }
         const char* splitter = getenv("TOMBOLIX_SPLIT_SCREEN");
-        if (!splitter || !wintest::RunLinuxCommand(splitter + arguments, 10s)) return false;
+        if (!splitter || !wintest::RunLinuxCommand(splitter + arguments, 20s)) return false;
         Child reapplier(wintest::ProgramFolder() + "\\DisplayModeReapplier.exe", "");
         if (!reapplier.WaitForExit(10s) || reapplier.ExitCode() != 0) return false;
-        return wintest::WaitUntil([&] { return wintest::MonitorRectangles() == wanted; }, 10s);
+        return wintest::WaitUntil([&] { return wintest::MonitorRectangles() == wanted; }, 20s);
     }
 
     bool split = false;
@@ -107,7 +107,7 @@ TEST_F(SessionOnMonitors, EachMonitorShowsItsOwnScreenSaverInABlackWindowOverItU
 {
     Collect({"Left=15", "Right=15", "Third=15"});
     Child program("/s");
-    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty() && !WindowLine("Right").empty(); }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty() && !WindowLine("Right").empty(); }, 20s));
     EXPECT_EQ("0 0 1024 768", Area(WindowLine("Left")));
     EXPECT_EQ("1024 0 2048 768", Area(WindowLine("Right")));
     Lines switches = StartSwitches();
@@ -127,8 +127,8 @@ TEST_F(SessionOnMonitors, EachMonitorShowsItsOwnScreenSaverInABlackWindowOverItU
     ASSERT_TRUE(wintest::XdoTool("mousemove 503 402"));
     EXPECT_FALSE(program.WaitForExit(1500ms));
     ASSERT_TRUE(wintest::XdoTool("mousemove 540 400"));
-    EXPECT_TRUE(program.WaitForExit(5s));
-    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(left) && !IsWindow(right); }, 5s));
+    EXPECT_TRUE(program.WaitForExit(15s));
+    EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(left) && !IsWindow(right); }, 15s));
 }
 
 TEST_F(SessionOnMonitors, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSaversDo)
@@ -142,10 +142,10 @@ TEST_F(SessionOnMonitors, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSav
         fixtures.ClearLog();
         Child program("/s");
         ASSERT_TRUE(fixtures.WaitForLine("Hangs hang", 15s)) << input;
-        ASSERT_TRUE(wintest::WaitUntil([&] { return ShownWindow("SlowEnd") != nullptr; }, 10s)) << input;
+        ASSERT_TRUE(wintest::WaitUntil([&] { return ShownWindow("SlowEnd") != nullptr; }, 20s)) << input;
         ASSERT_TRUE(wintest::XdoTool(input));
         const DWORD heard = GetTickCount();
-        EXPECT_TRUE(wintest::WaitUntil([&] { return wintest::CountProcessesNamed(files) == 0; }, 10s)) << input;
+        EXPECT_TRUE(wintest::WaitUntil([&] { return wintest::CountProcessesNamed(files) == 0; }, 20s)) << input;
         const DWORD tookMs = GetTickCount() - heard;
         // 250 ms on a quiet machine; a screen saver that held the session
         // would take 3 s, or for ever.
@@ -166,7 +166,7 @@ TEST_F(SessionOnMonitors, OneThatStopsAnsweringIsEndedAtItsTurnWhileTheOtherMoni
     EXPECT_EQ(0u, wintest::CountProcessesNamed({"Hangs.scr"}));
     EXPECT_TRUE(program.Running());
     ASSERT_TRUE(wintest::XdoTool("mousemove 540 400"));
-    EXPECT_TRUE(program.WaitForExit(5s));
+    EXPECT_TRUE(program.WaitForExit(15s));
 }
 
 TEST_F(SessionOnMonitors, AScreenSaverThatIgnoresThePreviewSwitchRunsOverTheWholeDesktopFromThenOn)
@@ -174,7 +174,7 @@ TEST_F(SessionOnMonitors, AScreenSaverThatIgnoresThePreviewSwitchRunsOverTheWhol
     Collect({"NoPreview=15", "Right=15"});
     Child program("/s");
     // Ended at once, both, three seconds after their start.
-    ASSERT_TRUE(wintest::WaitUntil([&] { return StartSwitches().size() == 3; }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return StartSwitches().size() == 3; }, 20s));
     // The two hosted ones start side by side and log in either order.
     Lines switches = StartSwitches();
     std::sort(switches.begin(), switches.begin() + 2);
@@ -198,7 +198,7 @@ TEST_F(SessionOnMonitors, ThePasswordOrTheOptionOffGiveOneScreenSaverOverTheDesk
             wintest::SetConfigInt("SaverPerMonitor", 0);
         {
             Child program("/s");
-            ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty(); }, 10s)) << rule;
+            ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Left").empty(); }, 20s)) << rule;
             EXPECT_EQ((Lines{"Left /s"}), StartSwitches()) << rule;
             EXPECT_EQ("0 0 0 1024 768", WindowLine("Left")) << rule;
             EXPECT_FALSE(FindWindowA("BrackwenTombolixHost", nullptr)) << rule;
@@ -206,14 +206,14 @@ TEST_F(SessionOnMonitors, ThePasswordOrTheOptionOffGiveOneScreenSaverOverTheDesk
             HWND sessionWindow = nullptr;
             EXPECT_TRUE(wintest::WaitUntil([&] {
                 return (sessionWindow = wintest::FindWindowOfProcess(program.Id(), "BrackwenTombolixSession", nullptr));
-            }, 5s)) << rule;
+            }, 15s)) << rule;
             PostMessageA(sessionWindow, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(program.WaitForExit(5s)) << rule;
+            EXPECT_TRUE(program.WaitForExit(15s)) << rule;
         }
         RegDeleteValueA(desktop, "ScreenSaveUsePassword");
         RegCloseKey(desktop);
         wintest::Fixtures::CloseAllWindows();
-        wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", nullptr); }, 5s);
+        wintest::WaitUntil([] { return !FindWindowA("TombolixFixture", nullptr); }, 15s);
     }
 }
 
@@ -221,19 +221,19 @@ TEST_F(SessionOnMonitors, MonitorsSplitAnewDuringTheSessionAreEachCoveredAnew)
 {
     Collect({"Left=15", "Right=15", "Third=15", "Fourth=15", "Fifth=15"});
     Child program("/s");
-    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Right").empty(); }, 10s));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return !WindowLine("Right").empty(); }, 20s));
     ASSERT_TRUE(Split({1024, 512}));
     // The three start side by side and log in any order.
     ASSERT_TRUE(wintest::WaitUntil([&] {
         return !WindowLine("Third").empty() && !WindowLine("Fourth").empty() && !WindowLine("Fifth").empty();
-    }, 10s));
+    }, 20s));
     EXPECT_EQ("0 0 1024 768", Area(WindowLine("Third")));
     EXPECT_EQ("1024 0 1536 768", Area(WindowLine("Fourth")));
     EXPECT_EQ("1536 0 2048 768", Area(WindowLine("Fifth")));
-    EXPECT_TRUE(wintest::WaitUntil([] { return wintest::CountProcessesNamed({"Left.scr", "Right.scr"}) == 0; }, 5s));
+    EXPECT_TRUE(wintest::WaitUntil([] { return wintest::CountProcessesNamed({"Left.scr", "Right.scr"}) == 0; }, 15s));
     // A move over the part that was the second monitor's end and is now the third's.
     ASSERT_TRUE(wintest::XdoTool("mousemove 1800 400"));
-    EXPECT_TRUE(program.WaitForExit(5s));
+    EXPECT_TRUE(program.WaitForExit(15s));
 }
 
 }  // namespace
