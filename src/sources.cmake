@@ -14,7 +14,7 @@ set(TOMBOLIX_SEES_app base os framework collections session tray config res)
 # The portable sources of each layer: no <windows.h>. They are built
 # natively too, for the unit tests.
 set(TOMBOLIX_PORTABLE_base CommandLine.cpp ProfileText.cpp Random.cpp TextPieces.cpp)
-set(TOMBOLIX_PORTABLE_os Stopwatch.cpp)
+set(TOMBOLIX_PORTABLE_os SaveRecord.cpp Stopwatch.cpp)
 set(TOMBOLIX_PORTABLE_collections
   Collection.cpp FileFinder.cpp OlderFileImport.cpp SaverEntry.cpp Settings.cpp SheetEdits.cpp StoredNames.cpp
   StoredState.cpp)

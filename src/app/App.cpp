@@ -91,9 +91,9 @@ void CApp::OpenStoredSettings()
     NameTheProgram();
     settingsStore = std::make_unique<CRegistrySettingsStore>(*this);
     collectionsLock = std::make_unique<CMachineMutex>(collectionsLockName);
-    const std::string recordPath = CSaveJournal::UserRecordPath("Tombolix2.ini");
-    if (!recordPath.empty())
-        collectionsJournal = std::make_unique<CSaveJournal>(GetWindowsFolder() + "\\Tombolix2.ini", recordPath);
+    // Without a place for the record, no save is made unprotected.
+    collectionsJournal = std::make_unique<CSaveJournal>(GetWindowsFolder() + "\\Tombolix2.ini",
+                                                        CSaveJournal::UserRecordPath("Tombolix2.ini"));
     auto file = std::make_unique<CPrivateProfileFile>("Tombolix2.ini", collectionsLock.get(), collectionsJournal.get());
     {
         // Before anything reads the file: a save cut off is undone, and the
@@ -149,7 +149,8 @@ void CApp::ImportOlderFileOnFirstStart()
     if (ListCollectionNames(*collectionsFile).empty()) {
         CPrivateProfileFile olderFile("Tombolix.ini");
         CWin32FileSystem fileSystem;
-        ImportOlderFile(olderFile, *collectionsFile, fileSystem);
+        // Not marked done when it could not be saved: the next start tries again.
+        if (!ImportOlderFile(olderFile, *collectionsFile, fileSystem)) return;
     }
     settingsStore->WriteInt("Config", olderFileImportedValue, 1);
 }

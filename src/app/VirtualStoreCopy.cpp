@@ -2,7 +2,6 @@
 
 #include "os/PrivateProfileFile.h"
 #include "os/SettingsStore.h"
-#include "os/WholeFile.h"
 #include "os/Win32FileSystem.h"
 
 #include <windows.h>
@@ -34,8 +33,15 @@ void AdoptVirtualStoreCopy(CPrivateProfileFile& shared, ISettingsStore& store)
     if (!shared.ReadSectionNames().empty()) {
         decided = true;   // the shared file has the user's collections already
     } else {
-        std::string text;
-        decided = ReadPathWhole(copy, text) && shared.Append(text);
+        // Read like any collections file (a byte-order mark, UTF-16), and
+        // added to the shared one in one save.
+        CPrivateProfileFile copied(copy);
+        FileChanges changes;
+        for (const std::string& section : copied.ReadSectionNames()) {
+            changes.push_back({section, false, {}});
+            for (auto& [key, value] : copied.ReadSection(section)) changes.back().keys.push_back({key, value});
+        }
+        decided = shared.WriteChanges(changes);
     }
     if (decided) store.WriteInt("Config", adoptedValue, 1);
 }

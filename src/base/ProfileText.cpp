@@ -220,3 +220,30 @@ std::vector<std::string> EditSectionLines(std::vector<std::string> lines, const 
     lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
     return lines;
 }
+
+std::optional<std::string> RemoveSection(const std::string& text, const std::string& section, const NameFolder& fold)
+{
+    if (!IsSingleByteText(text)) return std::nullopt;
+    std::vector<Line> lines = SplitLines(text);
+    if (!AllAlike(lines, fold)) return std::nullopt;
+    const std::string wanted = fold(section);
+    std::string kept;
+    kept.reserve(text.size());
+    bool inSection = false;
+    for (const Line& line : lines) {
+        if (line.read.kind == ReadLine::Header) inSection = fold(line.read.name) == wanted;
+        if (!inSection) kept += line.text;
+    }
+    return kept;
+}
+
+std::optional<std::string> EditText(std::string text, const FileChanges& changes, const NameFolder& fold)
+{
+    for (const SectionChange& change : changes) {
+        std::optional<std::string> edited = change.removed ? RemoveSection(text, change.section, fold)
+                                                           : EditSection(text, change.section, change.keys, fold);
+        if (!edited) return std::nullopt;
+        text = std::move(*edited);
+    }
+    return text;
+}

@@ -13,6 +13,14 @@ struct KeyChange {
     std::optional<std::string> value;
 };
 
+// What one save does to one section: removes it, or makes its key changes.
+struct SectionChange {
+    std::string section;
+    bool removed = false;
+    std::vector<KeyChange> keys;
+};
+using FileChanges = std::vector<SectionChange>;
+
 // The text from begin to end without the blanks (spaces, tabs) around it,
 // as the profile functions trim names and values.
 std::string TrimBlanks(const std::string& text, size_t begin = 0, size_t end = std::string::npos);
@@ -38,6 +46,15 @@ bool ReadsAlikeEverywhere(const std::string& text, const NameFolder& fold);
 // platform's own profile functions.
 std::optional<std::string> EditSection(const std::string& text, const std::string& section,
                                        const std::vector<KeyChange>& changes, const NameFolder& fold);
+
+// The text without the section: its header and every line up to the next
+// header. None for a text that does not read alike everywhere.
+std::optional<std::string> RemoveSection(const std::string& text, const std::string& section, const NameFolder& fold);
+
+// The text with every change made in order, as EditSection and
+// RemoveSection make them; none for a text that does not read alike
+// everywhere.
+std::optional<std::string> EditText(std::string text, const FileChanges& changes, const NameFolder& fold);
 
 // The lines "key=value" of one section, as the profile functions list them,
 // with the changes made as EditSection makes them.

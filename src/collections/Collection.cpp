@@ -8,6 +8,13 @@
 #include <tuple>
 
 namespace {
+bool HasSection(IProfileFile& file, const std::string& name)
+{
+    for (const std::string& section : file.ReadSectionNames())
+        if (SameName(section, name)) return true;
+    return false;
+}
+
 const char* const cycleKey = "TombolixCycle";
 const char* const nextToUseKey = "TombolixNextToUse";
 
@@ -26,13 +33,14 @@ void CCollection::Load(bool keepEveryEntry)
     count = 0;
     int32_t position = 0;
     bool hasCycle = false, hasNextToUse = false;
+    inFileAtLoad = HasSection(file, name);
     for (const auto& [key, value] : file.ReadSection(name)) {
         int32_t filePosition = position++;
         // The profile functions take every spelling of a name for its first.
         if (!fileSpellings.emplace(LowerCase(key), key).second) continue;
         hasCycle = hasCycle || SameName(key, cycleKey);
         hasNextToUse = hasNextToUse || SameName(key, nextToUseKey);
-        if (value.empty() || !IsOfferedSaverName(key) || IsOwnKey(key)) continue;
+        if (!CSaverEntry::IsEntryValue(value) || !IsOfferedSaverName(key) || IsOwnKey(key)) continue;
         CSaverEntry entry(key);
         entry.DecodeEntry(value);
         if (!keepEveryEntry && !entry.IsSelected()) continue;
@@ -50,10 +58,23 @@ void CCollection::Load(bool keepEveryEntry)
     if (hasNextToUse) storedNextToUse = nextToUse;
 }
 
-bool CCollection::Save(SaveExtent extent)
+bool CCollection::ChangedHere(const CSaverEntry& entry)
+{
+    const std::string& baseline = entry.GetFilePosition() >= 0 || !entry.GetStoredValue().empty()
+                                      ? entry.GetStoredValue()
+                                      : entry.EncodeDefault();
+    return entry.EncodeEntry() != baseline;
+}
+
+std::vector<KeyChange> CCollection::ChangesToSave(SaveExtent extent)
 {
     const bool whole = extent == SaveExtent::Everything;
+    // The file as it is now: another sheet may have written or deleted
+    // since the load.
+    std::map<std::string, std::string> listedNow;
+    for (const std::string& key : file.ReadKeyNames(name)) listedNow.emplace(LowerCase(key), key);
     std::vector<KeyChange> changes;
+    bool changedHere = false;
     // Removals first: the file's keys ignore letter case, so removing an
     // unfound "clock" after writing the found "Clock" would remove both.
     for (auto& [entryName, entry] : entries)
@@ -61,46 +82,47 @@ bool CCollection::Save(SaveExtent extent)
             changes.push_back({entryName, std::nullopt});
     for (auto& [entryName, entry] : entries) {
         if (!entry.IsAvailable() && !entry.IsKept()) continue;
-        std::string value = entry.EncodeEntry();
-        if (whole || value != entry.GetStoredValue()) changes.push_back({entryName, value});
+        const bool changed = ChangedHere(entry);
+        changedHere = changedHere || changed;
+        if (whole || changed || (entry.IsAvailable() && !listedNow.count(LowerCase(entryName))))
+            changes.push_back({entryName, entry.EncodeEntry()});
     }
     // Compared as numbers: "01" stays as the user wrote it.
     const int32_t cycleValue = cycle ? 1 : 0;
+    changedHere = changedHere || cycleValue != storedCycle.value_or(0);
+    if (!whole && inFileAtLoad && !changedHere && !HasSection(file, name)) return {};
     if (whole || storedCycle != cycleValue) changes.push_back({cycleKey, FormatDecimal(cycleValue)});
     // A restart compares with the file as it is now: a session may have
     // moved the position on since the load.
     const bool positionDiffers = cycleRestarted ? file.ReadInt(name, nextToUseKey, -1) != nextToUse
                                                 : storedNextToUse != nextToUse;
     if (whole || positionDiffers) changes.push_back({nextToUseKey, FormatDecimal(nextToUse)});
-    // One write: all of it reached the file, or none of it counts as stored.
-    if (!file.WriteKeys(name, changes)) return false;
+    return changes;
+}
+
+void CCollection::MarkSaved()
+{
     for (auto& [entryName, entry] : entries) {
         if (!entry.IsAvailable() && !entry.IsKept()) entry.SetStored(-1, "");
         else entry.SetStoredValue(entry.EncodeEntry());
     }
-    storedCycle = cycleValue;
+    storedCycle = cycle ? 1 : 0;
     storedNextToUse = nextToUse;
     cycleRestarted = false;
+    inFileAtLoad = true;
+}
+
+bool CCollection::Save(SaveExtent extent)
+{
+    // One write: all of it reached the file, or none of it counts as stored.
+    if (!file.WriteKeys(name, ChangesToSave(extent))) return false;
+    MarkSaved();
     return true;
 }
 
-namespace {
-size_t CountSections(IProfileFile& file, const std::string& name)
-{
-    size_t count = 0;
-    for (const std::string& section : file.ReadSectionNames()) count += SameName(section, name) ? 1 : 0;
-    return count;
-}
-}  // namespace
-
 bool CCollection::DeleteFromFile()
 {
-    // Each deletion takes the first section of the name: a name written
-    // twice would otherwise come back with its second copy.
-    bool deleted = true;
-    for (size_t copies = std::max<size_t>(CountSections(file, name), 1); copies > 0 && deleted; --copies)
-        deleted = file.DeleteSection(name);
-    return deleted;
+    return file.DeleteSection(name);
 }
 
 void CCollection::ForgetEntry(const CSaverEntry& entry)

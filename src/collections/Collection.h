@@ -33,15 +33,22 @@ public:
     const SaverEntries& GetEntries() const { return entries; }
 
     // Reads the section; without keepEveryEntry only selected entries stay.
-    // Keys that are no screen saver the program may start are left out, and
-    // so is every later spelling of a key, which the profile functions never
-    // read.
+    // Keys that are no screen saver the program may start, or whose value
+    // is not an entry's, are left out, and so is every later spelling of a
+    // key, which the profile functions never read.
     void Load(bool keepEveryEntry);
-    // Writes what changed since the load: the available and kept entries
-    // whose numbers differ from the file's, the cycle when it changed and
-    // the position when it changed or the selection was set (or all of
-    // them, for Everything); removes the keys of the
-    // entries neither found nor kept. False when a write did not reach the file.
+    // What a save writes now, judged against the file as it is (Changes):
+    // the entries whose values changed here, the available ones that the
+    // file does not list, the cycle when it changed and the position when
+    // it changed or the selection was set; the keys of the entries neither
+    // found nor kept go. A collection that was in the file at the load and
+    // is not now (another sheet deleted it) gets nothing unless something
+    // of it changed here. Everything: all of it, for a file that is no
+    // longer the one loaded.
+    std::vector<KeyChange> ChangesToSave(SaveExtent extent);
+    // The changes reached the file.
+    void MarkSaved();
+    // The changes, written. False when the write did not reach the file.
     bool Save(SaveExtent extent = SaveExtent::Changes);
     bool DeleteFromFile();
     void ForgetEntry(const CSaverEntry& entry);
@@ -81,6 +88,9 @@ public:
 
 private:
     CSaverEntry* ChooseInOrder();
+    // The entry's value differs from the one it had when it was read,
+    // found or last written.
+    static bool ChangedHere(const CSaverEntry& entry);
     // Selected entries passing the filter, by order number, ties in file order.
     template <typename Filter>
     std::vector<CSaverEntry*> SelectedByOrder(Filter filter) const;
@@ -95,6 +105,8 @@ private:
     std::optional<int32_t> storedCycle;
     std::optional<int32_t> storedNextToUse;
     bool cycleRestarted = false;
+    // The section was in the file at the load.
+    bool inFileAtLoad = false;
     // The loaded keys by their lower-case spelling.
     std::map<std::string, std::string> fileSpellings;
 

@@ -5,14 +5,17 @@
 #include "collections/StoredNames.h"
 #include "base/TextPieces.h"
 
-void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFileSystem& fileSystem)
+bool ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFileSystem& fileSystem)
 {
     CFileFinder windowsFinder(fileSystem, fileSystem.WindowsFolder());
     CFileFinder systemFinder(fileSystem, fileSystem.SystemFolder());
     windowsFinder.Find("*.scr");
     systemFinder.Find("*.scr");
 
+    // Every collection in one save.
+    FileChanges changes;
     for (const std::string& section : olderFile.ReadSectionNames()) {
+        changes.push_back({section, false, {}});
         int32_t counter = 0;
         for (const std::string& key : olderFile.ReadKeyNames(section)) {
             std::string value = olderFile.ReadString(section, key, "");
@@ -33,7 +36,8 @@ void ImportOlderFile(IProfileFile& olderFile, IProfileFile& collectionsFile, IFi
             entry.SetDuration(ReadDecimal(pieces[2]));
             entry.SetSelected(ReadDecimal(pieces[3]) != 0);
             entry.SetOrder(counter++);
-            collectionsFile.WriteString(section, name, entry.EncodeEntry());
+            changes.back().keys.push_back({name, entry.EncodeEntry()});
         }
     }
+    return collectionsFile.WriteChanges(changes);
 }

@@ -17,3 +17,8 @@ void CSaverEntry::DecodeEntry(const std::string& value)
     selected = ReadDecimal(pieces[2]) != 0;
     order = ReadDecimal(pieces[3]);
 }
+
+bool CSaverEntry::IsEntryValue(const std::string& value)
+{
+    return SplitText(value, '\\').size() >= 4;
+}

@@ -47,6 +47,11 @@ public:
     std::string EncodeEntry() const;
     // Takes the four numbers only from a value of at least four pieces.
     void DecodeEntry(const std::string& value);
+    // A value of that form: any other line of a collection is not the
+    // program's, and stays as it is.
+    static bool IsEntryValue(const std::string& value);
+    // The value of a new entry of the name, before anyone changes it.
+    std::string EncodeDefault() const { return CSaverEntry(name).EncodeEntry(); }
 
 private:
     std::string name;

@@ -54,6 +54,14 @@ void CSettings::Reload()
 
 StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions edited)
 {
+    FileChanges folders;
+    StoreFailures failed = Apply(original, std::move(edited), folders);
+    failed.collectionsFile = !collectionsFile.WriteChanges(folders);
+    return failed;
+}
+
+StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions edited, FileChanges& fileChanges)
+{
     Reload();
     bool stored = true;
     auto writeSwitch = [&](bool before, bool after, bool& value, const char* name) {
@@ -83,7 +91,7 @@ StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions ed
         values.folders = MergeFolders(values.folders, original.folders, edited.folders);
         std::string value;
         for (const std::string& folder : values.folders) value += folder + folderTerminator;
-        failed.collectionsFile = !collectionsFile.WriteString(foldersSection, foldersKey, value);
+        fileChanges.push_back({foldersSection, false, {{foldersKey, value}}});
     }
     return failed;
 }

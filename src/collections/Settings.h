@@ -56,6 +56,9 @@ public:
     // edited changes from original; the folders added and removed join the
     // stored list. The values are then those stored.
     StoreFailures Apply(const ProgramOptions& original, ProgramOptions edited);
+    // The same, with the change of the folder list added to the file's
+    // changes of a larger save rather than written.
+    StoreFailures Apply(const ProgramOptions& original, ProgramOptions edited, FileChanges& fileChanges);
     void ReadFolders();
     // Deletes the stored options and the collections file.
     StoreFailures RemoveAllStoredSettings();

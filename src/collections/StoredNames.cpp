@@ -32,8 +32,8 @@ bool IsPlainFileName(const std::string& name)
 
 bool IsOfferedSaverName(const std::string& name)
 {
-    return IsStorableKey(name) && IsPlainFileName(name) && name.find_first_of("?*") == std::string::npos &&
-           !IsReservedName(name);
+    return IsStorableKey(name) && IsPlainFileName(name) && name.size() <= maxSaverNameLength &&
+           name.find_first_of("?*") == std::string::npos && !IsReservedName(name);
 }
 
 CollectionNameProblem CheckCollectionName(const std::string& name)
@@ -53,7 +53,9 @@ bool SameName(const std::string& a, const std::string& b)
 
 bool IsReservedName(const std::string& name)
 {
-    return name.compare(0, 8, "Tombolix") == 0;
+    // File names ignore the letter case: "TOMBOLIX2.SCR" is the program too.
+    const std::string word = "Tombolix";
+    return name.size() >= word.size() && SameName(name.substr(0, word.size()), word);
 }
 
 bool IsInternalSection(const std::string& name)

@@ -8,6 +8,9 @@
 
 // The longest collection name the program stores.
 constexpr size_t maxCollectionNameLength = 260;
+// The longest screen-saver name: a file name has at most 255 characters,
+// ".scr" included.
+constexpr size_t maxSaverNameLength = 251;
 
 bool IsStorableKey(const std::string& name);
 
@@ -18,15 +21,16 @@ bool IsPlainFileName(const std::string& name);
 // A screen-saver name that a collection can hold and the program may start:
 // a storable key that is a plain file name (no folder, no way out of the
 // searched folders), spelt in the code page ('?' stands for a letter the
-// code page lacks) and not one of the program's own names.
+// code page lacks), not longer than a file name can be, and not one of the
+// program's own names.
 bool IsOfferedSaverName(const std::string& name);
 
 // Why a new collection cannot have this name.
 enum class CollectionNameProblem { None, Empty, TooLong, Blanks, Characters, Reserved };
 CollectionNameProblem CheckCollectionName(const std::string& name);
 
-// Names whose first 8 characters are exactly "Tombolix" belong to the
-// program: keys of its own and its own screen-saver files.
+// Names whose first 8 characters are "Tombolix", in any letter case, belong
+// to the program: keys of its own and its own screen-saver files.
 bool IsReservedName(const std::string& name);
 
 // The section of the extra folders, whatever the letter case: the profile

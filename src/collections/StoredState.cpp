@@ -58,24 +58,29 @@ CommitOutcome CStoredState::Commit(CSheetEdits& edits)
     // changed.
     const std::string identity = collectionsFile.ReadIdentity();
     outcome.fileWasReplaced = !edits.GetFileIdentity().empty() && identity != edits.GetFileIdentity();
-    for (const std::string& name : edits.DeletedCollections()) {
-        CCollection gone(name, collectionsFile);
-        if (!gone.DeleteFromFile()) failed.collectionsFile = true;
-    }
-    bool currentStored = false;
-    const SaveExtent extent = outcome.fileWasReplaced ? SaveExtent::Everything : SaveExtent::Changes;
+    // Every change of the collections file in one save, whole or not at all.
+    FileChanges changes;
+    for (const std::string& name : edits.DeletedCollections()) changes.push_back({name, true, {}});
     for (const auto& collection : edits.Collections()) {
-        bool saved = collection->Save(extent);
-        if (!saved) failed.collectionsFile = true;
-        if (saved && SameName(collection->GetName(), edits.GetCurrentName())) currentStored = true;
+        // One deleted and made again in this sheet is a new one, written whole.
+        const bool whole = outcome.fileWasReplaced || edits.IsDeleted(collection->GetName());
+        std::vector<KeyChange> keys = collection->ChangesToSave(whole ? SaveExtent::Everything : SaveExtent::Changes);
+        if (!keys.empty()) changes.push_back({collection->GetName(), false, std::move(keys)});
     }
     // After the collections: a file written from nothing has them first and
     // the section of the folders last.
     ProgramOptions original = edits.original;
     if (outcome.fileWasReplaced) original.folders.clear();
-    failed |= settings.Apply(original, edits.edited);
+    failed |= settings.Apply(original, edits.edited, changes);
+    const bool saved = collectionsFile.WriteChanges(changes);
+    failed.collectionsFile = !saved;
+    if (saved)
+        for (const auto& collection : edits.Collections()) collection->MarkSaved();
     // The session must never be sent to a collection that is not there.
     const std::string& current = edits.GetCurrentName();
+    bool currentStored = false;
+    for (const std::string& name : saved ? ListCollectionNames(collectionsFile) : std::vector<std::string>())
+        currentStored = currentStored || SameName(name, current);
     if (currentStored && current != edits.GetOriginalCurrentName() && !WriteCurrentName(store, current))
         failed.settingsStore = true;
     // A second OK after a failure still writes everything to a new file.

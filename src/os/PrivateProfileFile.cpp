@@ -63,6 +63,42 @@ void ReleaseProfileCache(const std::string& fileName)
 {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName.c_str());
 }
+
+// The profile functions' edit of one section in the file of that path: a
+// few keys one by one; many in one write of the whole section, which they
+// make without the section's remarks; a removed section with every copy.
+bool EditSectionThroughProfileFunctions(const std::string& path, const SectionChange& change)
+{
+    const char* file = path.c_str();
+    const char* section = change.section.c_str();
+    if (change.removed) {
+        bool removed = true;
+        for (size_t copies = 0; copies < 1000 && removed; ++copies) {
+            std::string list = ReadWhole(nullptr, nullptr, "", file);
+            bool listed = false;
+            for (const std::string& name : SplitList(list)) listed = listed || FoldLetterCase(name) == FoldLetterCase(change.section);
+            if (!listed) return true;
+            removed = WritePrivateProfileStringA(section, nullptr, nullptr, file) != FALSE;
+        }
+        return false;
+    }
+    constexpr size_t keyByKeyLimit = 32;
+    if (change.keys.size() <= keyByKeyLimit) {
+        bool written = true;
+        for (const KeyChange& key : change.keys)
+            written = WritePrivateProfileStringA(section, key.key.c_str(), key.value ? key.value->c_str() : nullptr,
+                                                 file) &&
+                      written;
+        return written;
+    }
+    std::string list = ReadGrowing(2, [&](char* buffer, DWORD size) {
+        return GetPrivateProfileSectionA(section, buffer, size, file);
+    });
+    std::string lines;
+    for (const std::string& line : EditSectionLines(SplitList(list), change.keys, FoldLetterCase)) lines += line + '\0';
+    lines += '\0';
+    return WritePrivateProfileSectionA(section, lines.c_str(), file) != FALSE;
+}
 }  // namespace
 
 std::string CPrivateProfileFile::ReadString(const std::string& section, const std::string& key,
@@ -124,28 +160,6 @@ bool CPrivateProfileFile::IsReadOnly() const
     return true;
 }
 
-// The profile functions write the file whole from their copy of it; like
-// every write of the file, theirs moves its time on.
-bool CPrivateProfileFile::Write(const char* section, const char* key, const char* value)
-{
-    CFileLockGuard held(lock);
-    if (held.Refused() || IsReadOnly()) return false;
-    return Journaled([&] { return WriteThroughProfileFunctions(section, key, value); });
-}
-
-bool CPrivateProfileFile::WriteThroughProfileFunctions(const char* section, const char* key, const char* value)
-{
-    const std::string path = GetPath();
-    WIN32_FILE_ATTRIBUTE_DATA before{};
-    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before);
-    if (!WritePrivateProfileStringA(section, key, value, fileName.c_str())) return false;
-    COwnedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
-    if (file) MoveTimeOnIfNotLater(file.get(), before.ftLastWriteTime);
-    return true;
-}
-
 bool CPrivateProfileFile::RestoreCutOffSave()
 {
     if (!journal) return false;
@@ -155,107 +169,61 @@ bool CPrivateProfileFile::RestoreCutOffSave()
     return true;
 }
 
-template <typename Save>
-bool CPrivateProfileFile::Journaled(Save save)
-{
-    RestoreCutOffSave();
-    const bool recorded = journal && journal->Record();
-    const bool saved = save();
-    if (recorded && saved) journal->Discard();
-    // A save that failed halfway leaves the file as it was.
-    if (recorded && !saved) RestoreCutOffSave();
-    return saved;
-}
-
-// The file read, edited and written back whole, under the lock: one write
-// however many keys change. A file that the profile functions of Windows
-// and Wine may read otherwise is left to the platform's own functions.
-bool CPrivateProfileFile::WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
+// The file read whole, edited in memory and written back in place through
+// one handle, under the lock: one write however many changes. With a
+// journal the save is recorded first, and not made when it cannot be.
+bool CPrivateProfileFile::WriteChanges(const FileChanges& changes)
 {
     if (changes.empty()) return true;
     CFileLockGuard held(lock);
     if (held.Refused() || IsReadOnly()) return false;
-    return Journaled([&] {
-        bool declined = false;
-        bool written = RewriteWhole(
-            [&](const std::string& text) { return EditSection(text, section, changes, FoldLetterCase); }, declined);
-        return declined ? WriteKeysThroughProfileFunctions(section, changes) : written;
-    });
-}
-
-template <typename Edit>
-bool CPrivateProfileFile::RewriteWhole(Edit edit, bool& declined)
-{
+    RestoreCutOffSave();
     ReleaseProfileCache(fileName);
-    COwnedHandle file = OpenSharedFile(GetPath(), OPEN_ALWAYS);
-    if (!file) return false;
+    const std::string path = GetPath();
+    COwnedHandle file = OpenSharedFile(path, OPEN_EXISTING);
+    const bool existed = static_cast<bool>(file);
+    if (!existed && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
     std::string text;
-    std::optional<std::string> edited;
-    bool read = ReadFileWhole(file.get(), text);
-    if (read) edited = edit(text);
-    declined = read && !edited;
-    bool written = edited && WriteFileWhole(file.get(), *edited);
+    if (existed && !ReadFileWhole(file.get(), text)) return false;
+    std::optional<std::string> edited = EditText(text, changes, FoldLetterCase);
+    // A text that the platforms may read otherwise is edited by the
+    // platform's own functions, on a copy.
+    if (!edited) edited = EditThroughProfileFunctions(text, changes);
+    if (!edited) return false;
+    if (*edited == text) return true;
+    if (journal && !journal->Record(existed ? std::optional<std::string>(text) : std::nullopt, *edited)) return false;
+    if (!existed) file = OpenSharedFile(path, OPEN_ALWAYS);
+    const bool written = file && WriteFileWhole(file.get(), *edited);
     // Closed before the profile functions read the file again.
     file.Close();
     ReleaseProfileCache(fileName);
+    if (journal && written) journal->Discard();
+    // A save that failed halfway leaves the file as it was.
+    if (journal && !written) RestoreCutOffSave();
     return written;
 }
 
-// A few keys one by one; many in one write of the whole section, which the
-// profile functions make without the section's remarks.
-bool CPrivateProfileFile::WriteKeysThroughProfileFunctions(const std::string& section,
-                                                          const std::vector<KeyChange>& changes)
+// A copy of the text in the temporary folder takes the changes from the
+// profile functions; the file itself is then written once, like any other.
+std::optional<std::string> CPrivateProfileFile::EditThroughProfileFunctions(const std::string& text,
+                                                                          const FileChanges& changes)
 {
-    constexpr size_t keyByKeyLimit = 32;
-    if (changes.size() <= keyByKeyLimit) {
-        bool written = true;
-        for (const KeyChange& change : changes)
-            written = WriteThroughProfileFunctions(section.c_str(), change.key.c_str(),
-                                                   change.value ? change.value->c_str() : nullptr) &&
-                      written;
-        return written;
-    }
-    std::string list = ReadGrowing(2, [&](char* buffer, DWORD size) {
-        return GetPrivateProfileSectionA(section.c_str(), buffer, size, fileName.c_str());
-    });
-    std::string lines;
-    for (const std::string& line : EditSectionLines(SplitList(list), changes, FoldLetterCase)) lines += line + '\0';
-    lines += '\0';
-    return WritePrivateProfileSectionA(section.c_str(), lines.c_str(), fileName.c_str()) != FALSE;
-}
-
-bool CPrivateProfileFile::Append(const std::string& addition)
-{
-    CFileLockGuard held(lock);
-    if (held.Refused() || IsReadOnly()) return false;
-    return Journaled([&] {
-        bool declined = false;
-        return RewriteWhole(
-            [&](std::string text) -> std::optional<std::string> {
-                if (!text.empty() && text.back() != '\n') text += "\r\n";
-                return text + addition;
-            },
-            declined);
-    });
-}
-
-bool CPrivateProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
-{
-    return Write(section.c_str(), key.c_str(), value.c_str());
-}
-
-bool CPrivateProfileFile::DeleteKey(const std::string& section, const std::string& key)
-{
-    return Write(section.c_str(), key.c_str(), nullptr);
-}
-
-bool CPrivateProfileFile::DeleteSection(const std::string& section)
-{
-    return Write(section.c_str(), nullptr, nullptr);
+    char folder[MAX_PATH] = "", copy[MAX_PATH] = "";
+    DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder || !GetTempFileNameA(folder, "tbx", 0, copy)) return std::nullopt;
+    bool edited = WritePathWhole(copy, text);
+    for (const SectionChange& change : changes) edited = edited && EditSectionThroughProfileFunctions(copy, change);
+    ReleaseProfileCache(copy);
+    std::string result;
+    edited = edited && ReadPathWhole(copy, result);
+    DeleteFileA(copy);
+    if (!edited) return std::nullopt;
+    return result;
 }
 
 std::string CPrivateProfileFile::GetPath() const
 {
+    if (fileName.find('\\') != std::string::npos) return fileName;
     return GetWindowsFolder() + "\\" + fileName;
 }
 

@@ -33,19 +33,20 @@ public:
         return keys;
     }
 
-    virtual bool WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
-    virtual bool DeleteKey(const std::string& section, const std::string& key) = 0;
-    virtual bool DeleteSection(const std::string& section) = 0;
-    // The changes in order, as WriteString and DeleteKey would make them;
-    // false when one did not reach the file.
-    virtual bool WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
+    // Every change in order, in one write of the file: all of them reach
+    // it, or none does and it says so.
+    virtual bool WriteChanges(const FileChanges& changes) = 0;
+
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value)
     {
-        bool written = true;
-        for (const KeyChange& change : changes) {
-            bool ok = change.value ? WriteString(section, change.key, *change.value) : DeleteKey(section, change.key);
-            written = written && ok;
-        }
-        return written;
+        return WriteKeys(section, {{key, value}});
+    }
+    bool DeleteKey(const std::string& section, const std::string& key) { return WriteKeys(section, {{key, {}}}); }
+    // Every copy of the section, whatever the letter case of its name.
+    bool DeleteSection(const std::string& section) { return WriteChanges({{section, true, {}}}); }
+    bool WriteKeys(const std::string& section, const std::vector<KeyChange>& changes)
+    {
+        return changes.empty() || WriteChanges({{section, false, changes}});
     }
     // Deletes the file itself; true when it is gone.
     virtual bool Remove() = 0;

@@ -37,18 +37,15 @@ bool WriteFileWhole(HANDLE file, const std::string& text)
 {
     FILETIME before{};
     GetFileTime(file, nullptr, nullptr, &before);
-    DWORD high = 0;
-    const DWORD oldSize = GetFileSize(file, &high);
     const LONG newSize = static_cast<LONG>(text.size());
-    if (text.size() > oldSize &&
-        (SetFilePointer(file, newSize, nullptr, FILE_BEGIN) != static_cast<DWORD>(newSize) || !SetEndOfFile(file)))
+    if (SetFilePointer(file, newSize, nullptr, FILE_BEGIN) != static_cast<DWORD>(newSize) || !SetEndOfFile(file))
         return false;
     DWORD written = 0;
     if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0) return false;
     if (!text.empty() && (!WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
                           written != text.size()))
         return false;
-    if (!SetEndOfFile(file) || !FlushFileBuffers(file)) return false;
+    if (!FlushFileBuffers(file)) return false;
     MoveTimeOnIfNotLater(file, before);
     return true;
 }

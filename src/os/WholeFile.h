@@ -12,7 +12,8 @@ bool ReadPathWhole(const std::string& path, std::string& text);
 // so it stays the same file.
 bool WritePathWhole(const std::string& path, const std::string& text);
 // The file takes its new size before any byte changes, so that a full disk
-// refuses the write with the file as it was, and its time moves on, so that
+// refuses the write with the file as it was, and a write cut off leaves
+// the file as it was or at its new size; its time moves on, so that
 // every cached copy of it, in any process, is read again.
 bool WriteFileWhole(HANDLE file, const std::string& text);
 // The time moved on past before, if a write left it there (within the

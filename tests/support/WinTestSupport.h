@@ -179,5 +179,6 @@ std::string ReadProfileString(const char* file, const char* section, const char*
 // Writes a file byte for byte, and reads one back.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
+inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace wintest

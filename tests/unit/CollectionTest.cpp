@@ -146,10 +146,14 @@ TEST_F(CollectionTest, AMissingSectionLoadsEmptyWithDefaults)
 
 TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
 {
+    // Lines that are no screen saver's: a value of another form, a name no
+    // file can have, the program's own word in any letter case.
+    const std::string foreign = "MyNote=hello\r\n" + std::string(10000, 'k') + "=1\\1\\1\\0\\\r\n" +
+                                "TOMBOLIX2=1\\1\\1\\0\\\r\n";
     file.SetText("[Default]\r\n"
                  "Gone=1\\1\\1\\0\\\r\n"
                  "TombolixExtra=1\\1\\1\\1\\\r\n"
-                 "Empty=\r\n"
+                 "Empty=\r\n" + foreign +
                  "Bubbles=3\\5\\1\\0\\\r\n");
     CCollection collection("Default", file);
     collection.Load(true);
@@ -160,7 +164,7 @@ TEST_F(CollectionTest, SaveWritesAvailableEntriesAndKeepsForeignKeys)
     collection.Save();
     EXPECT_EQ("[Default]\r\n"
               "TombolixExtra=1\\1\\1\\1\\\r\n"
-              "Empty=\r\n"
+              "Empty=\r\n" + foreign +
               "Bubbles=3\\5\\0\\0\\\r\n"
               "Aquarium=2\\15\\0\\0\\\r\n"
               "TombolixCycle=1\r\n"

@@ -128,4 +128,15 @@ TEST(ProfileText, ATextThatOnePlatformReadsOtherwiseIsLeftToTheProfileFunctions)
     EXPECT_TRUE(ReadsAlikeEverywhere(userFile, UpperCase));
 }
 
+// One save's changes in order: a section removed with everything up to the
+// next header, in any letter case, and the keys of others edited.
+TEST(ProfileText, ASavesChangesAreMadeInOrderOnOneText)
+{
+    const FileChanges changes{{"DEFAULT", true, {}}, {"Night", false, {{"Clock", std::nullopt}}},
+                              {"Day", false, {{"Sun", std::string("1")}}}};
+    EXPECT_EQ("; my collections\r\n[Night]\r\n[Day]\r\nSun=1\r\n", EditText(userFile, changes, UpperCase));
+    EXPECT_EQ(userFile, EditText(userFile, {{"Gone", true, {}}}, UpperCase));
+    EXPECT_FALSE(EditText("[A]\r\n[a]\r\n", {{"B", true, {}}}, UpperCase));
+}
+
 }  // namespace

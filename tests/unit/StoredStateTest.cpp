@@ -26,7 +26,7 @@ struct CountingLock : IFileLock {
 
 TEST(StoredNames, KeysAndOfferedNamesReadBackAsThemselves)
 {
-    struct Case { const char* name; bool key; bool offered; };
+    struct Case { std::string name; bool key; bool offered; };
     const Case cases[] = {
         {"Aquarium", true, true},        {"ok name", true, true},      {"a;b", true, true},
         {"#Hash", true, true},           {"Br]", true, true},           {"Tab\tin", true, true},
@@ -35,6 +35,8 @@ TEST(StoredNames, KeysAndOfferedNamesReadBackAsThemselves)
         {"", false, false},              {"line\nbreak", false, false},
         {"..\\..\\Elsewhere\\Hidden", true, false}, {"a/b", true, false}, {"C:Evil", true, false},
         {"dots..here", true, false},     {"Ma?ana", true, false},       {"TombolixScreen", true, false},
+        {"TOMBOLIX2", true, false},      {"tombolix fun", true, false}, {"Tombola", true, true},
+        {std::string(251, 'n'), true, true},                   {std::string(252, 'n'), true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.key, IsStorableKey(c.name)) << c.name;
@@ -313,6 +315,67 @@ TEST_F(StoredStateTest, ACollectionDeletedInAnotherLetterCaseGoesWithEveryCopy)
     EXPECT_FALSE(state.Commit(*edits).failed.Any());
     EXPECT_EQ("[Night]\r\nx=1\r\n[Default]\r\nA=2\\15\\0\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n",
               file.Text());
+}
+
+// Everything one OK changes in the file is one write: cut off, the file is
+// as it was or as the user asked, never half of it.
+TEST_F(StoredStateTest, OneOkIsOneSaveOfTheFile)
+{
+    file.SetText("[Old]\r\nA=2\\15\\1\\0\\\r\n[Day]\r\nSun=2\\15\\1\\0\\\r\n");
+    CStoredState state(store, file, lock);
+    std::unique_ptr<CSheetEdits> edits = EditShown(state, "Night", {"Clock"});
+    CCollection& day = edits->AddCollection(state.LoadCollection("Day", true));
+    day.MarkFound("Sun");
+    day.SetSelection({}, true);
+    edits->DeleteCollection("Old");
+    edits->edited.folders = {"D:\\Savers"};
+    const int writesBefore = file.writeCount;
+    EXPECT_FALSE(state.Commit(*edits).failed.Any());
+    EXPECT_EQ(1, file.writeCount - writesBefore);
+    EXPECT_EQ("[Day]\r\nSun=2\\15\\0\\0\\\r\nTombolixCycle=1\r\nTombolixNextToUse=0\r\n"
+              "[Night]\r\nClock=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n"
+              "[TombolixInternal]\r\nFolders=D:\\Savers*\r\n",
+              file.Text());
+}
+
+// Two sheets open at once: each writes what its user changed, judged
+// against the file at its OK, and never undoes what the other stored.
+TEST_F(StoredStateTest, APlainOkOfASecondSheetKeepsWhatTheFirstStored)
+{
+    file.SetText("[Night]\r\nStars=2\\15\\1\\0\\\r\nTombolixCycle=0\r\nTombolixNextToUse=0\r\n[Day]\r\nSun=2\\15\\1\\0\\\r\n");
+    CStoredState state(store, file, lock);
+    auto showNight = [&] {
+        std::unique_ptr<CSheetEdits> edits = state.BeginEdits();
+        CCollection& night = edits->AddCollection(state.LoadCollection("Night", true));
+        night.MarkFound("Clock");   // found on disk, not in the file
+        night.MarkFound("Stars");
+        edits->AddCollection(state.LoadCollection("Day", true)).MarkFound("Sun");
+        return edits;
+    };
+    std::unique_ptr<CSheetEdits> selecting = showNight(), plain = showNight();
+    CCollection& night = *selecting->FindCollection("Night");
+    night.SetSelection({"Stars", "Clock"}, false);
+    ASSERT_FALSE(state.Commit(*selecting).failed.Any());
+    const std::string selected = file.Text();
+    EXPECT_NE(std::string::npos, selected.find("Clock=2\\15\\1\\1\\"));
+    plain->FindCollection("Night")->SetSelection({"Stars"}, false);
+    ASSERT_FALSE(state.Commit(*plain).failed.Any());
+    EXPECT_EQ(selected, file.Text());
+
+    // One deletes a collection that the other showed and left alone.
+    std::unique_ptr<CSheetEdits> deleting = showNight(), untouched = showNight();
+    deleting->DeleteCollection("Day");
+    ASSERT_FALSE(state.Commit(*deleting).failed.Any());
+    ASSERT_FALSE(state.Commit(*untouched).failed.Any());
+    EXPECT_EQ(std::string::npos, file.Text().find("[Day]"));
+    // A change there is this user's last word, and brings it back.
+    std::unique_ptr<CSheetEdits> changing = showNight();
+    deleting = showNight();
+    deleting->DeleteCollection("Night");
+    ASSERT_FALSE(state.Commit(*deleting).failed.Any());
+    changing->FindCollection("Night")->SetCycle(true);
+    ASSERT_FALSE(state.Commit(*changing).failed.Any());
+    EXPECT_EQ("1", file.ReadString("Night", "TombolixCycle", ""));
 }
 
 }  // namespace

@@ -192,6 +192,11 @@ TEST_F(WholeFile, AFileTheEditorMustNotTouchGetsEveryChangeWhereTheProfileFuncti
             EXPECT_EQ(sectionsBefore, file.ReadSectionNames().size()) << test.what << changes;
         }
     }
+    // A section written twice goes with every copy.
+    wintest::WriteFileBytes(path, "[Default]\r\nAlpha=1\r\n[Night]\r\nB=1\r\n[default]\r\nAlpha=2\r\n");
+    ASSERT_TRUE(file.WriteChanges({{"DEFAULT", true, {}}, {"Night", false, {{"C", std::string("3")}}}}));
+    EXPECT_EQ((std::vector<std::string>{"Night"}), file.ReadSectionNames());
+    EXPECT_EQ("3", file.ReadString("Night", "C", ""));
 }
 
 // A save ended at any step leaves the file as it was before or after it,
@@ -201,34 +206,27 @@ TEST_F(WholeFile, ASaveEndedAtAnyStepIsUndoneAtTheNextStart)
 {
     const std::string record = wintest::WindowsFolder() + "\\TombolixWhole.saving";
     const std::string before = "[Night]\r\nClock=1\\10\\1\\0\\\r\n";
-    const std::string after = "[Night]\r\nClock=2\\10\\1\\0\\\r\n";
+    const std::string after = before + "Stars=2\\15\\1\\1\\\r\n";
+    const std::string shorter = "[Day]\r\n";
+    const size_t grown = after.size() - before.size();
     CSaveJournal journal(path, record);
     CPrivateProfileFile journaled(name, nullptr, &journal);
+    auto endedAt = [&](const std::string& writing, const std::string& onDisk) {
+        journal.Record(before, writing);
+        wintest::WriteFileBytes(path, onDisk);
+    };
     const struct {
         const char* step;
         std::function<void()> endedHere;
         std::string expected;
     } steps[] = {
         {"while the record was written", [&] { wintest::WriteFileBytes(record + ".new", "Tombolix sa"); }, before},
-        {"with the record made", [&] { journal.Record(); }, before},
-        {"with the file at its new size",
-         [&] {
-             journal.Record();
-             wintest::WriteFileBytes(path, before + std::string(150, '\0'));
-         },
-         before},
-        {"halfway through the bytes",
-         [&] {
-             journal.Record();
-             wintest::WriteFileBytes(path, after.substr(0, 12) + before.substr(12));
-         },
-         before},
-        {"with every byte written", [&] {
-             journal.Record();
-             wintest::WriteFileBytes(path, after);
-         },
-         before},
-        {"after the save", [&] { journaled.WriteString("Night", "Clock", "2\\10\\1\\0\\"); }, after},
+        {"with the record made", [&] { journal.Record(before, after); }, before},
+        {"with the file at its new size", [&] { endedAt(after, before + std::string(grown, '\0')); }, before},
+        {"halfway through the bytes", [&] { endedAt(after, after.substr(0, 30) + std::string(after.size() - 30, '\0')); }, before},
+        {"shorter, halfway", [&] { endedAt(shorter, before.substr(0, shorter.size())); }, before},
+        {"with every byte written", [&] { endedAt(after, after); }, after},
+        {"after the save", [&] { journaled.WriteString("Night", "Stars", "2\\15\\1\\1\\"); }, after},
     };
     for (const auto& step : steps) {
         wintest::WriteFileBytes(path, before);
@@ -236,15 +234,52 @@ TEST_F(WholeFile, ASaveEndedAtAnyStepIsUndoneAtTheNextStart)
         CPrivateProfileFile nextStart(name, nullptr, &journal);
         nextStart.RestoreCutOffSave();
         EXPECT_EQ(step.expected, wintest::ReadFileBytes(path)) << step.step;
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(record.c_str())) << step.step;
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((record + ".new").c_str())) << step.step;
+        for (const char* left : {"", ".new", ".void"})
+            EXPECT_FALSE(wintest::FileExists(record + left)) << step.step << left;
     }
     // A file that was not there before goes again.
     file.Remove();
-    journal.Record();
-    wintest::WriteFileBytes(path, std::string(40, '\0'));
+    journal.Record(std::nullopt, after);
+    wintest::WriteFileBytes(path, std::string(after.size(), '\0'));
     EXPECT_TRUE(journaled.RestoreCutOffSave());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+    EXPECT_FALSE(wintest::FileExists(path));
+}
+
+// A record that another program held open when its save was done is void:
+// it never puts back the file over what was written since. While it is
+// held, or wherever no record can be made, no save is made unprotected.
+TEST_F(WholeFile, ARecordThatOutlivesItsSaveNeverActs)
+{
+    const std::string record = wintest::WindowsFolder() + "\\TombolixWhole.saving";
+    CSaveJournal journal(path, record);
+    CPrivateProfileFile journaled(name, nullptr, &journal);
+    const std::string saved = "[Night]\r\nClock=1\\10\\1\\0\\\r\n";
+    const std::string handEdit = "[Night]\r\nClock=4\\10\\1\\0\\\r\n";   // the same size
+    wintest::WriteFileBytes(path, "[Night]\r\n");
+    ASSERT_TRUE(journal.Record(std::string("[Night]\r\n"), saved));
+    wintest::WriteFileBytes(path, saved);
+    HANDLE held = CreateFileA(record.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    journal.Discard();
+    EXPECT_TRUE(wintest::FileExists(record + ".void"));
+    EXPECT_FALSE(journaled.WriteString("Night", "Stars", "1"));
+    EXPECT_EQ(saved, wintest::ReadFileBytes(path));
+    wintest::WriteFileBytes(path, handEdit);
+    CloseHandle(held);
+
+    CPrivateProfileFile nextStart(name, nullptr, &journal);
+    EXPECT_FALSE(nextStart.RestoreCutOffSave());
+    EXPECT_EQ(handEdit, wintest::ReadFileBytes(path));
+    EXPECT_FALSE(wintest::FileExists(record));
+    EXPECT_FALSE(wintest::FileExists(record + ".void"));
+    EXPECT_TRUE(journaled.WriteString("Night", "Stars", "1"));
+
+    CSaveJournal nowhere(path, path + "\\cannot\\be.saving"), none(path, "");
+    for (CSaveJournal* unrecorded : {&nowhere, &none}) {
+        CPrivateProfileFile unprotected(name, nullptr, unrecorded);
+        EXPECT_FALSE(unprotected.WriteString("Night", "Stars", "2"));
+        EXPECT_EQ("1", file.ReadString("Night", "Stars", ""));
+    }
 }
 
 // Another process's copy of the file is read again only when the file's

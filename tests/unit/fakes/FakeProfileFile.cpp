@@ -58,46 +58,40 @@ std::vector<std::string> FakeProfileFile::ReadKeyNames(const std::string& sectio
     return names;
 }
 
-bool FakeProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& text)
+bool FakeProfileFile::WriteChanges(const FileChanges& changes)
 {
+    if (changes.empty()) return true;
     if (failWrites) return false;
     ++writeCount;
-    // Values are stored without surrounding blanks.
-    std::string value = Trim(text);
     exists = true;
+    for (const SectionChange& change : changes) {
+        if (change.removed) {
+            sections.erase(std::remove_if(sections.begin(), sections.end(),
+                                          [&](const Section& s) { return SameName(s.name, change.section); }),
+                           sections.end());
+        }
+        for (const KeyChange& key : change.keys) WriteKey(change.section, key);
+    }
+    return true;
+}
+
+void FakeProfileFile::WriteKey(const std::string& section, const KeyChange& change)
+{
     Section* found = FindSection(section);
+    if (!found && !change.value) return;
     if (!found) {
         sections.push_back({section, {}});
         found = &sections.back();
     }
-    for (auto& entry : found->keys) {
-        if (SameName(entry.first, key)) { entry.second = value; return true; }
+    auto& keys = found->keys;
+    auto entry = std::find_if(keys.begin(), keys.end(), [&](auto& e) { return SameName(e.first, change.key); });
+    if (!change.value) {
+        if (entry != keys.end()) keys.erase(entry);
+    } else if (entry != keys.end()) {
+        entry->second = *change.value;
+    } else {
+        keys.emplace_back(change.key, *change.value);
     }
-    found->keys.emplace_back(key, value);
-    return true;
-}
-
-bool FakeProfileFile::DeleteKey(const std::string& section, const std::string& key)
-{
-    if (failWrites) return false;
-    ++writeCount;
-    if (Section* found = FindSection(section)) {
-        auto& keys = found->keys;
-        keys.erase(std::remove_if(keys.begin(), keys.end(), [&](auto& entry) { return SameName(entry.first, key); }),
-                   keys.end());
-    }
-    return true;
-}
-
-bool FakeProfileFile::DeleteSection(const std::string& section)
-{
-    if (failWrites) return false;
-    ++writeCount;
-    // Only the first section of the name: a copy of it further on stays.
-    auto found = std::find_if(sections.begin(), sections.end(),
-                              [&](const Section& s) { return SameName(s.name, section); });
-    if (found != sections.end()) sections.erase(found);
-    return true;
 }
 
 bool FakeProfileFile::Remove()

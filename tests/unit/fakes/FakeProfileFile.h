@@ -14,15 +14,13 @@ public:
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
     std::vector<std::string> ReadSectionNames() override;
     std::vector<std::string> ReadKeyNames(const std::string& section) override;
-    bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
-    bool DeleteKey(const std::string& section, const std::string& key) override;
-    bool DeleteSection(const std::string& section) override;
+    bool WriteChanges(const FileChanges& changes) override;
     bool Remove() override;
     std::string ReadIdentity() override { return exists ? "file " + FormatDecimal(generation) : ""; }
 
     // Every write refused and the file left as it is, as for a read-only file.
     bool failWrites = false;
-    // How many writes (and deletions) reached the file.
+    // How many writes of the file there were.
     int writeCount = 0;
 
     // The file as Windows writes it: "[Section]\r\nkey=value\r\n...".
@@ -43,6 +41,7 @@ private:
         std::vector<std::pair<std::string, std::string>> keys;
     };
     Section* FindSection(const std::string& name);
+    void WriteKey(const std::string& section, const KeyChange& change);
 
     std::vector<Section> sections;
     bool exists = false;
