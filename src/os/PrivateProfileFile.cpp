@@ -247,7 +247,7 @@ bool CPrivateProfileFile::Remove()
     // first, so that nothing of it comes back after the deletion.
     ReleaseProfileCache(fileName);
     // Nor from a save that was cut off.
-    if (journal) journal->Discard();
+    if (journal) journal->Forget();
     std::string path = GetPath();
     return DeleteFileA(path.c_str()) || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }

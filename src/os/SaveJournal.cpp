@@ -54,7 +54,11 @@ bool CSaveJournal::Record(const std::optional<std::string>& before, const std::s
 
 void CSaveJournal::Discard()
 {
-    if (recordPath.empty() || IsGone(recordPath)) return;
+    if (recordPath.empty()) return;
+    if (IsGone(recordPath)) {
+        IsGone(VoidMarkPath());
+        return;
+    }
     std::string record;
     std::optional<SaveRecord> parsed;
     if (ReadPathWhole(recordPath, record)) parsed = ParseSaveRecord(record);
@@ -85,6 +89,14 @@ bool CSaveJournal::RestoreIfCutOff()
         if (!restored) return false;
     }
     Discard();
-    if (!PathExists(recordPath)) IsGone(VoidMarkPath());
     return restored;
+}
+
+void CSaveJournal::Forget()
+{
+    Discard();
+    // The folders go with their last record; anything else in them stays.
+    const std::string folder = recordPath.substr(0, recordPath.rfind('\\'));
+    if (folder.empty() || !RemoveDirectoryA(folder.c_str())) return;
+    RemoveDirectoryA(folder.substr(0, folder.rfind('\\')).c_str());
 }

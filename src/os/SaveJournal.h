@@ -32,6 +32,9 @@ public:
     // The save is done: the record goes. One that cannot go (another
     // program holds it open) is marked void, so that it never acts.
     void Discard();
+    // The file went for good: its record goes too, with the record's
+    // folders if nothing else is in them.
+    void Forget();
 
 private:
     std::string VoidMarkPath() const { return recordPath + ".void"; }

@@ -46,7 +46,10 @@ TEST_F(StartUp, TakesTheCollectionsThatTheVirtualStoreKeptForThe32BitProgramOnce
     fixtures.Install(extra, "Deep");
     const std::string copy = wintest::VirtualStoreFolder() + "\\Tombolix2.ini";
     const std::string kept = "[Default]\r\nDeep=2\\0\\1\\0\\\r\n[TombolixInternal]\r\nFolders=" + extra + "*\r\n";
-    wintest::WriteFileBytes(copy, kept);
+    // Saved by a text editor in UTF-16: read as Windows reads it.
+    std::string utf16 = "\xFF\xFE";
+    for (char c : kept) utf16 += std::string{c, '\0'};
+    wintest::WriteFileBytes(copy, utf16);
     const std::string shared = wintest::WindowsFolder() + "\\Tombolix2.ini";
     wintest::WriteCollectionsFile("; made by the setup");
 

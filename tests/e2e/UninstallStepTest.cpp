@@ -107,9 +107,14 @@ TEST_F(UninstallStep, NothingTheStepRemovedComesBackAtTheNextStart)
     wintest::WriteFileBytes(windows + "\\Tombolix.ini", "[Old]\r\nclock=7\\1\\20\\1\\\r\n");
     Child settings("/c");
     TakeStepOne(settings);
+    // A save record that another program held open when its save was done.
+    const std::string record = wintest::SaveRecordPath();
+    wintest::WriteFileBytes(record, "Tombolix save record 2\r\nid 1\r\nafter 0 0\r\nbefore present\r\n[Gone]\r\n");
+    wintest::WriteFileBytes(record + ".void", "1");
     ASSERT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), true, 5s));
     EXPECT_TRUE(settings.WaitForExit(10s));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(copy.c_str()));
+    EXPECT_FALSE(wintest::FileExists(copy));
+    EXPECT_FALSE(wintest::FileExists(record.substr(0, record.rfind('\\'))));
 
     EXPECT_TRUE(wintest::RunStartBesideASession(10s));
     EXPECT_TRUE(NothingStored()) << "/s";

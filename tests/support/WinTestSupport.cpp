@@ -68,6 +68,15 @@ std::string VirtualStoreFolder()
     return folder;
 }
 
+std::string SaveRecordPath()
+{
+    char appData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
+    const std::string folder = std::string(appData) + "\\Brackwen\\Tombolix2";
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    return folder + "\\Tombolix2.ini.saving";
+}
+
 Child::Child(const std::string& arguments) : Child(ProgramPath(), arguments) {}
 
 Child::Child(const std::string& program, const std::string& arguments)

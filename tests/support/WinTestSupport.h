@@ -26,6 +26,9 @@ std::string SystemWow64Folder();
 std::string WindowsFolder();
 // The user's VirtualStore counterpart of the Windows folder, made if missing.
 std::string VirtualStoreFolder();
+// Where the user's record of a save of the collections file goes; its
+// folder made if missing.
+std::string SaveRecordPath();
 
 // A started copy of the program; the handles are closed with the object.
 class Child {
