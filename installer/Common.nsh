@@ -4,6 +4,7 @@
 
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
+!include "TextFunc.nsh"
 !include "x64.nsh"
 !include "WinMessages.nsh"
 !include "${HELP_PICTURES}"
@@ -26,6 +27,8 @@
 !define EXIT_FOREIGN_FILES 6   ; the folder holds files of Tombolix's names that are not Tombolix's
 !define EXIT_WRONG_SETUP 7     ; the 32-bit setup on 64-bit Windows: nothing was changed
 !define EXIT_NOT_INSTALLED_HERE 8 ; Uninstall.exe outside the installed Tombolix's folder: nothing was removed
+!define EXIT_BAD_FOLDER 9      ; the setup's folder cannot be used (no such drive, a file on its way, not a full path): nothing was changed
+!define EXIT_OPTIONS_KEPT 10   ; the user's options key could not be removed: Tombolix stays listed among the installed programs
 
 SetCompressor /SOLID lzma
 Name "${PRODUCT}"
@@ -80,6 +83,30 @@ Function ReadInstalledFolder
   ${If} $R0 != ""
     Call NormalizeFolder
   ${EndIf}
+FunctionEnd
+
+;  $R1: 1 when the folder $R0 holds Tombolix's own help page, else 0. Its
+; title line, in the page's head since the first version, tells the page from
+; a file of the same name, and so a program folder of Tombolix's from the
+; user's own when the installed-programs entry is gone.
+!define HELP_PAGE_MARK "<title>Tombolix Screensaver Help</title>"
+Function IsTombolixFolder
+  StrCpy $R1 0
+  ClearErrors
+  FileOpen $R2 "$R0\Tombolix.htm" r
+  IfErrors done
+  ${For} $R3 1 20
+    ClearErrors
+    FileRead $R2 $R4
+    ${IfThen} ${Errors} ${|} ${Break} ${|}
+    ${TrimNewLines} $R4 $R4
+    ${If} $R4 S== "${HELP_PAGE_MARK}"
+      StrCpy $R1 1
+      ${Break}
+    ${EndIf}
+  ${Next}
+  FileClose $R2
+  done:
 FunctionEnd
 
 ; The help page and its pictures in the program folder $R0, exactly the

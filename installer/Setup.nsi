@@ -133,7 +133,8 @@ FunctionEnd
 
 ; $OldFolder, and $0: the first file in the program folder that has one of
 ; Tombolix's names but is not Tombolix's, "" when there is none. The files of
-; the recorded install in the same folder are Tombolix's.
+; the recorded install in the same folder are Tombolix's, and so are those
+; beside Tombolix's help page: an install whose entry is gone, repaired here.
 Function FindForeignFile
   StrCpy $0 ""
   Call ReadInstalledFolder
@@ -142,6 +143,10 @@ Function FindForeignFile
   Call NormalizeFolder
   ${If} $OldFolder == $R0
     StrCpy $OldFolder ""
+    Return
+  ${EndIf}
+  Call IsTombolixFolder
+  ${If} $R1 == 1
     Return
   ${EndIf}
   ${If} ${FileExists} "$INSTDIR\Tombolix.htm"
@@ -154,7 +159,96 @@ FunctionEnd
 
 !define FOREIGN_FILE_TEXT "already holds $0, which is not Tombolix's. Choose another folder for Tombolix."
 
+; $R1: why the folder $R0 cannot hold Tombolix, "" when it can. It must be a
+; full path on a drive or network share that is there, without characters
+; that no name may have, and no part of it may be a file.
+Function FindFolderFault
+  StrCpy $R1 ""
+  StrLen $R6 $R0
+  StrCpy $R2 $R0 2
+  StrCpy $R3 $R0 2 1
+  ${If} $R2 == "\\"
+    ; \\server\share: the root ends at the fourth backslash or the end.
+    StrCpy $R4 0
+    StrCpy $R5 2
+    ${DoWhile} $R5 < $R6
+      StrCpy $R3 $R0 1 $R5
+      ${If} $R3 == "\"
+        IntOp $R4 $R4 + 1
+        ${IfThen} $R4 == 2 ${|} ${ExitDo} ${|}
+      ${EndIf}
+      IntOp $R5 $R5 + 1
+    ${Loop}
+    StrCpy $R2 $R0 $R5
+    StrCpy $R3 $R0 1 2
+    StrCpy $R7 $R2 1 -1
+    ${If} $R4 == 0
+    ${OrIf} $R3 == "\"
+    ${OrIf} $R7 == "\"
+      StrCpy $R1 "it names no network share"
+      Return
+    ${EndIf}
+  ${ElseIf} $R3 == ":\"
+    StrCpy $R5 2
+  ${Else}
+    StrCpy $R1 "it is not a full path, which starts with a drive such as C:\"
+    Return
+  ${EndIf}
+  StrCpy $R2 $R0 $R5
+  System::Call 'kernel32::GetFileAttributesW(w "$R2\") i .R3'
+  IntOp $R4 $R3 & 0x10
+  ${If} $R3 == -1
+  ${OrIf} $R4 == 0
+    StrCpy $R1 "$R2\ is not there"
+    Return
+  ${EndIf}
+  ; Each folder on the way, and the folder itself, is a folder or not there.
+  ${Do}
+    IntOp $R5 $R5 + 1
+    ${IfThen} $R5 > $R6 ${|} ${ExitDo} ${|}
+    StrCpy $R3 $R0 1 $R5
+    ${If} $R3 == "*"
+    ${OrIf} $R3 == "?"
+    ${OrIf} $R3 == '"'
+    ${OrIf} $R3 == "<"
+    ${OrIf} $R3 == ">"
+    ${OrIf} $R3 == "|"
+    ${OrIf} $R3 == ":"
+      StrCpy $R1 "no name of a folder may hold $R3"
+      Return
+    ${EndIf}
+    ${If} $R3 == "\"
+    ${OrIf} $R5 == $R6
+      StrCpy $R2 $R0 $R5
+      System::Call 'kernel32::GetFileAttributesW(w R2) i .R3'
+      IntOp $R4 $R3 & 0x10
+      ${If} $R3 != -1
+      ${AndIf} $R4 == 0
+        StrCpy $R1 "$R2 is a file"
+        Return
+      ${EndIf}
+    ${EndIf}
+  ${Loop}
+FunctionEnd
+
+; Ends the run with EXIT_BAD_FOLDER, having changed nothing, when the folder
+; $R0 cannot hold Tombolix.
+Function RefuseBadFolder
+  Call FindFolderFault
+  ${If} $R1 != ""
+    MessageBox MB_OK|MB_ICONSTOP "Tombolix cannot be installed in $R0: $R1." /SD IDOK
+    SetErrorLevel ${EXIT_BAD_FOLDER}
+    Quit
+  ${EndIf}
+FunctionEnd
+
 Function LeaveFolderPage
+  StrCpy $R0 $INSTDIR
+  Call FindFolderFault
+  ${If} $R1 != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Tombolix cannot be installed in $R0: $R1. Choose another folder."
+    Abort
+  ${EndIf}
   Call FindForeignFile
   ${If} $0 != ""
     MessageBox MB_OK|MB_ICONEXCLAMATION "$INSTDIR ${FOREIGN_FILE_TEXT}"
@@ -175,10 +269,22 @@ Function .onInit
     ${EndIf}
   !endif
   !insertmacro FindScreenSaverPath
+  ; NSIS cuts " /D=<folder>" off $CMDLINE and may put another folder in
+  ; place of one it cannot use: the folder asked for is checked as given.
+  System::Call 'kernel32::GetCommandLineW() w .r0'
+  StrLen $1 $CMDLINE
+  StrCpy $0 $0 "" $1
+  StrCpy $1 $0 4
+  ${If} $1 S== " /D="
+    StrCpy $R0 $0 "" 4
+    Call RefuseBadFolder
+  ${EndIf}
 FunctionEnd
 
 Section "Tombolix" SecProgram
   SectionIn RO
+  StrCpy $R0 $INSTDIR
+  Call RefuseBadFolder
   Call TakeSetupLock
   Call FindForeignFile
   ${If} $0 != ""

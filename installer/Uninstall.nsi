@@ -25,7 +25,7 @@ VIAddVersionKey "FileDescription" "${PRODUCT} Uninstall"
 !define MUI_ICON "${ICON_FILE}"
 !define MUI_PAGE_HEADER_TEXT "Uninstall ${PRODUCT}"
 !define MUI_PAGE_HEADER_SUBTEXT "Choose what to remove from your computer."
-!define MUI_COMPONENTSPAGE_TEXT_TOP "The screen savers, the help page and the entries Tombolix made in Windows are removed. Tick the second item to remove your collections (Tombolix2.ini) and options too; leave it unticked to keep them for a later install."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "The screen savers, the help page and the entries Tombolix made in Windows are removed. Tick the second item to remove your collections (Tombolix2.ini and your copies of it) and options too; leave it unticked to keep them for a later install."
 !define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Select what to remove:"
 ; The list takes the page's width, so that no item is cut; the text above
 ; says what each does.
@@ -54,14 +54,26 @@ Function RemoveOrStop
     Abort
   done:
 FunctionEnd
+!macro RemoveUsersFile Path
+  StrCpy $0 "${Path}"
+  Call RemoveOrStop
+!macroend
 
 ; It removes the install that the installed-programs entry records, and only
 ; from that folder: a copy elsewhere would take its own folder for the
 ; program's and remove the files there of Tombolix's names. With none
-; recorded there is nothing to remove.
+; recorded, only an install whose entry is gone: its own folder when that
+; holds Tombolix's help page.
 Function CheckFolder
   Call ReadInstalledFolder
   ${If} $R0 == ""
+    StrCpy $R0 $EXEDIR
+    Call NormalizeFolder
+    Call IsTombolixFolder
+    ${If} $R1 == 1
+      StrCpy $INSTDIR $R0
+      Return
+    ${EndIf}
     MessageBox MB_OK|MB_ICONINFORMATION "Tombolix is not installed: there is nothing to remove." /SD IDOK
     SetErrorLevel 0
     Abort
@@ -76,12 +88,6 @@ Function CheckFolder
     SetErrorLevel ${EXIT_NOT_INSTALLED_HERE}
     Abort
   ${EndIf}
-FunctionEnd
-
-Function .onInit
-  !insertmacro FindScreenSaverPath
-  ; Abort here ends the run before any page shows.
-  Call CheckFolder
 FunctionEnd
 
 Section "Tombolix" SecProgram
@@ -118,6 +124,7 @@ Section "Tombolix" SecProgram
   ${AndIf} $0 == 0
     Delete "$WINDIR\Tombolix2.ini"
   ${EndIf}
+  Call RemoveStoredSettings
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
   ; By name: a folder the user chose keeps whatever else is in it.
@@ -125,10 +132,62 @@ Section "Tombolix" SecProgram
   Call RemoveHelpFiles
 SectionEnd
 
+; Its work is done by the first section, while Tombolix is still listed.
 Section /o "Also remove my collections and settings" SecSettings
-  DeleteRegKey HKCU "${OPTIONS_KEY}"
-  Delete "$WINDIR\Tombolix2.ini"
 SectionEnd
+
+; With the second item ticked, or /REMOVESETTINGS: the user's collections and
+; options, all that the program's own uninstall step removes, with the same
+; two marks written back, so that no later start imports the previous
+; version's Tombolix.ini again or takes a VirtualStore copy over. What stays
+; ends the run as RemoveOrStop does, Tombolix still listed.
+Function RemoveStoredSettings
+  ${IfNot} ${SectionIsSelected} ${SecSettings}
+    Return
+  ${EndIf}
+  retry:
+    DeleteRegKey HKCU "${OPTIONS_KEY}"
+    ClearErrors
+    ; Opened only while it is still there.
+    EnumRegKey $0 HKCU "${OPTIONS_KEY}" 0
+    IfErrors 0 kept
+    ClearErrors
+    WriteRegDWORD HKCU "${CONFIG_KEY}" "OlderFileImported" 1
+    WriteRegDWORD HKCU "${CONFIG_KEY}" "VirtualStoreAdopted" 1
+    IfErrors 0 removed
+  kept:
+    MessageBox MB_RETRYCANCEL|MB_ICONSTOP \
+      "Your Tombolix options in HKEY_CURRENT_USER\${OPTIONS_KEY} cannot be removed. Press Retry to try again." \
+      /SD IDCANCEL IDRETRY retry
+    SetErrorLevel ${EXIT_OPTIONS_KEPT}
+    Abort
+  removed:
+  !insertmacro RemoveUsersFile "$WINDIR\Tombolix2.ini"
+  ; The record of a save, what a save cut off left beside it, and the mark
+  ; of a void record, in the user's roaming profile; their folders when empty.
+  !insertmacro RemoveUsersFile "$APPDATA\Brackwen\Tombolix2\Tombolix2.ini.saving"
+  !insertmacro RemoveUsersFile "$APPDATA\Brackwen\Tombolix2\Tombolix2.ini.saving.new"
+  !insertmacro RemoveUsersFile "$APPDATA\Brackwen\Tombolix2\Tombolix2.ini.saving.void"
+  RMDir "$APPDATA\Brackwen\Tombolix2"
+  RMDir "$APPDATA\Brackwen"
+  ; The user's copy that Windows kept for the 32-bit program, under the
+  ; Windows folder's path without its drive.
+  StrCpy $0 $WINDIR "" 2
+  !insertmacro RemoveUsersFile "$LOCALAPPDATA\VirtualStore$0\Tombolix2.ini"
+FunctionEnd
+
+Function .onInit
+  !insertmacro FindScreenSaverPath
+  ; The option ticked from the command line, for a silent run.
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVESETTINGS" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SecSettings}
+  ${EndIf}
+  ; Abort here ends the run before any page shows.
+  Call CheckFolder
+FunctionEnd
 
 Section "-Uninstall.exe and the program folder"
   ; A helper in the temporary folder removes them once this process has

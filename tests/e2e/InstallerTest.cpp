@@ -1,51 +1,18 @@
 // The installer and its uninstaller, run silently as an administrator's
 // deployment would, and what they leave behind.
-#include "WinTestSupport.h"
+#include "InstallerFixture.h"
 
-#include <shlobj.h>
 #include <tlhelp32.h>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
-#include <cstring>
 #include <map>
 #include <thread>
 
 namespace {
 
-using namespace std::chrono_literals;
+using namespace installertest;
 
-const char* const uninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tombolix";
-const char* const configKey = "Software\\Brackwen\\Tombolix2\\Config";
-
-std::string ProgramFilesFolder()
-{
-    char folder[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, folder);
-    return folder;
-}
-
-std::string StartupFolder()
-{
-    char folder[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, folder);
-    return folder;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// A value's bytes, or "(missing)".
-std::string RegistryBytes(HKEY root, const char* key, const char* name)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return "(missing)";
-    char value[1024] = "";
-    DWORD size = sizeof value - 1;
-    LONG result = RegQueryValueExA(opened, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(opened);
-    return result == ERROR_SUCCESS ? std::string(value, size) : "(missing)";
-}
+std::string StartupFolder() { return ShellFolder(CSIDL_STARTUP); }
 
 void SetRegistryText(HKEY root, const char* key, const char* name, const std::string& value)
 {
@@ -53,20 +20,6 @@ void SetRegistryText(HKEY root, const char* key, const char* name, const std::st
     RegCreateKeyA(root, key, &opened);
     RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
     RegCloseKey(opened);
-}
-
-std::string RegistryText(HKEY root, const char* key, const char* name)
-{
-    std::string bytes = RegistryBytes(root, key, name);
-    return bytes.substr(0, bytes.find('\0'));
-}
-
-DWORD RegistryNumber(HKEY root, const char* key, const char* name)
-{
-    std::string bytes = RegistryBytes(root, key, name);
-    DWORD value = 0xFFFFFFFF;
-    if (bytes.size() == sizeof value) memcpy(&value, bytes.data(), sizeof value);
-    return value;
 }
 
 std::string DocsFolder() { return wintest::ProgramFolder() + "\\..\\..\\..\\docs"; }
@@ -135,45 +88,6 @@ int ProcessesOf(const char* fileName)
     return count;
 }
 
-struct Installer : ::testing::Test {
-    std::string system = wintest::SystemFolder();
-    std::string installed = ProgramFilesFolder() + "\\Tombolix";
-    std::string uninstaller = installed + "\\Uninstall.exe";
-
-    void SetUp() override
-    {
-        wintest::ClearStoredSettings();
-        UninstallWhatIsRecorded();
-    }
-    void TearDown() override
-    {
-        UninstallWhatIsRecorded();
-        wintest::ClearStoredSettings();
-    }
-    // Wherever a scenario that failed left the install.
-    void UninstallWhatIsRecorded() const
-    {
-        Uninstall(RegistryText(HKEY_LOCAL_MACHINE, uninstallKey, "InstallLocation"));
-        Uninstall();
-    }
-
-    static DWORD Install(const std::string& arguments = "/S")
-    {
-        wintest::Child setup(wintest::ShippedFolder() + "\\TombolixSetup64.exe", arguments);
-        return setup.WaitForExit(60s) ? setup.ExitCode() : 9999;
-    }
-    // The uninstaller's exit code; its own file goes just after it ends.
-    DWORD Uninstall(const std::string& folder = "") const
-    {
-        const std::string program = (folder.empty() || folder == "(missing)" ? installed : folder) + "\\Uninstall.exe";
-        if (!Exists(program)) return 0;
-        wintest::Child run(program, "/S");
-        DWORD code = run.WaitForExit(60s) ? run.ExitCode() : 9999;
-        if (code == 0) wintest::WaitUntil([&] { return !Exists(program); }, 30s);
-        return code;
-    }
-};
-
 // Presses Help on the sheet's last page; the page viewer must be given the page.
 void ExpectHelpOpens(const std::string& page)
 {
@@ -193,14 +107,6 @@ void ExpectHelpOpens(const std::string& page)
     EXPECT_TRUE(wintest::AnswerSettingsSheet(settings.Id(), false, 5s));
     EXPECT_TRUE(settings.WaitForExit(30s));
 }
-
-// Opened without sharing, as a program busy with it would.
-struct HeldFile {
-    HANDLE handle;
-    explicit HeldFile(const std::string& path)
-        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { CloseHandle(handle); }
-};
 
 // Another program's window with Tombolix's title, which ignores WM_CLOSE.
 class TitleTwin {
@@ -412,8 +318,15 @@ TEST_F(Installer, AFolderOfTheUsersKeepsWhatIsInItAndIsNeverOverwritten)
     EXPECT_FALSE(Exists(mine + "\\Tombolix.htm"));
     EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
     EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey));
+    // So does a page of the user's under the help page's name.
+    const std::string page = "<html><head>\r\n<title>Tombolix Screensaver notes</title>\r\n";
+    wintest::WriteFileBytes(mine + "\\Tombolix.htm", page);
+    DeleteFileA((mine + "\\screenshots\\tray.png").c_str());
+    EXPECT_EQ(6u, Install("/S /D=" + mine));
+    EXPECT_EQ(page, wintest::ReadFileBytes(mine + "\\Tombolix.htm"));
+    EXPECT_FALSE(Exists(system + "\\Tombolix2.scr"));
 
-    for (const char* name : {"\\screenshots\\holiday.png", "\\screenshots\\tray.png"}) DeleteFileA((mine + name).c_str());
+    for (const char* name : {"\\screenshots\\holiday.png", "\\Tombolix.htm"}) DeleteFileA((mine + name).c_str());
     RemoveDirectoryA((mine + "\\screenshots").c_str());
     RemoveDirectoryA(mine.c_str());
 }

@@ -121,10 +121,10 @@ bool WaitForNoSession(std::chrono::milliseconds timeout)
     }, timeout);
 }
 
-bool RunStartBesideASession(std::chrono::milliseconds timeout)
+bool RunStartBesideASession(std::chrono::milliseconds timeout, const std::string& program)
 {
     HANDLE session = CreateMutexA(nullptr, FALSE, sessionMutexName);
-    bool ended = Child("/s").WaitForExit(timeout);
+    bool ended = Child(program, "/s").WaitForExit(timeout);
     CloseHandle(session);
     return ended;
 }

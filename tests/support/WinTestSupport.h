@@ -56,8 +56,9 @@ private:
 // Starts the program with /s while a session seems to run (the test holds
 // its mutex): it does the work of every start on the stored settings (a cut
 // off save restored, the VirtualStore copy, the older file's import) and
-// ends at once. True when it ended within the timeout.
-bool RunStartBesideASession(std::chrono::milliseconds timeout);
+// ends at once. True when it ended within the timeout. The program under
+// test unless another (an installed copy) is named.
+bool RunStartBesideASession(std::chrono::milliseconds timeout, const std::string& program = ProgramPath());
 
 // Waits until no session of an earlier scenario holds the session mutex: a
 // session's process ended by force lets go of it a moment later, and a
