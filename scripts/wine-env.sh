@@ -1,10 +1,33 @@
-# Sourced by the scripts that run Windows programs: a private 64-bit Wine
-# prefix under build/, quiet and without the Mono and Gecko prompts.
+# Sourced by the scripts that run Windows programs: a private Wine prefix
+# under build/, quiet and without the Mono and Gecko prompts. The 64-bit
+# one (64-bit Windows, with 32-bit programs beside the 64-bit ones when
+# wine32 is installed) unless wine_use_32_bit_windows says otherwise. Each
+# loader is named by its path: Debian's `wine` script starts the 32-bit one
+# whenever it is installed.
 export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix}
 export WINELOADER=/usr/lib/wine/wine64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=$WINELOADER
+
+# 32-bit Windows, as XP to 10 were: a prefix of its own, without SysWOW64,
+# and the 32-bit loader.
+WINE32_LOADER=/usr/lib/wine/wine
+wine_use_32_bit_windows() {
+  export WINEPREFIX=$PWD/build/wine-prefix32
+  export WINEARCH=win32
+  export WINELOADER=$WINE32_LOADER
+  WINE=$WINELOADER
+}
+
+# Why this machine cannot run the 32-bit loader, or nothing when it can.
+wine_32_bit_unavailable() {
+  if [ ! -x "$WINE32_LOADER" ]; then
+    echo "$WINE32_LOADER is not installed (Debian's wine32:i386, which scripts/deps.sh installs)"
+  elif ! "$WINE32_LOADER" --version </dev/null >/dev/null 2>&1; then
+    echo "$WINE32_LOADER does not start: this machine's kernel runs no 32-bit Linux programs"
+  fi
+}
 
 # Creates the prefix once.
 wine_create_prefix() {

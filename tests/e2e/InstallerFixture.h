@@ -85,7 +85,7 @@ struct Installer : ::testing::Test {
 
     static DWORD Install(const std::string& arguments = "/S")
     {
-        wintest::Child setup(wintest::ShippedFolder() + "\\TombolixSetup64.exe", arguments);
+        wintest::Child setup(wintest::SetupPath(), arguments);
         return setup.WaitForExit(60s) ? setup.ExitCode() : 9999;
     }
     // The uninstaller's exit code; its own file goes just after it ends.

@@ -20,7 +20,7 @@ TEST_F(Installer, AFolderThatCannotBeUsedIsRefusedAndNothingIsInstalled)
         EXPECT_EQ("(missing)", RegistryText(HKEY_CURRENT_USER, configKey, "InstallFolder")) << folder;
     }
     // Run by hand, it says why.
-    wintest::Child shown(wintest::ShippedFolder() + "\\TombolixSetup64.exe", "/D=" + windows + "\\win.ini\\Tombolix");
+    wintest::Child shown(wintest::SetupPath(), "/D=" + windows + "\\win.ini\\Tombolix");
     EXPECT_EQ("Tombolix cannot be installed in " + windows + "\\win.ini\\Tombolix: " + windows + "\\win.ini is a file.",
               wintest::AnswerMessageBox(shown.Id(), "Tombolix Screensaver Setup", 20s));
     ASSERT_TRUE(shown.WaitForExit(30s));

@@ -163,7 +163,7 @@ std::vector<std::string> TemporaryFiles()
 TEST_F(Installer, PutsEverythingInPlaceAndMakesTombolixTheScreenSaver)
 {
     ASSERT_EQ(0u, Install());
-    // The shipped 64-bit programs, in the real system folder.
+    // The shipped programs of the setup's bitness, in the real system folder.
     for (const char* name : {"\\Tombolix2.scr", "\\Blank Screen.scr"})
         EXPECT_EQ(wintest::ReadFileBytes(wintest::ShippedFolder() + name), wintest::ReadFileBytes(system + name));
     EXPECT_EQ(wintest::ReadFileBytes(DocsFolder() + "\\Tombolix.htm"),
@@ -240,6 +240,7 @@ TEST_F(Installer, AnUpdateKeepsTheCollectionsAndOptionsByteForByte)
 
 TEST_F(Installer, AnUpdateOfThe32BitInstallPutsThe64BitProgramInItsPlace)
 {
+    if (!wintest::IsWindows64()) GTEST_SKIP() << "32-bit Windows: the 32-bit program is the one installed";
     // What the 32-bit setup left on 64-bit Windows.
     const std::string wow64 = wintest::SystemWow64Folder();
     for (const char* name : {"\\Tombolix2.scr", "\\Blank Screen.scr"}) wintest::WriteFileBytes(wow64 + name, "32-bit");
@@ -417,8 +418,8 @@ TEST_F(Installer, HelpFindsThePageInAFolderOutsideTheAnsiCodePage)
 {
     const std::wstring parent = L"C:\\\x041F\x0440\x043E\x0433\x0440\x0430\x043C\x043C\x044B";
     const std::wstring folder = parent + L"\\Tombolix";
-    const std::string programs = wintest::ShippedFolder();
-    wintest::Child setup(std::wstring(programs.begin(), programs.end()) + L"\\TombolixSetup64.exe", L"/S /D=" + folder);
+    const std::string setupPath = wintest::SetupPath();
+    wintest::Child setup(std::wstring(setupPath.begin(), setupPath.end()), L"/S /D=" + folder);
     ASSERT_TRUE(setup.WaitForExit(60s));
     ASSERT_EQ(0u, setup.ExitCode());
 

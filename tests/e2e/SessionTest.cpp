@@ -56,12 +56,15 @@ struct Session : ::testing::Test {
     }
 };
 
+// 64-bit Windows: both system folders are searched, the native one first,
+// and the 32-bit screen saver there takes its turn between the 64-bit ones.
+// 32-bit Windows: the system folder, then the Windows folder.
 TEST_F(Session, ACycleRunsItsScreenSaversInOrder)
 {
-    // Both system folders are searched, the native one first.
-    const std::string wow64 = wintest::SystemWow64Folder();
+    const std::string wow64 = wintest::IsWindows64() ? wintest::SystemWow64Folder() : wintest::WindowsFolder();
     for (const char* name : {"CycleA", "CycleC"}) fixtures.Install(system, name);
-    for (const char* name : {"CycleA", "CycleB"}) fixtures.Install(wow64, name);
+    fixtures.Install(wow64, "CycleA");
+    if (!fixtures.Install32(wow64, "CycleB")) fixtures.Install(wow64, "CycleB");
     wintest::WriteCollectionsFile("[Default]\r\nCycleA=2\\0\\1\\0\\\r\nCycleB=2\\0\\1\\1\\\r\nCycleC=2\\0\\1\\2\\\r\n"
                                   "TombolixCycle=1\r\nTombolixNextToUse=0\r\n");
     Child program("/s");

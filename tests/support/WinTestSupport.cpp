@@ -6,6 +6,7 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -36,6 +37,36 @@ std::string ShippedFolder()
 }
 
 std::string ProgramPath() { return ShippedFolder() + "\\Tombolix2.scr"; }
+
+namespace {
+std::string FolderNamedBy(const char* variable)
+{
+    const char* folder = getenv(variable);
+    return folder && strcmp(folder, "Z:") != 0 ? folder : "";
+}
+}  // namespace
+
+std::string Bin32Folder() { return FolderNamedBy("TOMBOLIX_BIN32"); }
+std::string Shipped32Folder() { return FolderNamedBy("TOMBOLIX_SHIPPED32"); }
+
+bool IsWindows64()
+{
+#ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+std::string SetupPath()
+{
+#ifdef _WIN64
+    return ShippedFolder() + "\\TombolixSetup64.exe";
+#else
+    return ShippedFolder() + "\\TombolixSetup.exe";
+#endif
+}
 
 std::string SystemFolder()
 {
@@ -418,6 +449,14 @@ void Fixtures::InstallAt(const std::string& path)
 {
     CopyFileA((ProgramFolder() + "\\FixtureSaver.scr").c_str(), path.c_str(), FALSE);
     installed.push_back(path);
+}
+
+bool Fixtures::Install32(const std::string& folder, const std::string& name)
+{
+    if (Bin32Folder().empty()) return false;
+    const std::string path = folder + "\\" + name + ".scr";
+    installed.push_back(path);
+    return CopyFileA((Bin32Folder() + "\\FixtureSaver.scr").c_str(), path.c_str(), FALSE) != FALSE;
 }
 
 void Fixtures::Uninstall(const std::string& folder, const std::string& name)

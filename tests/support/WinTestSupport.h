@@ -20,6 +20,14 @@ std::string ProgramFolder();
 // program folder), and its Tombolix2.scr.
 std::string ShippedFolder();
 std::string ProgramPath();
+// The folders of the 32-bit build's test programs and of the shipped
+// 32-bit programs, "" where none is given (the 32-bit build itself).
+std::string Bin32Folder();
+std::string Shipped32Folder();
+// Windows itself is 64-bit, whichever this program is.
+bool IsWindows64();
+// The setup of this program's bitness, among the shipped files.
+std::string SetupPath();
 std::string SystemFolder();
 // The 32-bit system folder of 64-bit Windows (the tests run there).
 std::string SystemWow64Folder();
@@ -129,6 +137,9 @@ public:
     // Installs <folder>\<name>.scr, or the fixture under any path.
     void Install(const std::string& folder, const std::string& name);
     void InstallAt(const std::string& path);
+    // The 32-bit build's fixture: a 32-bit screen saver on 64-bit Windows.
+    // False where there is none (the 32-bit build's own tests).
+    bool Install32(const std::string& folder, const std::string& name);
     void Uninstall(const std::string& folder, const std::string& name);
     // The fixtures' log lines so far, "<name> <event>".
     std::vector<std::string> Log() const;
