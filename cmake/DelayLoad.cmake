@@ -27,3 +27,17 @@ add_custom_target(delay_load_libraries DEPENDS ${delay_libraries})
 add_library(tombolix_delay_loaded INTERFACE)
 add_dependencies(tombolix_delay_loaded delay_load_libraries)
 target_link_libraries(tombolix_delay_loaded INTERFACE ${delay_libraries} delayimp)
+
+# The 32-bit linker drops the code of an import library's member that no
+# object names, unless it collects unused sections itself (as the shipped
+# builds do): a delay-load stub is named only by its slot in the table, which
+# then holds 0, and the first call of the function jumps there. Naming each
+# stub keeps it in every build.
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+  foreach(dll comctl32 ole32 shell32 version)
+    file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/delay-load/${dll}.def functions REGEX "@[0-9]+$")
+    foreach(function ${functions})
+      target_link_options(tombolix_delay_loaded INTERFACE "LINKER:-u,_${function}")
+    endforeach()
+  endforeach()
+endif()

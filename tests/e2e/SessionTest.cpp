@@ -262,6 +262,7 @@ TEST_F(Session, TracingWritesTheSeedAndEveryDecision)
     EXPECT_TRUE(program.WaitForExit(15s));
     wintest::WriteCollectionsFile("");
     Child clockSeeded("/s");
+    EXPECT_TRUE(clockSeeded.Started()) << clockSeeded.StartError();
     EXPECT_TRUE(clockSeeded.WaitForExit(10s));
     SetEnvironmentVariableA("PO", nullptr);
     Child untraced("/s /r43");

@@ -116,8 +116,10 @@ Child::Child(const std::string& program, const std::string& arguments)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
+                        &info)) {
+        startError = GetLastError();
         info = {};
+    }
 }
 
 Child::Child(const std::wstring& program, const std::wstring& arguments)

@@ -51,6 +51,8 @@ public:
     Child& operator=(const Child&) = delete;
 
     bool Started() const { return info.hProcess != nullptr; }
+    // Why it could not be started, 0 when it was.
+    DWORD StartError() const { return startError; }
     DWORD Id() const { return info.dwProcessId; }
     bool Running() const;
     // True when the process ended within the timeout.
@@ -59,6 +61,7 @@ public:
 
 private:
     PROCESS_INFORMATION info{};
+    DWORD startError = 0;
 };
 
 // Starts the program with /s while a session seems to run (the test holds
