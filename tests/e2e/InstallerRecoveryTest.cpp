@@ -93,4 +93,42 @@ TEST_F(Installer, RemovingTheCollectionsAndSettingsLeavesNothingToComeBackAfterA
     EXPECT_EQ(1u, RegistryNumber(HKEY_CURRENT_USER, configKey, "VirtualStoreAdopted"));
 }
 
+#ifdef _WIN64
+// The 32-bit setup on 64-bit Windows names the 64-bit one and leaves
+// everything as it was: no file, no entry, no setting, in either view.
+TEST_F(Installer, TheThirtyTwoBitSetupChangesNothingOnSixtyFourBitWindows)
+{
+    const std::string setup = wintest::Shipped32Folder() + "\\TombolixSetup.exe";
+    const std::string desktop = RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE");
+    const std::string boot = wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE");
+    auto nothingInstalled = [&](const char* run) {
+        for (const std::string& folder : {system, wintest::SystemWow64Folder()})
+            for (const char* file : {"\\Tombolix2.scr", "\\Blank Screen.scr"})
+                EXPECT_FALSE(Exists(folder + file)) << run << folder << file;
+        for (int programs : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86})
+            EXPECT_FALSE(Exists(ShellFolder(programs) + "\\Tombolix")) << run << programs;
+        EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE, uninstallKey)) << run;
+        EXPECT_FALSE(wintest::KeyExists(HKEY_LOCAL_MACHINE,
+                                        "Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tombolix"))
+            << run;
+        EXPECT_FALSE(wintest::KeyExists(HKEY_CURRENT_USER, "Software\\Brackwen\\Tombolix2")) << run;
+        EXPECT_EQ(desktop, RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE")) << run;
+        EXPECT_EQ(boot, wintest::ReadProfileString("system.ini", "boot", "SCRNSAVE.EXE")) << run;
+    };
+
+    wintest::Child silent(setup, "/S");
+    ASSERT_TRUE(silent.WaitForExit(60s));
+    EXPECT_EQ(7u, silent.ExitCode());
+    nothingInstalled("/S: ");
+    // Run by hand, it says which setup to run.
+    wintest::Child shown(setup, "");
+    EXPECT_EQ("This is the setup for 32-bit Windows. On 64-bit Windows, run TombolixSetup64.exe: it installs the "
+              "64-bit Tombolix, which finds every screen saver of the computer, and keeps your collections and options.",
+              wintest::AnswerMessageBox(shown.Id(), "Tombolix Screensaver Setup", 20s));
+    ASSERT_TRUE(shown.WaitForExit(30s));
+    EXPECT_EQ(7u, shown.ExitCode());
+    nothingInstalled("by hand: ");
+}
+#endif
+
 }  // namespace

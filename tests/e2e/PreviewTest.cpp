@@ -135,13 +135,19 @@ TEST_F(Preview, EndsWithItsWindowAndItsScreenSaverEndsWhenItIsEndedByForce)
 
 // The settings of Windows destroy the picture while its screen saver no
 // longer answers: destroying it waits on every window inside, so the
-// preview ends that screen saver first.
-TEST_F(Preview, APictureWhoseScreenSaverHangsIsDestroyedAtOnce)
+// preview ends that screen saver first, 32-bit or not.
+struct PreviewOfKind : Preview, ::testing::WithParamInterface<bool> {};
+
+TEST_P(PreviewOfKind, APictureWhoseScreenSaverHangsIsDestroyedAtOnce)
 {
-    fixtures.Install(system, "Hangs");
+    ASSERT_TRUE(fixtures.InstallOfKind(GetParam(), "Hangs"));
     wintest::WriteCollectionsFile("[Default]\r\nHangs=2\\15\\1\\0\\\r\nTombolixCycle=1\r\n");
     Child preview("/p " + PictureNumber());
     ASSERT_TRUE(WaitForLine("Hangs hang", 10s));
+    RECT area{};
+    HWND shown = ShownWindow("Hangs", area);
+    ASSERT_NE(nullptr, shown);
+    EXPECT_EQ(picture, GetAncestor(shown, GA_ROOT));
     const DWORD before = GetTickCount();
     DestroyWindow(picture);
     const DWORD tookMs = GetTickCount() - before;
@@ -151,6 +157,9 @@ TEST_F(Preview, APictureWhoseScreenSaverHangsIsDestroyedAtOnce)
     EXPECT_TRUE(wintest::WaitPumpingMessages([&] { return !preview.Running(); }, 20s));
     EXPECT_EQ(0u, wintest::CountProcessesNamed({"Hangs.scr"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Preview, PreviewOfKind, ::testing::ValuesIn(wintest::ScreenSaverKinds()),
+                         [](const auto& info) { return wintest::ScreenSaverKindName(info.param); });
 
 // One that ignores the close request at the end of its turn is ended, and
 // never runs beside its next copy.

@@ -129,10 +129,17 @@ TEST_F(Session, WithTheDesktopPasswordTheFirstScreenSaverRunsOn)
     RegCloseKey(desktop);
 }
 
-TEST_F(Session, AScreenSaverIgnoringTheCloseRequestGetsTheHomeKey)
+// The screen savers that a session interrupts: of the program's own kind in
+// the system folder, or, on 64-bit Windows, 32-bit ones in SysWOW64.
+struct Interruption : Session, ::testing::WithParamInterface<bool> {
+    const std::string folder = wintest::ScreenSaverFolder(GetParam());
+
+    bool Install(const std::string& name) { return fixtures.InstallOfKind(GetParam(), name); }
+};
+
+TEST_P(Interruption, AScreenSaverIgnoringTheCloseRequestGetsTheHomeKey)
 {
-    fixtures.Install(system, "HomeOnly");
-    fixtures.Install(system, "AfterHome");
+    ASSERT_TRUE(Install("HomeOnly") && Install("AfterHome"));
     wintest::WriteCollectionsFile("[Default]\r\nHomeOnly=2\\0\\1\\0\\\r\nAfterHome=2\\15\\1\\1\\\r\n"
                                   "TombolixCycle=1\r\n");
     Child program("/s");
@@ -141,15 +148,14 @@ TEST_F(Session, AScreenSaverIgnoringTheCloseRequestGetsTheHomeKey)
     ASSERT_TRUE(fixtures.WaitForLine("HomeOnly home", 20s));
     // Twelve one-second waits come first.
     EXPECT_GE(std::chrono::steady_clock::now() - closed, 11s);
-    EXPECT_TRUE(fixtures.WaitForLine("AfterHome start \"" + system + "\\AfterHome.scr\" /s", 10s));
+    EXPECT_TRUE(fixtures.WaitForLine("AfterHome start \"" + folder + "\\AfterHome.scr\" /s", 10s));
     EXPECT_EQ((Lines{"HomeOnly", "AfterHome"}), Starts());
 }
 
-TEST_F(Session, AScreenSaverAbandonedOnceIsNotStartedAgain)
+TEST_P(Interruption, AScreenSaverAbandonedOnceIsNotStartedAgain)
 {
     wintest::TraceFolder trace("TombolixAbandonTrace");
-    fixtures.Install(system, "DeafOnce");
-    fixtures.Install(system, "Steady");
+    ASSERT_TRUE(Install("DeafOnce") && Install("Steady"));
     wintest::WriteCollectionsFile("[Default]\r\nDeafOnce=2\\0\\1\\0\\\r\nSteady=2\\0\\1\\1\\\r\n"
                                   "TombolixCycle=1\r\n");
     auto messages = [&] {
@@ -169,11 +175,14 @@ TEST_F(Session, AScreenSaverAbandonedOnceIsNotStartedAgain)
     EXPECT_EQ((Lines{"DeafOnce", "Steady", "Steady", "Steady"}), Lines(starts.begin(), starts.begin() + 4));
     Lines traced = messages();
     EXPECT_EQ(1, count(traced, abandoned));
-    EXPECT_EQ(1, count(traced, ".\\Session : start DeafOnce from " + system + "\\DeafOnce.scr"));
-    EXPECT_EQ((Lines{".\\Session : start DeafOnce from " + system + "\\DeafOnce.scr", ".\\Session : close DeafOnce",
+    EXPECT_EQ(1, count(traced, ".\\Session : start DeafOnce from " + folder + "\\DeafOnce.scr"));
+    EXPECT_EQ((Lines{".\\Session : start DeafOnce from " + folder + "\\DeafOnce.scr", ".\\Session : close DeafOnce",
                      ".\\Session : Home key to DeafOnce", abandoned,
-                     ".\\Session : start Steady from " + system + "\\Steady.scr"}),
+                     ".\\Session : start Steady from " + folder + "\\Steady.scr"}),
               Lines(traced.begin() + 1, traced.begin() + 6));
+    // Each Steady went at the close request.
+    EXPECT_TRUE(fixtures.WaitForLine("Steady end", 0ms));
+    EXPECT_FALSE(fixtures.WaitForLine("Steady home", 0ms));
     // Left running, not ended by force.
     EXPECT_NE(nullptr, FindWindowA("TombolixFixture", "DeafOnce"));
     EXPECT_FALSE(fixtures.WaitForLine("DeafOnce end", 0ms));
@@ -181,6 +190,9 @@ TEST_F(Session, AScreenSaverAbandonedOnceIsNotStartedAgain)
     // The user's selection stays as stored.
     EXPECT_EQ("2\\0\\1\\0\\", wintest::ReadProfileString("Tombolix2.ini", "Default", "DeafOnce"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Session, Interruption, ::testing::ValuesIn(wintest::ScreenSaverKinds()),
+                         [](const auto& info) { return wintest::ScreenSaverKindName(info.param); });
 
 TEST_F(Session, KeepsWatchingAScreenSaverWithoutAWindowUntilItEnds)
 {
@@ -299,5 +311,42 @@ TEST_F(Session, TracingWritesTheSeedAndEveryDecision)
     DeleteFileA(traceFile.c_str());
     RemoveDirectoryA(folder.c_str());
 }
+
+#ifdef _WIN64
+// The shipped 32-bit program copied onto 64-bit Windows starts the 64-bit
+// screen savers from the real System32, and the 32-bit ones from SysWOW64.
+TEST_F(Session, TheThirtyTwoBitProgramRunsTheScreenSaversOfBothSystemFolders)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string wow64 = wintest::SystemWow64Folder(), folder = std::string(temp) + "Tombolix32";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    // Gone however the scenario ends, once the program is.
+    struct Copy {
+        std::string path;
+        ~Copy()
+        {
+            wintest::WaitUntil([&] { return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }, 10s);
+            RemoveDirectoryA(path.substr(0, path.rfind('\\')).c_str());
+        }
+    } copy{folder + "\\Tombolix2.scr"};
+    ASSERT_TRUE(CopyFileA((wintest::Shipped32Folder() + "\\Tombolix2.scr").c_str(), copy.path.c_str(), FALSE));
+    fixtures.Install(system, "Native");
+    ASSERT_TRUE(fixtures.Install32(wow64, "Wow"));
+    wintest::WriteCollectionsFile("[Default]\r\nNative=2\\0\\1\\0\\\r\nWow=2\\0\\1\\1\\\r\nTombolixCycle=1\r\n");
+
+    Child program(copy.path, "/s");
+    ASSERT_TRUE(WaitForStarts(3, 30s)) << Starts().size();
+    Lines starts = Starts();
+    EXPECT_EQ((Lines{"Native", "Wow", "Native"}), Lines(starts.begin(), starts.begin() + 3));
+    EXPECT_EQ("\"" + system + "\\Native.scr\" /s", StartedAs("Native"));
+    EXPECT_EQ("\"" + wow64 + "\\Wow.scr\" /s", StartedAs("Wow"));
+    EXPECT_TRUE(fixtures.WaitForLine("Wow end", 5s));
+    HWND session = wintest::FindWindowOfProcess(program.Id(), nullptr, "Tombolix2");
+    ASSERT_NE(nullptr, session);
+    PostMessageA(session, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10s));
+}
+#endif
 
 }  // namespace

@@ -143,6 +143,9 @@ public:
     // The 32-bit build's fixture: a 32-bit screen saver on 64-bit Windows.
     // False where there is none (the 32-bit build's own tests).
     bool Install32(const std::string& folder, const std::string& name);
+    // The one of the kind into the kind's folder (ScreenSaverFolder); false
+    // where there is none of the kind.
+    bool InstallOfKind(bool thirtyTwoBit, const std::string& name);
     void Uninstall(const std::string& folder, const std::string& name);
     // The fixtures' log lines so far, "<name> <event>".
     std::vector<std::string> Log() const;
@@ -155,6 +158,29 @@ private:
     std::string logPath;
     std::vector<std::string> installed;
 };
+
+// The kinds of test screen saver a scenario runs with: one of the program's
+// own bitness in the system folder, and in the 64-bit build also a 32-bit
+// one in SysWOW64 (true).
+inline std::vector<bool> ScreenSaverKinds()
+{
+#ifdef _WIN64
+    return {false, true};
+#else
+    return {false};
+#endif
+}
+inline std::string ScreenSaverKindName(bool thirtyTwoBit)
+{
+    return thirtyTwoBit ? "ThirtyTwoBitScreenSaver" : "ScreenSaverOfItsOwnBitness";
+}
+inline std::string ScreenSaverFolder(bool thirtyTwoBit) { return thirtyTwoBit ? SystemWow64Folder() : SystemFolder(); }
+inline bool Fixtures::InstallOfKind(bool thirtyTwoBit, const std::string& name)
+{
+    if (thirtyTwoBit) return Install32(ScreenSaverFolder(true), name);
+    Install(ScreenSaverFolder(false), name);
+    return true;
+}
 
 // Makes the shell open a file type (".htm") or a protocol ("https") with a
 // program of ours, which is given the file or address, until the object

@@ -65,16 +65,22 @@ struct SessionOnMonitors : ::testing::Test {
 
     bool split = false;
 
-    // Cycling through "name=minutes" screen savers in this order.
-    void Collect(const Lines& entries)
+    // Cycling through "name=minutes" screen savers in this order, each in
+    // the system folder but ofTheKind, which is installed as
+    // Fixtures::InstallOfKind does; false when there is none of the kind.
+    bool Collect(const Lines& entries, bool thirtyTwoBit = false, const std::string& ofTheKind = "")
     {
         std::string text = "[Default]\r\n";
         for (size_t i = 0; i < entries.size(); ++i) {
             const std::string name = entries[i].substr(0, entries[i].find('='));
-            fixtures.Install(system, name);
+            if (name != ofTheKind)
+                fixtures.Install(system, name);
+            else if (!fixtures.InstallOfKind(thirtyTwoBit, name))
+                return false;
             text += name + "=2\\" + entries[i].substr(name.size() + 1) + "\\1\\" + std::to_string(i) + "\\\r\n";
         }
         wintest::WriteCollectionsFile(text + "TombolixCycle=1\r\n");
+        return true;
     }
     // The screen saver's window as its log line gives it: "<parent> <left>
     // <top> <right> <bottom>"; empty until it has one.
@@ -131,18 +137,25 @@ TEST_F(SessionOnMonitors, EachMonitorShowsItsOwnScreenSaverInABlackWindowOverItU
     EXPECT_TRUE(wintest::WaitUntil([&] { return !IsWindow(left) && !IsWindow(right); }, 15s));
 }
 
-TEST_F(SessionOnMonitors, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSaversDo)
+// The hosted ones run in a job that ends them, a 32-bit one as well.
+struct SessionOnMonitorsOfKind : SessionOnMonitors, ::testing::WithParamInterface<bool> {};
+
+TEST_P(SessionOnMonitorsOfKind, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSaversDo)
 {
     // Hangs stops answering once it shows; SlowEnd takes 3 s over its
     // window's end. Nothing focuses a window for the key: the session's
     // own window has the keyboard.
-    Collect({"Hangs=15", "SlowEnd=15"});
+    ASSERT_TRUE(Collect({"Hangs=15", "SlowEnd=15"}, GetParam(), "Hangs"));
     const Lines files{"Hangs.scr", "SlowEnd.scr", "Tombolix2.scr"};
     for (const char* input : {"click 1", "key space"}) {
         fixtures.ClearLog();
         Child program("/s");
         ASSERT_TRUE(fixtures.WaitForLine("Hangs hang", 15s)) << input;
         ASSERT_TRUE(wintest::WaitUntil([&] { return ShownWindow("SlowEnd") != nullptr; }, 20s)) << input;
+        char className[64] = "";
+        GetClassNameA(GetAncestor(ShownWindow("Hangs"), GA_ROOT), className, sizeof className);
+        EXPECT_STREQ("BrackwenTombolixHost", className) << input;
+        EXPECT_EQ(1u, wintest::CountProcessesNamed({"Hangs.scr"})) << input;
         ASSERT_TRUE(wintest::XdoTool(input));
         const DWORD heard = GetTickCount();
         EXPECT_TRUE(wintest::WaitUntil([&] { return wintest::CountProcessesNamed(files) == 0; }, 20s)) << input;
@@ -154,6 +167,9 @@ TEST_F(SessionOnMonitors, AClickOrAKeyEndsEveryProcessAtOnceWhateverTheScreenSav
         EXPECT_FALSE(fixtures.WaitForLine("SlowEnd end", 0ms)) << input;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(SessionOnMonitors, SessionOnMonitorsOfKind, ::testing::ValuesIn(wintest::ScreenSaverKinds()),
+                         [](const auto& info) { return wintest::ScreenSaverKindName(info.param); });
 
 TEST_F(SessionOnMonitors, OneThatStopsAnsweringIsEndedAtItsTurnWhileTheOtherMonitorGoesOn)
 {
