@@ -26,8 +26,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
-ctest_run=(ctest --test-dir build/win64 --output-on-failure --timeout 300)
-ctest_run32=(ctest --test-dir build/win32 --output-on-failure --timeout 300)
+# Each suite is one ctest test of several minutes: the limit holds on a busy
+# two-core machine and still ends a hung run.
+ctest_run=(ctest --test-dir build/win64 --output-on-failure --timeout 1200)
+ctest_run32=(ctest --test-dir build/win32 --output-on-failure --timeout 1200)
 passes=" ${PASSES:-64 monitors 32} "
 
 # True when the pass is asked for and ctest, with these options added,
