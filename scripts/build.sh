@@ -12,7 +12,7 @@ configure() {   # build-folder [cmake options...]
   local dir=$1; shift
   # Again whenever the options change.
   if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.configured-with" 2>/dev/null)" != "$*" ]; then
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja --no-warn-unused-cli "$@" >/dev/null
     echo "$*" > "$dir/.configured-with"
   fi
 }
