@@ -29,8 +29,16 @@ wine_32_bit_unavailable() {
   fi
 }
 
-# Creates the prefix once.
+# Creates the prefix once. A 64-bit prefix made before the 32-bit loader
+# was installed has an empty SysWOW64, where no 32-bit program starts, and
+# Wine's update does not fill it: such a prefix, the tests' own, is made
+# again once the loader is there.
 wine_create_prefix() {
+  if [ -f "$WINEPREFIX/system.reg" ] && [ "${WINEARCH:-}" != win32 ] && [ -z "$(wine_32_bit_unavailable)" ] &&
+     [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
     wineserver -w </dev/null >/dev/null 2>&1
