@@ -264,6 +264,23 @@ bool CSession::WasAbandoned(const std::string& name) const
 
 CSaverEntry* CSession::ChooseFor(const CShowing& showing)
 {
+    CSaverEntry* entry = ChooseApartFromOthers(showing);
+    // The place's last screen saver is its name until the next start.
+    const std::string& last = showing.Name();
+    if (!rules.noImmediateRepeat || collection->GetCycle() || !entry || last.empty() ||
+        !SameName(entry->GetName(), last) || ChoosableCount() < 2)
+        return entry;
+    host.Trace("drawn again: " + last + " was just shown here");
+    // Further draws from the same sequence: the session stays repeatable
+    // from its seed.
+    for (size_t draws = drawsPerCandidate * ChoosableCount(); draws > 1 && entry && SameName(entry->GetName(), last);
+         --draws)
+        entry = ChooseApartFromOthers(showing);
+    return entry;
+}
+
+CSaverEntry* CSession::ChooseApartFromOthers(const CShowing& showing)
+{
     if (!showing.IsHosted()) return ChooseNotAbandoned();
     // A screen saver still ending elsewhere counts as showing there: a
     // second copy of a stubborn one would start beside it.

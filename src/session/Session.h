@@ -25,6 +25,9 @@ struct SessionRules {
     int64_t startTime = 0;   // program start, whole seconds
     int monitors = 1;        // a mirrored monitor counts once
     bool saverPerMonitor = true;
+    // At random, the screen saver just shown in a place is drawn again
+    // while the collection has another one to give.
+    bool noImmediateRepeat = false;
 };
 
 // Whether the rules allow a screen saver on each monitor, given two or
@@ -83,6 +86,7 @@ private:
     // one not showing or ending on another while the collection has
     // enough others.
     CSaverEntry* ChooseFor(const CShowing& showing);
+    CSaverEntry* ChooseApartFromOthers(const CShowing& showing);
     CSaverEntry* ChooseNotAbandoned();
     bool ShowsElsewhere(const CShowing& showing, const std::string& name) const;
     size_t ChoosableCount() const;

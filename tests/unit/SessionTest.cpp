@@ -292,4 +292,31 @@ TEST_F(SessionTest, AnIdleSessionIgnoresTicks)
     EXPECT_FALSE(host.ended);
 }
 
+// At random, with the option on, the screen saver just shown is drawn again
+// while another can be given; the draws still come from the seed.
+TEST_F(SessionTest, TheOptionDrawsAgainRatherThanRepeatTheScreenSaverJustShown)
+{
+    const std::string weighted = "Heavy=0\\0\\1\\0\\\r\nLight=4\\0\\1\\1\\\r\n";   // 25 to 1
+    auto launchesOfTen = [&](bool noRepeat, const std::string& section) {
+        host = FakeSessionHost();
+        for (const char* name : {"Heavy", "Light"}) host.scripts[name] = closesAtOnce;
+        random.SetSeed(7);
+        rules.noImmediateRepeat = noRepeat;
+        auto session = StartWith(section);
+        EXPECT_TRUE(session->Begin());
+        while (host.launches.size() < 10 && !host.ended) host.PassSeconds(*session, 1);
+        return host.launches;
+    };
+    const Texts off = launchesOfTen(false, weighted);
+    EXPECT_NE(off.end(), std::adjacent_find(off.begin(), off.end()));   // the seed repeats Heavy
+    EXPECT_EQ(off, launchesOfTen(false, weighted));
+    const Texts on = launchesOfTen(true, weighted);
+    EXPECT_EQ(off.front(), on.front());
+    EXPECT_EQ(on.end(), std::adjacent_find(on.begin(), on.end()));
+    EXPECT_EQ(on, launchesOfTen(true, weighted));
+    EXPECT_NE(host.trace.end(), std::find(host.trace.begin(), host.trace.end(), "drawn again: Heavy was just shown here"));
+    // The only one that can be drawn comes again.
+    EXPECT_EQ(Texts(10, "Heavy"), launchesOfTen(true, "Heavy=0\\0\\1\\0\\\r\nLight=4\\0\\0\\1\\\r\n"));
+}
+
 }  // namespace
