@@ -27,6 +27,29 @@ std::vector<std::string> MergeFolders(const std::vector<std::string>& stored, co
         if (!Contains(original, folder) && !Contains(merged, folder)) merged.push_back(folder);
     return merged;
 }
+
+// Each stored option once: its registry value; the member it fills, which
+// gives its type (a switch stored as 0 or 1, a number or a text); its
+// default, which is that member's in ProgramOptions; and whether a start
+// reads it. In the order in which the pages have always written them.
+struct StoredOption {
+    const char* value;
+    bool ProgramOptions::*flag = nullptr;
+    int ProgramOptions::*number = nullptr;
+    std::string ProgramOptions::*text = nullptr;
+    bool read = true;
+};
+const StoredOption storedOptions[] = {
+    {"UseTray", &ProgramOptions::useTray},
+    // Never read: only the Tray page and Exit write it.
+    {"AutoStart", &ProgramOptions::autoStart, nullptr, nullptr, false},
+    {"ShowToolTips", &ProgramOptions::showToolTips},
+    {"UseBlanker", &ProgramOptions::useBlanker},
+    {"BlankerMinutes", nullptr, &ProgramOptions::blankerMinutes},
+    {"BlankerName", nullptr, nullptr, &ProgramOptions::blankerName},
+    {"PasswordOverride", &ProgramOptions::passwordOverride},
+    {"SaverPerMonitor", &ProgramOptions::saverPerMonitor},
+};
 }  // namespace
 
 CSettings::CSettings(ISettingsStore& store, IProfileFile& collectionsFile)
@@ -41,14 +64,12 @@ void CSettings::Reload()
 {
     values = ProgramOptions();
     installFolder = store.ReadUtf8String(configSection, "InstallFolder");
-    values.useTray = store.ReadInt(configSection, "UseTray", 1) != 0;
-    values.autoStart = true;   // never read: only the Tray page and Exit write it
-    values.showToolTips = store.ReadInt(configSection, "ShowToolTips", 1) != 0;
-    values.useBlanker = store.ReadInt(configSection, "UseBlanker", 0) != 0;
-    values.passwordOverride = store.ReadInt(configSection, "PasswordOverride", 0) != 0;
-    values.blankerMinutes = store.ReadInt(configSection, "BlankerMinutes", 120);
-    values.blankerName = store.ReadString(configSection, "BlankerName", "Blank Screen");
-    values.saverPerMonitor = store.ReadInt(configSection, "SaverPerMonitor", 1) != 0;
+    for (const StoredOption& option : storedOptions) {
+        if (!option.read) continue;
+        if (option.flag) values.*option.flag = store.ReadInt(configSection, option.value, values.*option.flag) != 0;
+        if (option.number) values.*option.number = store.ReadInt(configSection, option.value, values.*option.number);
+        if (option.text) values.*option.text = store.ReadString(configSection, option.value, values.*option.text);
+    }
     ReadFolders();
 }
 
@@ -64,26 +85,20 @@ StoreFailures CSettings::Apply(const ProgramOptions& original, ProgramOptions ed
 {
     Reload();
     bool stored = true;
-    auto writeSwitch = [&](bool before, bool after, bool& value, const char* name) {
-        if (before == after) return;
-        value = after;
-        stored = store.WriteInt(configSection, name, after ? 1 : 0) && stored;
-    };
-    // In the order in which the pages have always written them.
-    writeSwitch(original.useTray, edited.useTray, values.useTray, "UseTray");
-    writeSwitch(original.autoStart, edited.autoStart, values.autoStart, "AutoStart");
-    writeSwitch(original.showToolTips, edited.showToolTips, values.showToolTips, "ShowToolTips");
-    writeSwitch(original.useBlanker, edited.useBlanker, values.useBlanker, "UseBlanker");
-    if (original.blankerMinutes != edited.blankerMinutes) {
-        values.blankerMinutes = edited.blankerMinutes;
-        stored = store.WriteInt(configSection, "BlankerMinutes", edited.blankerMinutes) && stored;
+    for (const StoredOption& option : storedOptions) {
+        bool written = true;
+        if (option.flag && original.*option.flag != edited.*option.flag) {
+            values.*option.flag = edited.*option.flag;
+            written = store.WriteInt(configSection, option.value, edited.*option.flag ? 1 : 0);
+        } else if (option.number && original.*option.number != edited.*option.number) {
+            values.*option.number = edited.*option.number;
+            written = store.WriteInt(configSection, option.value, edited.*option.number);
+        } else if (option.text && original.*option.text != edited.*option.text) {
+            values.*option.text = edited.*option.text;
+            written = store.WriteString(configSection, option.value, edited.*option.text);
+        }
+        stored = written && stored;
     }
-    if (original.blankerName != edited.blankerName) {
-        values.blankerName = edited.blankerName;
-        stored = store.WriteString(configSection, "BlankerName", edited.blankerName) && stored;
-    }
-    writeSwitch(original.passwordOverride, edited.passwordOverride, values.passwordOverride, "PasswordOverride");
-    writeSwitch(original.saverPerMonitor, edited.saverPerMonitor, values.saverPerMonitor, "SaverPerMonitor");
 
     StoreFailures failed;
     failed.settingsStore = !stored;
