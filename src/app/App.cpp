@@ -268,6 +268,7 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     rules.passwordInUse = passwordInUse;
     rules.startTime = startTime;
     rules.saverPerMonitor = settings.Values().saverPerMonitor;
+    rules.noImmediateRepeat = settings.Values().noImmediateRepeat;
     // Listed only for a session that may show one screen saver on each:
     // under Wine a process's first question about the display, whichever
     // it is (the monitors, their number, the screen's size), connects the

@@ -49,6 +49,8 @@ const StoredOption storedOptions[] = {
     {"BlankerName", nullptr, nullptr, &ProgramOptions::blankerName},
     {"PasswordOverride", &ProgramOptions::passwordOverride},
     {"SaverPerMonitor", &ProgramOptions::saverPerMonitor},
+    {"FollowSchedule", &ProgramOptions::followSchedule},
+    {"NoImmediateRepeat", &ProgramOptions::noImmediateRepeat},
 };
 }  // namespace
 

@@ -19,6 +19,10 @@ struct ProgramOptions {
     bool saverPerMonitor = true;
     std::string blankerName = "Blank Screen";
     int blankerMinutes = 120;
+    // The schedule's rules pick the collection when one holds.
+    bool followSchedule = false;
+    // At random, never the screen saver just shown in the same place.
+    bool noImmediateRepeat = false;
 };
 
 // Which of the two stores a write could not reach.

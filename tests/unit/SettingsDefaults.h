@@ -12,6 +12,9 @@ inline void ExpectDefaultSettings(const CSettings& settings, ISettingsStore& sto
     EXPECT_FALSE(settings.Values().useBlanker);
     EXPECT_FALSE(settings.Values().passwordOverride);
     EXPECT_TRUE(settings.Values().saverPerMonitor);
+    // Off: nothing changes for a user who never asks.
+    EXPECT_FALSE(settings.Values().followSchedule);
+    EXPECT_FALSE(settings.Values().noImmediateRepeat);
     EXPECT_EQ(120, settings.Values().blankerMinutes);
     EXPECT_EQ("Blank Screen", settings.Values().blankerName);
     EXPECT_EQ("", settings.GetInstallFolder());

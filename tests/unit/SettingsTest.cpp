@@ -34,7 +34,7 @@ TEST_F(SettingsTest, ReadsInItsOrderAndNeverReadsAutoStart)
     CSettings settings(store, collectionsFile);
     // In the order of the writes: one table says both.
     EXPECT_EQ((Texts{"InstallFolder", "UseTray", "ShowToolTips", "UseBlanker", "BlankerMinutes", "BlankerName",
-                     "PasswordOverride", "SaverPerMonitor"}),
+                     "PasswordOverride", "SaverPerMonitor", "FollowSchedule", "NoImmediateRepeat"}),
               store.reads);
     EXPECT_TRUE(settings.Values().autoStart);
     EXPECT_FALSE(settings.Values().useTray);
