@@ -16,9 +16,9 @@ set(TOMBOLIX_SEES_app base os framework collections session tray config res)
 set(TOMBOLIX_PORTABLE_base CommandLine.cpp ProfileText.cpp Random.cpp TextPieces.cpp)
 set(TOMBOLIX_PORTABLE_os SaveRecord.cpp Stopwatch.cpp)
 set(TOMBOLIX_PORTABLE_collections
-  Collection.cpp FileFinder.cpp OlderFileImport.cpp SaverEntry.cpp Schedule.cpp Settings.cpp SheetEdits.cpp StoredNames.cpp
+  Collection.cpp FileFinder.cpp OlderFileImport.cpp SaverEntry.cpp Schedule.cpp ScheduleText.cpp Settings.cpp SheetEdits.cpp StoredNames.cpp
   StoredState.cpp)
-set(TOMBOLIX_PORTABLE_session MonitorAreas.cpp Playlist.cpp Session.cpp Showing.cpp)
+set(TOMBOLIX_PORTABLE_session MonitorAreas.cpp Playlist.cpp Session.cpp SessionCollections.cpp Showing.cpp)
 set(TOMBOLIX_PORTABLE_tray StartupShortcut.cpp TrayIconModel.cpp)
 
 # tombolix_<layer> from its portable sources and the further ones given.

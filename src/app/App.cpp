@@ -6,6 +6,7 @@
 #include "app/VirtualStoreCopy.h"
 #include "collections/Collection.h"
 #include "collections/OlderFileImport.h"
+#include "collections/Schedule.h"
 #include "collections/Settings.h"
 #include "collections/StoredState.h"
 #include "base/TextPieces.h"
@@ -245,7 +246,10 @@ bool CApp::StartPreviewMode(std::optional<uint64_t> windowNumber)
     CRegistrySettingsStore store(*this);
     CPrivateProfileFile file("Tombolix2.ini");
     CSettings settings(store, file);
-    CCollection collection(ReadCurrentName(store), file);
+    // The collection in effect as the preview starts.
+    CCollection collection(
+        CollectionInEffect(file, settings.Values().followSchedule, ReadCurrentName(store), ReadLocalTime()).collection,
+        file);
     collection.Load(false);
     auto preview = std::make_unique<CPreviewWnd>(given, collection.ListEverySelectedInOrder(), settings.Values().folders,
                                                 traceEnabled);
@@ -279,8 +283,16 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     if (!monitors.empty()) rules.monitors = static_cast<int>(monitors.size());
 
     auto host = std::make_unique<CWin32SessionHost>(settings.Values().folders, traceEnabled, std::move(monitors));
-    auto collection = storedState->LoadCollection(ReadCurrentName(*settingsStore), false);
-    auto session = std::make_unique<CSession>(*host, rand, std::move(rules), std::move(collection));
+    const std::string current = ReadCurrentName(*settingsStore);
+    IProfileFile& file = storedState->GetCollectionsFile();
+    // The clock is read again at every turn; the collection it picks now
+    // is the one loaded first.
+    const bool followSchedule = settings.Values().followSchedule;
+    const std::string first = CollectionInEffect(file, followSchedule, current, ReadLocalTime()).collection;
+    auto session = std::make_unique<CSession>(*host, rand, std::move(rules), storedState->LoadCollection(first, false));
+    if (followSchedule)
+        session->FollowSchedule({ReadSchedule(file), ListCollectionNames(file), current},
+                                [this](const std::string& name) { return storedState->LoadCollection(name, false); });
     return std::make_unique<CSessionWnd>(std::move(host), std::move(session));
 }
 

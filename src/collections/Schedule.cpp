@@ -1,7 +1,9 @@
 #include "collections/Schedule.h"
 
 #include "base/TextPieces.h"
+#include "collections/Collection.h"
 #include "collections/StoredNames.h"
+
 
 namespace {
 constexpr int minutesPerDay = 24 * 60;
@@ -22,6 +24,7 @@ const char* const scheduleSection = "TombolixInternal";
 
 bool ScheduleRule::HoldsAt(const LocalTime& now) const
 {
+    if (!unreadable.empty()) return false;
     const int minute = now.minuteOfDay;
     if (fromMinute == toMinute) return OnDay(days, now.dayOfWeek);
     if (fromMinute < toMinute) return OnDay(days, now.dayOfWeek) && minute >= fromMinute && minute < toMinute;
@@ -33,11 +36,12 @@ bool ScheduleRule::HoldsAt(const LocalTime& now) const
 bool ScheduleRule::operator==(const ScheduleRule& other) const
 {
     return collection == other.collection && days == other.days && fromMinute == other.fromMinute &&
-           toMinute == other.toMinute;
+           toMinute == other.toMinute && unreadable == other.unreadable;
 }
 
 std::string FormatScheduleRule(const ScheduleRule& rule)
 {
+    if (!rule.unreadable.empty()) return rule.unreadable;
     return FormatDecimal(rule.days) + "," + FormatDecimal(rule.fromMinute) + "," + FormatDecimal(rule.toMinute) +
            "," + rule.collection;
 }
@@ -57,18 +61,27 @@ std::optional<ScheduleRule> ParseScheduleRule(const std::string& value)
     std::optional<int32_t> to = ReadBoundedNumber(pieces[2], 0, minutesPerDay - 1);
     std::string collection = value.substr(at);
     if (!days || !from || !to || CheckCollectionName(collection) != CollectionNameProblem::None) return std::nullopt;
-    return ScheduleRule{collection, static_cast<uint8_t>(*days), *from, *to};
+    return ScheduleRule(collection, static_cast<uint8_t>(*days), *from, *to);
 }
 
 std::vector<ScheduleRule> ReadSchedule(IProfileFile& file)
 {
+    // One read of the section; the first spelling of a key counts, as for
+    // the profile functions.
+    const KeyValues keys = file.ReadSection(scheduleSection);
+    auto valueOf = [&](const std::string& key) -> std::string {
+        for (const auto& [name, value] : keys)
+            if (SameName(name, key)) return value;
+        return "";
+    };
     std::vector<ScheduleRule> rules;
     // In the order of their numbers, up to the first one missing.
     for (size_t index = 0;; ++index) {
-        std::string value = file.ReadString(scheduleSection, RuleKey(index), "");
+        const std::string value = valueOf(RuleKey(index));
         if (value.empty()) return rules;
-        // One that cannot be read keeps its place, and never holds.
-        rules.push_back(ParseScheduleRule(value).value_or(ScheduleRule{"", 0, 0, 0}));
+        // One that cannot be read keeps its place and its text.
+        std::optional<ScheduleRule> rule = ParseScheduleRule(value);
+        rules.push_back(rule ? *rule : ScheduleRule::Unreadable(value));
     }
 }
 
@@ -94,9 +107,26 @@ ScheduledCollection ChooseByClock(const std::vector<ScheduleRule>& rules, const 
     return {current, std::nullopt};
 }
 
+ScheduledCollection CollectionInEffect(IProfileFile& file, bool followSchedule, const std::string& current,
+                                       const LocalTime& now)
+{
+    if (!followSchedule) return {current, std::nullopt};
+    return ChooseByClock(ReadSchedule(file), ListCollectionNames(file), current, now);
+}
+
 std::string FormatMinuteOfDay(int minute)
 {
     const int hours = minute / 60, minutes = minute % 60;
     return std::string(hours < 10 ? "0" : "") + FormatDecimal(hours) + (minutes < 10 ? ":0" : ":") +
            FormatDecimal(minutes);
+}
+
+std::optional<int> ParseMinuteOfDay(const std::string& text)
+{
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 2 || text.size() != colon + 3) return std::nullopt;
+    std::optional<int32_t> hours = ReadBoundedNumber(text.substr(0, colon), 0, 24);
+    std::optional<int32_t> minutes = ReadBoundedNumber(text.substr(colon + 1), 0, 59);
+    if (!hours || !minutes || (*hours == 24 && *minutes != 0)) return std::nullopt;
+    return *hours % 24 * 60 + *minutes;
 }

@@ -4,21 +4,29 @@
 // list order that holds now picks the collection; when none does, the
 // current collection is used.
 #pragma once
+#include "collections/LocalClock.h"
 #include "os/ProfileFile.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The local time as Windows gives it: the day of the week, 0 for Sunday to
-// 6 for Saturday, and the minute of the day, 0 to 1439.
-struct LocalTime {
-    int dayOfWeek = 0;
-    int minuteOfDay = 0;
-};
-
 struct ScheduleRule {
+    ScheduleRule() = default;
+    ScheduleRule(std::string collection, uint8_t days, int fromMinute, int toMinute)
+        : collection(std::move(collection)), days(days), fromMinute(fromMinute), toMinute(toMinute)
+    {
+    }
+    // A stored value of no rule's form, kept.
+    static ScheduleRule Unreadable(std::string value)
+    {
+        ScheduleRule rule("", 0, 0, 0);
+        rule.unreadable = std::move(value);
+        return rule;
+    }
+
     std::string collection;
     // Bit d for the day d: the days on which the range starts.
     uint8_t days = 0x7F;
@@ -26,6 +34,9 @@ struct ScheduleRule {
     // next day (22:00 to 06:00); from and to equal make the whole day.
     int fromMinute = 0;
     int toMinute = 0;
+    // The stored value of a rule that could not be read: kept as it is,
+    // and it never holds.
+    std::string unreadable;
 
     bool HoldsAt(const LocalTime& now) const;
     bool operator==(const ScheduleRule& other) const;
@@ -36,9 +47,8 @@ struct ScheduleRule {
 std::string FormatScheduleRule(const ScheduleRule& rule);
 std::optional<ScheduleRule> ParseScheduleRule(const std::string& value);
 
-// The rules as the file holds them, in order (one that cannot be read as a
-// rule of no collection and no day), and the changes that make the file
-// hold others.
+// The rules as the file holds them, in order, and the changes that make
+// the file hold others.
 std::vector<ScheduleRule> ReadSchedule(IProfileFile& file);
 std::vector<KeyChange> ScheduleChanges(const std::vector<ScheduleRule>& stored,
                                        const std::vector<ScheduleRule>& wanted);
@@ -55,5 +65,12 @@ struct ScheduledCollection {
 ScheduledCollection ChooseByClock(const std::vector<ScheduleRule>& rules, const std::vector<std::string>& collections,
                                   const std::string& current, const LocalTime& now);
 
-// "hh:mm" of a minute of the day.
+// ChooseByClock over what the file holds now, when the schedule is
+// followed; else the current collection.
+ScheduledCollection CollectionInEffect(IProfileFile& file, bool followSchedule, const std::string& current,
+                                       const LocalTime& now);
+
+// "hh:mm" of a minute of the day, and back: "h:mm" or "hh:mm", "24:00" for
+// the midnight that ends a day.
 std::string FormatMinuteOfDay(int minute);
+std::optional<int> ParseMinuteOfDay(const std::string& text);

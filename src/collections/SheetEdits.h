@@ -2,6 +2,7 @@
 // its OK: Cancel drops it all.
 #pragma once
 #include "collections/Collection.h"
+#include "collections/Schedule.h"
 #include "collections/Settings.h"
 
 #include <memory>
@@ -30,12 +31,26 @@ public:
     // The collections the Collections page edited, each loaded once.
     CCollection* FindCollection(const std::string& name) const;
     CCollection& AddCollection(std::unique_ptr<CCollection> collection);
-    // Forgets the collection's edits; OK removes its section.
-    void DeleteCollection(const std::string& name);
+    // Forgets the collection's edits; OK removes its section. The rules of
+    // the schedule that name it go too: their numbers, from 1, are returned.
+    std::vector<size_t> DeleteCollection(const std::string& name);
     const std::vector<std::unique_ptr<CCollection>>& Collections() const { return collections; }
     const std::vector<std::string>& DeletedCollections() const { return deleted; }
     // Deleted in this sheet: a new collection of the name starts empty.
     bool IsDeleted(const std::string& name) const;
+
+    // The collections the file held when the sheet read it.
+    void SetStoredCollectionNames(std::vector<std::string> names) { storedNames = std::move(names); }
+    // The collections the sheet shows now: the file's, less those deleted
+    // here, then those made here.
+    std::vector<std::string> CollectionNames() const;
+
+    // The schedule's rules as the sheet read them, and as its page leaves them.
+    void SetStoredSchedule(std::vector<ScheduleRule> rules);
+    const std::vector<ScheduleRule>& GetOriginalSchedule() const { return originalSchedule; }
+    std::vector<ScheduleRule> schedule;
+    // The rules reached the file.
+    void MarkScheduleSaved() { originalSchedule = schedule; }
 
     // The collections file as the sheet first read it ("" when there was none).
     const std::string& GetFileIdentity() const { return fileIdentity; }
@@ -51,6 +66,8 @@ private:
     std::string current;
     std::vector<std::unique_ptr<CCollection>> collections;
     std::vector<std::string> deleted;
+    std::vector<std::string> storedNames;
+    std::vector<ScheduleRule> originalSchedule;
     bool uninstallRequested = false;
     std::string fileIdentity;
 };

@@ -13,6 +13,8 @@ std::unique_ptr<CSheetEdits> CStoredState::BeginEdits()
     settings.Reload();
     auto edits = std::make_unique<CSheetEdits>(settings, ReadCurrentName(store));
     edits->SetFileIdentity(collectionsFile.ReadIdentity());
+    edits->SetStoredCollectionNames(ListCollectionNames(collectionsFile));
+    edits->SetStoredSchedule(ReadSchedule(collectionsFile));
     return edits;
 }
 
@@ -72,10 +74,17 @@ CommitOutcome CStoredState::Commit(CSheetEdits& edits)
     ProgramOptions original = edits.original;
     if (outcome.fileWasReplaced) original.folders.clear();
     failed |= settings.Apply(original, edits.edited, changes);
+    // The schedule is one list: changed here, it is written as the sheet
+    // shows it over what the file holds now.
+    const bool scheduleChanged = edits.schedule != edits.GetOriginalSchedule();
+    if (scheduleChanged || (outcome.fileWasReplaced && !edits.schedule.empty()))
+        changes.push_back({scheduleSection, false, ScheduleChanges(ReadSchedule(collectionsFile), edits.schedule)});
     const bool saved = collectionsFile.WriteChanges(changes);
     failed.collectionsFile = !saved;
-    if (saved)
+    if (saved) {
         for (const auto& collection : edits.Collections()) collection->MarkSaved();
+        edits.MarkScheduleSaved();
+    }
     // The session must never be sent to a collection that is not there.
     const std::string& current = edits.GetCurrentName();
     bool currentStored = false;

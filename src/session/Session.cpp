@@ -16,7 +16,7 @@ std::string MonitorNumber(Place place)
 }  // namespace
 
 CSession::CSession(ISessionHost& host, CRandom& random, SessionRules rules, std::unique_ptr<CCollection> collection)
-    : host(host), random(random), rules(std::move(rules)), collection(std::move(collection))
+    : host(host), random(random), rules(std::move(rules)), collections(std::move(collection))
 {
 }
 
@@ -162,9 +162,10 @@ bool CSession::LaunchBlanker(CShowing& showing)
 
 bool CSession::LaunchChoice(CShowing& showing)
 {
+    collections.FollowClock(host.LocalNow(), host);
     CSaverEntry* entry = ChooseFor(showing);
     if (!entry) {
-        host.Trace(collection->GetEntries().empty()
+        host.Trace(collections.InEffect().GetEntries().empty()
                        ? "nothing to start: no screen saver is selected"
                        : "nothing to start: every screen saver left to choose was abandoned in this session");
         return false;
@@ -174,7 +175,7 @@ bool CSession::LaunchChoice(CShowing& showing)
     // A screen saver that is surely gone leaves the collection; one that may
     // only be out of reach for now stays.
     if (outcome == LaunchOutcome::NotFound) {
-        collection->ForgetEntry(*entry);
+        collections.InEffect().ForgetEntry(*entry);
         host.Trace("forgot " + name + ": found in no searched folder");
     } else if (outcome != LaunchOutcome::Started) {
         host.Trace("could not start " + name + "; kept, as a searched folder is missing or the file would not start");
@@ -250,10 +251,8 @@ void CSession::Abandon(const std::string& name)
 {
     host.Trace("abandoned " + name + ": it still runs; not started again in this session");
     abandoned.push_back(name);
-    // The draw by weight leaves it out of its total. In list order it keeps
-    // its place, which the position passes over: taking it out there would
-    // hand its turn to the last entry instead.
-    if (!collection->GetCycle()) collection->WithdrawFromDraw(name);
+    // The draw by weight leaves it out of its total.
+    collections.WithdrawFromDraw(name);
 }
 
 bool CSession::WasAbandoned(const std::string& name) const
@@ -267,7 +266,7 @@ CSaverEntry* CSession::ChooseFor(const CShowing& showing)
     CSaverEntry* entry = ChooseApartFromOthers(showing);
     // The place's last screen saver is its name until the next start.
     const std::string& last = showing.Name();
-    if (!rules.noImmediateRepeat || collection->GetCycle() || !entry || last.empty() ||
+    if (!rules.noImmediateRepeat || collections.InEffect().GetCycle() || !entry || last.empty() ||
         !SameName(entry->GetName(), last) || ChoosableCount() < 2)
         return entry;
     host.Trace("drawn again: " + last + " was just shown here");
@@ -303,8 +302,9 @@ CSaverEntry* CSession::ChooseNotAbandoned()
     // choices pass every place. The draw gives an abandoned entry only at
     // its edges (a draw of exactly 1, weights of 0), so it draws again.
     // An empty collection still makes its one choice (a draw, by weight).
-    for (size_t tries = 2 * collection->GetEntries().size();; --tries) {
-        CSaverEntry* entry = collection->ChooseNext(random);
+    CCollection& collection = collections.InEffect();
+    for (size_t tries = 2 * collection.GetEntries().size();; --tries) {
+        CSaverEntry* entry = collection.ChooseNext(random);
         if (!entry || !WasAbandoned(entry->GetName())) return entry;
         if (tries <= 1) return nullptr;
     }
@@ -322,7 +322,8 @@ bool CSession::ShowsElsewhere(const CShowing& showing, const std::string& name) 
 size_t CSession::ChoosableCount() const
 {
     size_t count = 0;
-    for (const auto& [name, entry] : collection->GetEntries())
-        if (entry.IsSelected() && (collection->GetCycle() || entry.Weight() > 0) && !WasAbandoned(name)) ++count;
+    const CCollection& collection = collections.InEffect();
+    for (const auto& [name, entry] : collection.GetEntries())
+        if (entry.IsSelected() && (collection.GetCycle() || entry.Weight() > 0) && !WasAbandoned(name)) ++count;
     return count;
 }

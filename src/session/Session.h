@@ -5,6 +5,7 @@
 // monitors, at the user's first input.
 #pragma once
 #include "collections/Collection.h"
+#include "session/SessionCollections.h"
 #include "session/SessionHost.h"
 #include "session/Showing.h"
 
@@ -43,6 +44,13 @@ public:
     ~CSession();
     CSession(const CSession&) = delete;
     CSession& operator=(const CSession&) = delete;
+
+    // From now on each turn takes the collection that the schedule's rules
+    // pick at the local time of the turn.
+    void FollowSchedule(SessionSchedule schedule, CSessionCollections::Loader load)
+    {
+        collections.FollowSchedule(std::move(schedule), std::move(load));
+    }
 
     // Starts a screen saver over the desktop, or one on each monitor;
     // false when nothing was started.
@@ -95,7 +103,7 @@ private:
     ISessionHost& host;
     CRandom& random;
     SessionRules rules;
-    std::unique_ptr<CCollection> collection;
+    CSessionCollections collections;
 
     Layout layout = Layout::Desktop;
     std::vector<std::unique_ptr<CShowing>> showings;

@@ -3,6 +3,7 @@
 // the session's timer and its end.
 #pragma once
 #include "collections/LaunchOutcome.h"
+#include "collections/LocalClock.h"
 
 #include <cstdint>
 #include <memory>
@@ -72,6 +73,8 @@ public:
     // Reads the monitors again after the display changed: how many there
     // are now, each counted once.
     virtual int ReadMonitors() = 0;
+    // The local time as Windows gives it now, daylight saving time included.
+    virtual LocalTime LocalNow() = 0;
 
     // The session's one-second timer, and closing the session window.
     virtual void StartTimer() = 0;

@@ -36,6 +36,7 @@ public:
     Launched Launch(const std::string& name, Place place) override;
     void Trace(const std::string& line) override;
     bool CoverMonitors() override;
+    LocalTime LocalNow() override { return ReadLocalTime(); }
     void LeaveMonitors() override;
     int ReadMonitors() override;
     void StartTimer() override;

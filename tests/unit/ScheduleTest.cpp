@@ -1,5 +1,6 @@
 // Which collection the clock picks, and the rules' stored form.
 #include "collections/Schedule.h"
+#include "collections/ScheduleText.h"
 
 #include "fakes/FakeProfileFile.h"
 
@@ -62,14 +63,22 @@ TEST(Schedule, RulesAreStoredOneKeyEachAndOnlyTheChangedOnesAreWritten)
     const std::vector<ScheduleRule> stored = ReadSchedule(file);
     ASSERT_EQ(3u, stored.size());
     EXPECT_EQ((ScheduleRule{"Lively, and loud", weekdays, At(9), At(17)}), stored[0]);
-    EXPECT_EQ((ScheduleRule{"", 0, 0, 0}), stored[1]);
+    EXPECT_EQ(ScheduleRule::Unreadable("bad"), stored[1]);
+    EXPECT_FALSE(stored[1].HoldsAt({monday, At(0)}));
     EXPECT_EQ((ScheduleRule{"Weekend", weekend, 0, 0}), stored[2]);
     EXPECT_FALSE(ParseScheduleRule("0,0,0,None"));
     EXPECT_FALSE(ParseScheduleRule("1,0,1440,Late"));
     EXPECT_FALSE(ParseScheduleRule("1,0,60, Blank"));
 
+    // Moved, the unreadable one keeps its text.
+    std::vector<KeyChange> changes = ScheduleChanges(stored, {stored[1], stored[0], stored[2]});
+    ASSERT_EQ(2u, changes.size());
+    EXPECT_EQ("ScheduleRule1", changes[0].key);
+    EXPECT_EQ("bad", changes[0].value.value_or(""));
+    EXPECT_EQ("62,540,1020,Lively, and loud", changes[1].value.value_or(""));
+
     // The unreadable one removed: the later ones move up.
-    const std::vector<KeyChange> changes = ScheduleChanges(stored, {stored[0], stored[2]});
+    changes = ScheduleChanges(stored, {stored[0], stored[2]});
     ASSERT_EQ(2u, changes.size());
     EXPECT_EQ("ScheduleRule2", changes[0].key);
     EXPECT_EQ("65,0,0,Weekend", changes[0].value.value_or(""));
@@ -77,6 +86,41 @@ TEST(Schedule, RulesAreStoredOneKeyEachAndOnlyTheChangedOnesAreWritten)
     EXPECT_FALSE(changes[1].value);
     EXPECT_EQ("22:00", FormatMinuteOfDay(At(22)));
     EXPECT_EQ("06:05", FormatMinuteOfDay(At(6, 5)));
+}
+
+TEST(Schedule, TimesAreTypedAsHoursAndMinutes)
+{
+    EXPECT_EQ(At(6, 5), ParseMinuteOfDay("6:05"));
+    EXPECT_EQ(At(22), ParseMinuteOfDay("22:00"));
+    EXPECT_EQ(0, ParseMinuteOfDay("24:00"));   // the midnight that ends a day
+    for (const char* refused : {"", "6", "6:5", "24:01", "25:00", "12:60", "-1:00", "123:00", " 6:00", "06:00 "})
+        EXPECT_FALSE(ParseMinuteOfDay(refused)) << refused;
+}
+
+TEST(ScheduleText, DaysReadInTheOrderOfTheUsersWeek)
+{
+    WeekNames week;   // from Monday
+    WeekNames fromSunday;
+    fromSunday.firstDay = sunday;
+    EXPECT_EQ("Every day", FormatDays(0x7F, week));
+    EXPECT_EQ("Mon-Fri", FormatDays(weekdays, week));
+    EXPECT_EQ("Mon-Fri", FormatDays(weekdays, fromSunday));
+    EXPECT_EQ("Sat, Sun", FormatDays(weekend, week));
+    EXPECT_EQ("Sun, Sat", FormatDays(weekend, fromSunday));
+    EXPECT_EQ("Fri-Sun", FormatDays(weekend | 1 << friday, week));
+    EXPECT_EQ("Sun, Fri, Sat", FormatDays(weekend | 1 << friday, fromSunday));
+    EXPECT_EQ("Mon, Tue", FormatDays(0x06, week));
+
+    EXPECT_EQ("Calm\tFri\t22:00-06:00", DescribeRule({"Calm", 1 << friday, At(22), At(6)}, true, week));
+    EXPECT_EQ("Gone (missing, skipped)\tEvery day\tAll day", DescribeRule({"Gone", 0x7F, 0, 0}, false, week));
+    EXPECT_EQ("(cannot be read, never holds)\t\t9,x", DescribeRule(ScheduleRule::Unreadable("9,x"), true, week));
+
+    const LocalTime now{friday, At(21, 14)};
+    EXPECT_EQ("Now (Fri 21:14): Calm, by rule 2.", DescribeInEffect(true, {"Calm", 1}, now, week));
+    EXPECT_EQ("Now (Fri 21:14): no rule holds; the collection chosen on the Collections page, Default, is used.",
+              DescribeInEffect(true, {"Default", std::nullopt}, now, week));
+    EXPECT_EQ("The schedule is not followed: the collection chosen on the Collections page, Default, is used.",
+              DescribeInEffect(false, {"Default", std::nullopt}, now, week));
 }
 
 }  // namespace

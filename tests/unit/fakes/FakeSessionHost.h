@@ -66,6 +66,14 @@ public:
     }
     void LeaveMonitors() override { ++monitorsLeft; }
     int ReadMonitors() override { return monitorCount; }
+    // The local clock runs with the session's from localStartMinutes, the
+    // minutes since a Sunday's midnight; localShiftMinutes moves it as a
+    // change of daylight saving time does.
+    LocalTime LocalNow() override
+    {
+        const int64_t minutes = localStartMinutes + localShiftMinutes + nowMs / 60000;
+        return {static_cast<int>(minutes / 1440 % 7), static_cast<int>(minutes % 1440)};
+    }
     void StartTimer() override { timerRunning = true; }
     void StopTimer() override { timerRunning = false; }
     void EndSession() override { ended = true; }
@@ -104,6 +112,8 @@ public:
     std::vector<std::string> launches;
     std::vector<std::string> hosted;   // "<name> on <monitor>"
     int64_t nowMs = 0;
+    int64_t localStartMinutes = 1440 + 9 * 60;   // a Monday at 09:00
+    int64_t localShiftMinutes = 0;
     bool canCover = true;
     int coverings = 0;
     int monitorsLeft = 0;
