@@ -14,11 +14,12 @@ cd "$(dirname "$0")/.."
 # Tab index and file name of each page to picture.
 pages=(
   "0 collections"
-  "1 tray"
-  "2 options"
-  "3 folders"
-  "4 information"
-  "5 uninstall"
+  "1 schedule"
+  "2 tray"
+  "3 options"
+  "4 folders"
+  "5 information"
+  "6 uninstall"
 )
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
@@ -75,6 +76,10 @@ printf 'TombolixCycle=0\r\nTombolixNextToUse=0\r\n[Night]\r\nStarfield=2\\15\\1\
 mkdir -p "$WINEPREFIX/drive_c/Savers" "$WINEPREFIX/drive_c/More Savers"
 cp "$bin/FixtureSaver.scr" "$WINEPREFIX/drive_c/Savers/Ribbons.scr"
 printf '[TombolixInternal]\r\nFolders=C:\\Savers*C:\\More Savers*\r\n' >> "$windows/Tombolix2.ini"
+# The Night collection in the evenings and at the weekend, and a rule whose
+# collection is gone, for the Schedule page.
+printf 'ScheduleRule1=62,1260,420,Night\r\nScheduleRule2=65,0,0,Night\r\nScheduleRule3=62,720,780,Lunch\r\n' \
+  >> "$windows/Tombolix2.ini"
 "$WINE" reg.exe delete 'HKCU\Software\Brackwen' /f </dev/null >/dev/null 2>&1 || true
 "$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v OlderFileImported /t REG_DWORD /d 1 /f \
   </dev/null >/dev/null 2>&1
@@ -108,6 +113,10 @@ if [ -n "$dpi" ]; then
   sleep 1
   dialog=$(xwininfo -root -tree | awk '/"New"/ && !found { print $1; found = 1 }')
   [ -n "$dialog" ] && import -window "$dialog" -frame "$out/new.png" && echo "screenshots: $out/new.png"
+  "$WINE" "$bin/SheetPager.exe" 1 1113 </dev/null >/dev/null 2>&1
+  sleep 1
+  dialog=$(xwininfo -root -tree | awk '/"Rule"/ && !found { print $1; found = 1 }')
+  [ -n "$dialog" ] && import -window "$dialog" -frame "$out/rule.png" && echo "screenshots: $out/rule.png"
   # The notification-area icon, in Wine's own tray window.
   "$WINE" "$bin/Tombolix2.scr" /tray </dev/null >/dev/null 2>&1 &
   sleep 3

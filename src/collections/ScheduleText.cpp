@@ -40,3 +40,13 @@ std::string DescribeInEffect(bool followSchedule, const ScheduledCollection& inE
     if (!inEffect.rule) return when + "no rule holds; " + chosen;
     return when + inEffect.collection + ", by rule " + FormatDecimal(static_cast<int32_t>(*inEffect.rule + 1)) + ".";
 }
+
+std::string DescribeRulesGone(const std::string& collection, const std::vector<size_t>& rules)
+{
+    std::string numbers;
+    for (size_t i = 0; i < rules.size(); ++i)
+        numbers += (i == 0 ? "" : i + 1 == rules.size() ? " and " : ", ") + FormatDecimal(static_cast<int32_t>(rules[i]));
+    const bool one = rules.size() == 1;
+    return std::string(one ? "Rule " : "Rules ") + numbers + " of the schedule named " + collection +
+           (one ? ": it is removed with the collection." : ": they are removed with the collection.");
+}

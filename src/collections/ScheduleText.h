@@ -4,6 +4,7 @@
 #include "collections/Schedule.h"
 
 #include <string>
+#include <vector>
 
 // "Every day", a run of three or more as "Mon-Fri", else the days one by
 // one ("Sat, Sun"), in the order of the user's week.
@@ -17,3 +18,6 @@ std::string DescribeRule(const ScheduleRule& rule, bool collectionPresent, const
 // One line: which collection is in effect now, and why.
 std::string DescribeInEffect(bool followSchedule, const ScheduledCollection& inEffect, const LocalTime& now,
                              const WeekNames& week);
+// What the sheet says when a deleted collection takes rules with it; their
+// numbers count from 1.
+std::string DescribeRulesGone(const std::string& collection, const std::vector<size_t>& rules);

@@ -4,6 +4,7 @@
 #include "collections/Settings.h"
 #include "collections/StoredNames.h"
 #include "base/TextPieces.h"
+#include "collections/ScheduleText.h"
 #include "config/NewCollectionDlg.h"
 #include "config/ToolTips.h"
 #include "framework/MessageMap.h"
@@ -268,7 +269,8 @@ void CSettingsPage::OnDelete()
     int index = m_collectionCombo.FindStringExact(-1, name);
     if (index < 0) return;
     m_pCollection = nullptr;
-    m_edits.DeleteCollection(name);
+    const std::vector<size_t> rules = m_edits.DeleteCollection(name);
+    if (!rules.empty()) ShowNote(m_hWnd, DescribeRulesGone(name, rules));
 
     m_collectionCombo.DeleteString(index);
     int remaining = m_collectionCombo.GetCount();

@@ -30,6 +30,7 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
       stored(stored),
       edits(edits),
       collectionsPage(stored, edits, catalogue),
+      schedulePage(edits),
       informationPage(edits),
       foldersPage(edits, catalogue, folderChooser),
       trayPage(edits),
@@ -37,6 +38,7 @@ CConfigProp::CConfigProp(const std::string& caption, HWND parent, UINT startPage
       uninstallPage(edits)
 {
     AddPage(&collectionsPage);
+    AddPage(&schedulePage);
     AddPage(&trayPage);
     AddPage(&optionsPage);
     AddPage(&foldersPage);
@@ -64,7 +66,8 @@ void CConfigProp::SetToolTipsActive(bool active)
 {
     // The Uninstall page has no tips.
     const std::pair<const CWnd&, const CToolTipCtrl&> pages[] = {
-        {collectionsPage, collectionsPage.GetToolTip()}, {informationPage, informationPage.GetToolTip()},
+        {collectionsPage, collectionsPage.GetToolTip()}, {schedulePage, schedulePage.GetToolTip()},
+        {informationPage, informationPage.GetToolTip()},
         {foldersPage, foldersPage.GetToolTip()},         {trayPage, trayPage.GetToolTip()},
         {optionsPage, optionsPage.GetToolTip()},
     };

@@ -1,4 +1,4 @@
-// The settings sheet: six pages, OK and Cancel, no Apply. The pages edit the
+// The settings sheet: seven pages, OK and Cancel, no Apply. The pages edit the
 // sheet's copy of the settings; OK stores what they changed, Cancel drops it.
 #pragma once
 #include "collections/SheetEdits.h"
@@ -8,6 +8,7 @@
 #include "config/InfoPage.h"
 #include "config/OptionsPage.h"
 #include "config/SaverCatalogue.h"
+#include "config/SchedulePage.h"
 #include "config/TrayPage.h"
 #include "config/UninstallPage.h"
 #include "framework/PropertySheet.h"
@@ -44,6 +45,7 @@ private:
     CSaverCatalogue catalogue{fileSystem};
     // Declared in the order of construction; the tabs follow AddPage.
     CSettingsPage collectionsPage;
+    CSchedulePage schedulePage;
     CInfoPage informationPage;
     CFoldersPage foldersPage;
     CTrayPage trayPage;

@@ -73,6 +73,8 @@ public:
     // current item of another.
     std::vector<int> GetSelItems() const;
     int SetTopIndex(int index) const { return static_cast<int>(SendMessage(LB_SETTOPINDEX, index)); }
+    // Of a list with LBS_USETABSTOPS, in dialog units.
+    bool SetTabStops(const std::vector<int>& stops) const { return SendMessage(LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data())) != FALSE; }
 };
 
 class CComboBox : public CWnd {

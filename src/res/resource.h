@@ -19,6 +19,8 @@
 #define IDD_OPTIONS         149
 #define IDD_UNINSTALL       150
 #define IDD_NEW_COLLECTION  144
+#define IDD_SCHEDULE        151
+#define IDD_SCHEDULE_RULE   152
 
 // Controls of the Collections page
 #define IDC_COLLECTION          1003
@@ -63,6 +65,22 @@
 #define IDC_BLANKER_MINUTES     1098
 #define IDC_PASSWORD_OVERRIDE   1100
 #define IDC_SAVER_PER_MONITOR   1104
+
+// Controls of the Schedule page
+#define IDC_FOLLOW_SCHEDULE     1110
+#define IDC_SCHEDULE_RULES      1111
+#define IDC_ADD_RULE            1112
+#define IDC_EDIT_RULE           1113
+#define IDC_REMOVE_RULE         1114
+#define IDC_MOVE_RULE_UP        1115
+#define IDC_MOVE_RULE_DOWN      1116
+#define IDC_SCHEDULE_NOW        1117
+
+// Controls of the rule dialog
+#define IDC_RULE_COLLECTION     1120
+#define IDC_RULE_FROM           1121
+#define IDC_RULE_TO             1122
+#define IDC_RULE_DAY1           1123    // to IDC_RULE_DAY1 + 6, in the order of the user's week
 
 // Controls of the New dialog
 #define IDC_NEW_NAME_LABEL      1074

@@ -25,8 +25,8 @@ constexpr int cycleRadio = 1091;
 constexpr int randomRadio = 1092;
 constexpr int folderList = 1080;
 constexpr int removeFolder = 1082;
-constexpr int optionsTab = 2;
-constexpr int foldersTab = 3;
+constexpr int optionsTab = 3;
+constexpr int foldersTab = 4;
 
 struct StoredData : ::testing::Test {
     wintest::Fixtures fixtures;

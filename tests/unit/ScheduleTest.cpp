@@ -121,6 +121,9 @@ TEST(ScheduleText, DaysReadInTheOrderOfTheUsersWeek)
               DescribeInEffect(true, {"Default", std::nullopt}, now, week));
     EXPECT_EQ("The schedule is not followed: the collection chosen on the Collections page, Default, is used.",
               DescribeInEffect(false, {"Default", std::nullopt}, now, week));
+    EXPECT_EQ("Rule 2 of the schedule named Calm: it is removed with the collection.", DescribeRulesGone("Calm", {2}));
+    EXPECT_EQ("Rules 1, 3 and 4 of the schedule named Calm: they are removed with the collection.",
+              DescribeRulesGone("Calm", {1, 3, 4}));
 }
 
 }  // namespace

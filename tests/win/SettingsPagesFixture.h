@@ -28,8 +28,8 @@ using Tips = std::vector<std::pair<int, std::string>>;
 void ExpectTips(const CWnd& page, const CToolTipCtrl& toolTip, const Tips& expected);
 
 struct SettingsPagesTest : CollectionsPageTest {
-    static constexpr int optionsTab = 2;
-    static constexpr int foldersTab = 3;
+    static constexpr int optionsTab = 3;
+    static constexpr int foldersTab = 4;
 
     TestFolders folders;
 
