@@ -265,14 +265,9 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
 {
     const CSettings& settings = GetSettings();
     SessionRules rules;
-    rules.useBlanker = settings.Values().useBlanker;
-    rules.blankerMinutes = settings.Values().blankerMinutes;
-    rules.blankerName = settings.Values().blankerName;
-    rules.passwordOverride = settings.Values().passwordOverride;
+    static_cast<ProgramOptions&>(rules) = settings.Values();
     rules.passwordInUse = passwordInUse;
     rules.startTime = startTime;
-    rules.saverPerMonitor = settings.Values().saverPerMonitor;
-    rules.noImmediateRepeat = settings.Values().noImmediateRepeat;
     // Listed only for a session that may show one screen saver on each:
     // under Wine a process's first question about the display, whichever
     // it is (the monitors, their number, the screen's size), connects the
@@ -287,7 +282,7 @@ std::unique_ptr<CSessionWnd> CApp::MakeSessionWindow()
     IProfileFile& file = storedState->GetCollectionsFile();
     // The clock is read again at every turn; the collection it picks now
     // is the one loaded first.
-    const bool followSchedule = settings.Values().followSchedule;
+    const bool followSchedule = rules.followSchedule;
     const std::string first = CollectionInEffect(file, followSchedule, current, ReadLocalTime()).collection;
     auto session = std::make_unique<CSession>(*host, rand, std::move(rules), storedState->LoadCollection(first, false));
     if (followSchedule)

@@ -70,6 +70,7 @@ private:
     void StopStartingWithWindows() override;
     bool IsTraceEnabled() const override { return traceEnabled; }
     HWND SettingsWindow() const override;
+    std::string CollectionInEffectNow() override;
 
     // Names that older versions and other users' processes share.
     static constexpr const char* trayMutexName = "BrackwenTombolix";

@@ -5,6 +5,7 @@
 
 #include "os/SystemServices.h"
 #include "app/VirtualStoreCopy.h"
+#include "collections/Schedule.h"
 #include "collections/Settings.h"
 #include "collections/StoredState.h"
 #include "config/ConfigProp.h"
@@ -97,6 +98,16 @@ bool CApp::RunConfiguration(CWnd* parent)
 bool CApp::ConfigureEndsTray()
 {
     return RunConfiguration(nullptr) && !GetSettings().Values().useTray;
+}
+
+std::string CApp::CollectionInEffectNow()
+{
+    // Read afresh, apart from the settings this process goes by.
+    IProfileFile& file = storedState->GetCollectionsFile();
+    const CSettings stored(*settingsStore, file);
+    return ::CollectionInEffect(file, stored.Values().followSchedule, ReadCurrentName(*settingsStore),
+                                ReadLocalTime())
+        .collection;
 }
 
 void CApp::RunOwnScreenSaver()

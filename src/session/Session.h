@@ -5,6 +5,7 @@
 // monitors, at the user's first input.
 #pragma once
 #include "collections/Collection.h"
+#include "collections/Settings.h"
 #include "session/SessionCollections.h"
 #include "session/SessionHost.h"
 #include "session/Showing.h"
@@ -16,19 +17,13 @@
 
 class CRandom;
 
-// The settings and start-up facts that the session follows.
-struct SessionRules {
-    bool useBlanker = false;
-    int32_t blankerMinutes = 120;
-    std::string blankerName;
-    bool passwordOverride = false;
+// The stored options that the session follows (the blanker and its
+// period, the uninterrupted one, one on each monitor, no immediate repeat)
+// and the facts of its start.
+struct SessionRules : ProgramOptions {
     bool passwordInUse = false;
     int64_t startTime = 0;   // program start, whole seconds
     int monitors = 1;        // a mirrored monitor counts once
-    bool saverPerMonitor = true;
-    // At random, the screen saver just shown in a place is drawn again
-    // while the collection has another one to give.
-    bool noImmediateRepeat = false;
 };
 
 // Whether the rules allow a screen saver on each monitor, given two or

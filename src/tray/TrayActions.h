@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 class ITrayActions {
 public:
     // Shows the settings sheet; true when it was confirmed with the
@@ -15,6 +17,8 @@ public:
     virtual bool IsTraceEnabled() const = 0;
     // The settings sheet while one is shown, else null.
     virtual HWND SettingsWindow() const = 0;
+    // The collection a screen saver started now would use.
+    virtual std::string CollectionInEffectNow() = 0;
 
 protected:
     ~ITrayActions() = default;

@@ -36,8 +36,21 @@ CTrayIcon::~CTrayIcon()
 
 void CTrayIcon::LoadTip(UINT id)
 {
-    data.szTip[0] = '\0';
-    LoadStringA(AfxGetInstanceHandle(), id, data.szTip, 128);
+    char action[128] = "";
+    LoadStringA(AfxGetInstanceHandle(), id, action, sizeof action);
+    // Without a tip of its own the icon keeps the one shown.
+    const std::string tip = action[0] ? TrayTip(action, collection) : "";
+    lstrcpynA(data.szTip, tip.c_str(), sizeof data.szTip);
+}
+
+void CTrayIcon::SetCollection(const std::string& name)
+{
+    if (name == collection) return;
+    collection = name;
+    LoadTip(resourceId);
+    if (!model.IsShown() || !data.szTip[0]) return;
+    data.uFlags = PartTip;
+    Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void CTrayIcon::BindWindow(HWND window, UINT callbackMessage)

@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 class CTrayIcon {
 public:
     explicit CTrayIcon(UINT id);
@@ -16,6 +18,8 @@ public:
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
     void BindWindow(HWND window, UINT callbackMessage);
+    // The tip names the collection from now on.
+    void SetCollection(const std::string& name);
     // Shows, changes or (for 0) removes the icon.
     bool ShowIcon(UINT id);
     bool ApplyIcon(HICON icon);
@@ -27,6 +31,7 @@ private:
     void LoadTip(UINT id);
 
     NOTIFYICONDATAA data{};
+    std::string collection;
     UINT resourceId;
     CTrayIconModel model;
 };

@@ -29,3 +29,11 @@ bool CTrayIconModel::AcceptLeftClick(int64_t nowSeconds)
     lastLeftClick = nowSeconds;
     return true;
 }
+
+std::string TrayTip(const std::string& action, const std::string& collection)
+{
+    constexpr size_t tipLength = 127;
+    std::string tip = collection.empty() ? action : action + " - " + collection;
+    if (tip.size() > tipLength) tip = tip.substr(0, tipLength - 3) + "...";
+    return tip;
+}

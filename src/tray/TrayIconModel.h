@@ -2,6 +2,7 @@
 // update needs, with which parts, and whether a left click runs a command.
 #pragma once
 #include <cstdint>
+#include <string>
 
 enum class ShellOperation { None, Add, Modify, Delete };
 
@@ -35,6 +36,10 @@ private:
     bool shown = false;
     int64_t lastLeftClick = 0;
 };
+
+// The icon's tip: what a click does, and with which collection, cut to
+// the shell's 127 characters.
+std::string TrayTip(const std::string& action, const std::string& collection);
 
 // The resident instance's window refuses a screen saver over itself only
 // while it has switched the system screen saver off (SC_SCREENSAVE,

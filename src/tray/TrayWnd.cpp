@@ -6,6 +6,10 @@
 #include "tray/TrayCommands.h"
 #include "tray/TrayIconModel.h"
 
+namespace {
+constexpr UINT collectionCheckMs = 20000;
+}
+
 bool CTrayWnd::Create()
 {
     // A class of its own: the resident instance is found by it, never a
@@ -19,7 +23,9 @@ int CTrayWnd::OnCreate(CREATESTRUCTA* cs)
 {
     if (CFrameWnd::OnCreate(cs) == -1) return -1;
     trayIcon.BindWindow(m_hWnd, WM_USER);
+    trayIcon.SetCollection(actions.CollectionInEffectNow());
     trayIcon.ShowIcon(IDI_TRAY_ENABLED);
+    SetTimer(m_hWnd, 1, collectionCheckMs, nullptr);
     return 0;
 }
 
@@ -100,6 +106,7 @@ void CTrayWnd::OpenSettings()
     settingsOpen = true;
     if (actions.ConfigureEndsTray()) PostMessage(WM_CLOSE);
     settingsOpen = false;
+    ShowCollection();
 }
 
 void CTrayWnd::Exit()

@@ -23,9 +23,13 @@ protected:
     void OnClose() override;
     void OnDestroy() override { PostQuitMessage(0); }
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    // The tip follows the collection in effect: the schedule's may change
+    // at any minute.
+    void OnTimer(UINT_PTR) override { ShowCollection(); }
 
 private:
     void SetScreenSaverEnabled(bool enabled);
+    void ShowCollection() { trayIcon.SetCollection(actions.CollectionInEffectNow()); }
     // One line of the trace, when tracing is on.
     void TraceTray(const char* line) const;
     void OpenSettings();
