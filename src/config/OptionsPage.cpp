@@ -19,6 +19,8 @@ const ControlTip toolTips[] = {
     {IDC_BLANKER_SPIN, minutesTip},
     {IDC_SAVER_PER_MONITOR,
      "Show a screensaver of the collection on every monitor, each its own, instead of one over the whole desktop"},
+    {IDC_NO_IMMEDIATE_REPEAT,
+     "At random, draw again rather than show the screensaver that was just shown in the same place"},
 };
 
 }  // namespace
@@ -42,6 +44,7 @@ COptionsPage::COptionsPage(CSheetEdits& edits, CSaverCatalogue& catalogue, ITool
     m_shownMinutesText = m_minutesText;
     m_passwordOverride = CheckState(options.passwordOverride);
     m_saverPerMonitor = CheckState(options.saverPerMonitor);
+    m_noImmediateRepeat = CheckState(options.noImmediateRepeat);
 }
 
 COptionsPage::~COptionsPage() = default;
@@ -55,6 +58,7 @@ void COptionsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_SHOW_TOOLTIPS, m_showToolTips);
     DDX_Check(pDX, IDC_PASSWORD_OVERRIDE, m_passwordOverride);
     DDX_Check(pDX, IDC_SAVER_PER_MONITOR, m_saverPerMonitor);
+    DDX_Check(pDX, IDC_NO_IMMEDIATE_REPEAT, m_noImmediateRepeat);
     // Taken and checked last, when every other value has been taken; checked
     // only while the edit is open to the user.
     DDX_Text(pDX, IDC_BLANKER_MINUTES, m_minutesText);
@@ -108,6 +112,7 @@ void COptionsPage::OnUseBlanker()
     options.useBlanker = m_useBlanker != BST_UNCHECKED;
     options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
     options.saverPerMonitor = m_saverPerMonitor != BST_UNCHECKED;
+    options.noImmediateRepeat = m_noImmediateRepeat != BST_UNCHECKED;
     UpdateBlankerControls();
 }
 
@@ -141,6 +146,7 @@ void COptionsPage::OnOK()
     }
     options.passwordOverride = m_passwordOverride != BST_UNCHECKED;
     options.saverPerMonitor = m_saverPerMonitor != BST_UNCHECKED;
+    options.noImmediateRepeat = m_noImmediateRepeat != BST_UNCHECKED;
     // With nothing chosen the blanker stays as it was, listed or not.
     int current = m_blankerCombo.GetCurSel();
     if (current >= 0) options.blankerName = m_blankerCombo.GetLBText(current);

@@ -1,6 +1,7 @@
 // The Options page of the settings sheet: the tooltips, the blanker (one
 // fixed screen saver that takes over after a period), the option of a
-// single uninterrupted screen saver and that of one on each monitor.
+// single uninterrupted screen saver, that of one on each monitor and that
+// of never the same one twice in a row.
 #pragma once
 #include "config/SaverCatalogue.h"
 #include "config/SheetPage.h"
@@ -29,7 +30,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Takes the six options into the sheet's settings.
+    // Takes the seven options into the sheet's settings.
     void OnOK() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
@@ -57,4 +58,5 @@ private:
     std::string m_shownMinutesText;
     int m_passwordOverride;
     int m_saverPerMonitor;
+    int m_noImmediateRepeat;
 };

@@ -65,6 +65,7 @@
 #define IDC_BLANKER_MINUTES     1098
 #define IDC_PASSWORD_OVERRIDE   1100
 #define IDC_SAVER_PER_MONITOR   1104
+#define IDC_NO_IMMEDIATE_REPEAT 1105
 
 // Controls of the Schedule page
 #define IDC_FOLLOW_SCHEDULE     1110

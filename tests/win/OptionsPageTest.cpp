@@ -1,12 +1,15 @@
 // The Options page: what it shows of the settings, the blanker's controls,
-// the minutes check, the box of a screen saver on each monitor and its
-// place, its tips and the switch of every page's tips, and what OK and
-// Cancel leave in the registry and in memory.
+// the minutes check, the boxes of a screen saver on each monitor and of
+// never the same one twice in a row and their place, its tips and the
+// switch of every page's tips, and what OK and Cancel leave in the registry
+// and in memory.
 #include "collections/Settings.h"
 
 #include "SettingsPagesFixture.h"
 
+#include <iterator>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -19,12 +22,14 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
     wintest::WriteCollectionsFile("[Default]\r\nClock=2\\15\\1\\0\\\r\n");
     wintest::SetConfigInt("BlankerMinutes", 45);
     wintest::SetConfigInt("PasswordOverride", 1);
+    wintest::SetConfigInt("NoImmediateRepeat", 1);
     const int blankerControls[] = {IDC_BLANKER, IDC_BLANKER_SPIN, IDC_BLANKER_MINUTES};
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
         EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_SHOW_TOOLTIPS), BM_GETCHECK, 0, 0));
         EXPECT_EQ(BST_UNCHECKED, SendMessageA(OptionsControl(IDC_USE_BLANKER), BM_GETCHECK, 0, 0));
         EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_PASSWORD_OVERRIDE), BM_GETCHECK, 0, 0));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_NO_IMMEDIATE_REPEAT), BM_GETCHECK, 0, 0));
         EXPECT_EQ("45", wintest::WindowText(OptionsControl(IDC_BLANKER_MINUTES)));
         HWND spin = OptionsControl(IDC_BLANKER_SPIN);
         EXPECT_EQ(MAKELONG(999, 1), SendMessageA(spin, UDM_GETRANGE, 0, 0));
@@ -35,12 +40,15 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
         EXPECT_EQ("blank SCREEN", Blanker());
         for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
 
-        // The click takes the uninterrupted option along.
+        // The click takes the uninterrupted and no-repeat options along.
         wintest::Click(OptionsControl(IDC_PASSWORD_OVERRIDE));
+        wintest::Click(OptionsControl(IDC_NO_IMMEDIATE_REPEAT));
+        EXPECT_TRUE(Edited().noImmediateRepeat);
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_TRUE(IsWindowEnabled(OptionsControl(id))) << id;
         EXPECT_TRUE(Edited().useBlanker);
         EXPECT_FALSE(Edited().passwordOverride);
+        EXPECT_FALSE(Edited().noImmediateRepeat);
         wintest::Click(OptionsControl(IDC_USE_BLANKER));
         for (int id : blankerControls) EXPECT_FALSE(IsWindowEnabled(OptionsControl(id))) << id;
         EXPECT_FALSE(Edited().useBlanker);
@@ -50,6 +58,7 @@ TEST_F(SettingsPagesTest, OptionsStartFromTheSettingsAndUseBlankerOpensTheBlanke
     // Only what changed is written.
     EXPECT_EQ("", Option("UseBlanker"));
     EXPECT_EQ("0", Option("PasswordOverride"));
+    EXPECT_EQ("0", Option("NoImmediateRepeat"));
     EXPECT_EQ("45", Option("BlankerMinutes"));
     EXPECT_EQ("blank SCREEN", Option("BlankerName"));
 }
@@ -145,27 +154,57 @@ TEST_F(SettingsPagesTest, AStoredPeriodOutOfRangeShowsWithinItAndIsKeptUntilChan
     EXPECT_EQ("2147483647", Option("BlankerMinutes"));
 }
 
-TEST_F(SettingsPagesTest, OneScreensaverOnEachMonitorIsTickedUntilStoredOffAndOnlyOkWritesAChange)
+TEST_F(SettingsPagesTest, TheMonitorAndNoRepeatBoxesStartFromTheirDefaultsAndOnlyOkWritesAChange)
 {
-    // Nothing stored: ticked, and an OK that changed nothing writes nothing.
+    // Nothing stored: one on each monitor ticked, no-repeat unticked, and an
+    // OK that changed nothing writes nothing.
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
         HWND box = OptionsControl(IDC_SAVER_PER_MONITOR);
+        HWND noRepeat = OptionsControl(IDC_NO_IMMEDIATE_REPEAT);
         EXPECT_EQ("A different screensaver on each &monitor", wintest::WindowText(box));
+        EXPECT_EQ("&Never the same screensaver twice in a row", wintest::WindowText(noRepeat));
         EXPECT_EQ(BST_CHECKED, SendMessageA(box, BM_GETCHECK, 0, 0));
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(noRepeat, BM_GETCHECK, 0, 0));
         PressOk();
     });
     EXPECT_EQ("", Option("SaverPerMonitor"));
+    EXPECT_EQ("", Option("NoImmediateRepeat"));
+
+    // Ticked and cancelled: nothing written, nothing kept.
+    app.reset();
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Click(OptionsControl(IDC_NO_IMMEDIATE_REPEAT));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_NO_IMMEDIATE_REPEAT), BM_GETCHECK, 0, 0));
+        PressCancel();
+    });
+    EXPECT_EQ("", Option("NoImmediateRepeat"));
+    EXPECT_FALSE(app->GetSettings().Values().noImmediateRepeat);
+
+    // Ticked and OK: that one value written.
+    ShowSheet([&] {
+        ASSERT_TRUE(OpenPage(optionsTab));
+        wintest::Click(OptionsControl(IDC_NO_IMMEDIATE_REPEAT));
+        EXPECT_FALSE(app->GetSettings().Values().noImmediateRepeat);   // the stored state waits for OK
+        PressOk();
+    });
+    EXPECT_EQ("1", Option("NoImmediateRepeat"));
+    EXPECT_EQ("", Option("SaverPerMonitor"));
+    EXPECT_TRUE(app->GetSettings().Values().noImmediateRepeat);
 
     app.reset();
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
+        EXPECT_EQ(BST_CHECKED, SendMessageA(OptionsControl(IDC_NO_IMMEDIATE_REPEAT), BM_GETCHECK, 0, 0));
         wintest::Click(OptionsControl(IDC_SAVER_PER_MONITOR));
         EXPECT_TRUE(app->GetSettings().Values().saverPerMonitor);   // the stored state waits for OK
         PressOk();
     });
     EXPECT_EQ("0", Option("SaverPerMonitor"));
+    EXPECT_EQ("1", Option("NoImmediateRepeat"));
     EXPECT_FALSE(app->GetSettings().Values().saverPerMonitor);
+    EXPECT_TRUE(app->GetSettings().Values().noImmediateRepeat);
 
     // Stored off: unticked; ticked again, Cancel forgets it and OK writes it.
     app.reset();
@@ -195,36 +234,46 @@ RECT RectInParent(HWND control)
     return rect;
 }
 
-TEST_F(SettingsPagesTest, TheMonitorBoxShowsItsWholeTextOnThePageAndCoversNoOtherControl)
+TEST_F(SettingsPagesTest, TheMonitorAndNoRepeatBoxesShowTheirWholeTextsOnThePageAndCoverNoOtherControl)
 {
+    const std::pair<int, std::string> boxes[] = {
+        {IDC_SAVER_PER_MONITOR, "A different screensaver on each monitor"},
+        {IDC_NO_IMMEDIATE_REPEAT, "Never the same screensaver twice in a row"},
+    };
     ShowSheet([&] {
         ASSERT_TRUE(OpenPage(optionsTab));
         HWND page = sheet->GetOptionsPage().m_hWnd;
-        HWND box = OptionsControl(IDC_SAVER_PER_MONITOR);
-        const RECT boxRect = RectInParent(box);
         RECT pageRect;
         GetClientRect(page, &pageRect);
-        RECT common;
-        EXPECT_TRUE(IntersectRect(&common, &boxRect, &pageRect) && EqualRect(&common, &boxRect));
-        for (HWND other = GetWindow(page, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
-            if (other == box) continue;
-            const RECT otherRect = RectInParent(other);
-            EXPECT_FALSE(IntersectRect(&common, &boxRect, &otherRect)) << GetDlgCtrlID(other);
+        for (const auto& [id, text] : boxes) {
+            HWND box = OptionsControl(id);
+            const RECT boxRect = RectInParent(box);
+            RECT common;
+            EXPECT_TRUE(IntersectRect(&common, &boxRect, &pageRect) && EqualRect(&common, &boxRect)) << id;
+            for (HWND other = GetWindow(page, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+                if (other == box) continue;
+                const RECT otherRect = RectInParent(other);
+                EXPECT_FALSE(IntersectRect(&common, &boxRect, &otherRect)) << id << " " << GetDlgCtrlID(other);
+            }
+
+            // The text beside the check mark, in the box's own font.
+            HDC dc = GetDC(box);
+            HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+            SIZE extent{};
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            TEXTMETRICA metrics{};
+            GetTextMetricsA(dc, &metrics);
+            SelectObject(dc, oldFont);
+            ReleaseDC(box, dc);
+            int markAndGap = GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth;
+            EXPECT_LE(markAndGap + extent.cx, boxRect.right - boxRect.left) << id;
+            EXPECT_LE(extent.cy, boxRect.bottom - boxRect.top) << id;
         }
 
-        // The text beside the check mark, in the box's own font.
-        HDC dc = GetDC(box);
-        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
-        const char text[] = "A different screensaver on each monitor";
-        SIZE extent{};
-        GetTextExtentPoint32A(dc, text, sizeof text - 1, &extent);
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, oldFont);
-        ReleaseDC(box, dc);
-        int markAndGap = GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth;
-        EXPECT_LE(markAndGap + extent.cx, boxRect.right - boxRect.left);
-        EXPECT_LE(extent.cy, boxRect.bottom - boxRect.top);
+        // Tab goes down the page: the uninterrupted box, the two rows, Help.
+        const int order[] = {IDC_PASSWORD_OVERRIDE, IDC_SAVER_PER_MONITOR, IDC_NO_IMMEDIATE_REPEAT, IDC_HELP_PAGE};
+        for (size_t i = 0; i + 1 < std::size(order); ++i)
+            EXPECT_EQ(OptionsControl(order[i + 1]), GetNextDlgTabItem(page, OptionsControl(order[i]), FALSE)) << order[i];
     });
 }
 
@@ -281,6 +330,8 @@ TEST_F(SettingsPagesTest, OptionsAndFoldersAddTheirTipsInOrder)
         {IDC_BLANKER_SPIN, minutesTip},
         {IDC_SAVER_PER_MONITOR,
          "Show a screensaver of the collection on every monitor, each its own, instead of one over the whole desktop"},
+        {IDC_NO_IMMEDIATE_REPEAT,
+         "At random, draw again rather than show the screensaver that was just shown in the same place"},
     };
     const Tips folders = {
         {IDC_FOLDER_LIST, "List of additional folders that Tombolix will search when launching a screensaver"},
