@@ -30,14 +30,16 @@ std::vector<std::string> MergeFolders(const std::vector<std::string>& stored, co
 
 // Each stored option once: its registry value; the member it fills, which
 // gives its type (a switch stored as 0 or 1, a number or a text); its
-// default, which is that member's in ProgramOptions; and whether a start
-// reads it. In the order in which the pages have always written them.
+// default, which is that member's in ProgramOptions; whether a start reads
+// it; and a number's range. In the order in which the pages have always
+// written them.
 struct StoredOption {
     const char* value;
     bool ProgramOptions::*flag = nullptr;
     int ProgramOptions::*number = nullptr;
     std::string ProgramOptions::*text = nullptr;
     bool read = true;
+    NumberRange range{0, 0};
 };
 const StoredOption storedOptions[] = {
     {"UseTray", &ProgramOptions::useTray},
@@ -45,7 +47,7 @@ const StoredOption storedOptions[] = {
     {"AutoStart", &ProgramOptions::autoStart, nullptr, nullptr, false},
     {"ShowToolTips", &ProgramOptions::showToolTips},
     {"UseBlanker", &ProgramOptions::useBlanker},
-    {"BlankerMinutes", nullptr, &ProgramOptions::blankerMinutes},
+    {"BlankerMinutes", nullptr, &ProgramOptions::blankerMinutes, nullptr, true, {0, 999}},
     {"BlankerName", nullptr, nullptr, &ProgramOptions::blankerName},
     {"PasswordOverride", &ProgramOptions::passwordOverride},
     {"SaverPerMonitor", &ProgramOptions::saverPerMonitor},
@@ -53,6 +55,13 @@ const StoredOption storedOptions[] = {
     {"NoImmediateRepeat", &ProgramOptions::noImmediateRepeat},
 };
 }  // namespace
+
+NumberRange RangeOf(int ProgramOptions::*number)
+{
+    for (const StoredOption& option : storedOptions)
+        if (option.number == number) return option.range;
+    return {0, 0};
+}
 
 CSettings::CSettings(ISettingsStore& store, IProfileFile& collectionsFile)
     : store(store), collectionsFile(collectionsFile)

@@ -4,6 +4,7 @@
 #include "os/ProfileFile.h"
 #include "os/SettingsStore.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ struct ProgramOptions {
     // At random, never the screen saver just shown in the same place.
     bool noImmediateRepeat = false;
 };
+
+// The values that the user may type for a number option; a stored value
+// outside them is kept until the user changes it.
+struct NumberRange {
+    int32_t minimum;
+    int32_t maximum;
+};
+NumberRange RangeOf(int ProgramOptions::*number);
 
 // Which of the two stores a write could not reach.
 struct StoreFailures {

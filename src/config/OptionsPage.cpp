@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr int minMinutes = 0;
-constexpr int maxMinutes = 999;
+const NumberRange minutesRange = RangeOf(&ProgramOptions::blankerMinutes);
+const int minMinutes = minutesRange.minimum;
+const int maxMinutes = minutesRange.maximum;
 const char* const minutesTip = "After this period, the above screensaver will be the only one used";
 
 // In the order in which the page adds them.

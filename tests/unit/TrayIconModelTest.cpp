@@ -102,4 +102,13 @@ TEST(StartupShortcut, FollowsThePlatformAndThePathLimit)
     EXPECT_FALSE(StartupShortcutPath(folder + "f", "Tombolix2").has_value());
 }
 
+TEST(TrayIcon, TheTipNamesTheCollectionWithinTheShellsLength)
+{
+    EXPECT_EQ("Run screensaver - Night", TrayTip("Run screensaver", "Night"));
+    EXPECT_EQ("Run screensaver", TrayTip("Run screensaver", ""));
+    const std::string tip = TrayTip("Run screensaver", std::string(200, 'n'));
+    EXPECT_EQ(127u, tip.size());
+    EXPECT_EQ("Run screensaver - " + std::string(106, 'n') + "...", tip);
+}
+
 }  // namespace
