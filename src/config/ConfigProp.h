@@ -25,6 +25,7 @@ public:
     CSaverCatalogue& GetCatalogue() { return catalogue; }
 
     CSettingsPage& GetCollectionsPage() { return collectionsPage; }
+    CSchedulePage& GetSchedulePage() { return schedulePage; }
     COptionsPage& GetOptionsPage() { return optionsPage; }
     CFoldersPage& GetFoldersPage() { return foldersPage; }
 

@@ -28,6 +28,7 @@ using Tips = std::vector<std::pair<int, std::string>>;
 void ExpectTips(const CWnd& page, const CToolTipCtrl& toolTip, const Tips& expected);
 
 struct SettingsPagesTest : CollectionsPageTest {
+    static constexpr int scheduleTab = 1;
     static constexpr int optionsTab = 3;
     static constexpr int foldersTab = 4;
 
@@ -37,6 +38,7 @@ struct SettingsPagesTest : CollectionsPageTest {
     // leave the page shown.
     bool OpenPage(int tab) const;
     int ShownPage() const;
+    HWND ScheduleControl(int id) const { return GetDlgItem(sheet->GetSchedulePage().m_hWnd, id); }
     HWND OptionsControl(int id) const { return GetDlgItem(sheet->GetOptionsPage().m_hWnd, id); }
     HWND FoldersControl(int id) const { return GetDlgItem(sheet->GetFoldersPage().m_hWnd, id); }
     // Opens the Folders page with the scripted chooser.
