@@ -1,6 +1,6 @@
-// The least a settings sheet can do: a modal property sheet of six empty
+// The least a settings sheet can do: a modal property sheet of seven empty
 // pages, built from one in-memory dialog template. The benchmark's floor for
-// the time until the sheet answers. Given a program's path, the six pages
+// the time until the sheet answers. Given a program's path, the seven pages
 // are that program's own page templates, with all their controls and none
 // of its code: what the pages alone cost.
 #include <windows.h>
@@ -28,11 +28,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     InitCommonControls();
     HMODULE program = __argc > 1 ? LoadLibraryExA(__argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE) : nullptr;
     // The program's pages in the order of its sheet.
-    const WORD programPages[6] = {IDD_COLLECTIONS, IDD_TRAY, IDD_OPTIONS, IDD_FOLDERS, IDD_INFORMATION, IDD_UNINSTALL};
+    const WORD programPages[] = {IDD_COLLECTIONS, IDD_SCHEDULE,    IDD_TRAY,     IDD_OPTIONS,
+                                 IDD_FOLDERS,     IDD_INFORMATION, IDD_UNINSTALL};
+    constexpr int pageCount = sizeof programPages / sizeof programPages[0];
     static EmptyTemplate page;
-    PROPSHEETPAGEA pages[6]{};
-    const char* const titles[6] = {"One", "Two", "Three", "Four", "Five", "Six"};
-    for (int i = 0; i < 6; ++i) {
+    PROPSHEETPAGEA pages[pageCount]{};
+    const char* const titles[pageCount] = {"One", "Two", "Three", "Four", "Five", "Six", "Seven"};
+    for (int i = 0; i < pageCount; ++i) {
         pages[i].dwSize = sizeof pages[i];
         pages[i].pfnDlgProc = EmptyPage;
         if (program) {
@@ -50,7 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
     header.hInstance = instance;
     header.pszCaption = "Floor Sheet";
-    header.nPages = 6;
+    header.nPages = pageCount;
     header.ppsp = pages;
     return PropertySheetA(&header) > 0 ? 0 : 1;
 }

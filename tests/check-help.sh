@@ -36,7 +36,7 @@ unescape() { sed 's/^"//; s/"$//; s/\\\\/\x01/g; s/\\n/\n/g; s/\\"/"/g; s/\x01/\
 text=$(one_line <"$page" | sed 's/&quot;/"/g; s/&lt;/</g; s/&gt;/>/g; s/&amp;/\&/g')
 has() { grep -qF -- "$1" <<<"$text"; }
 
-for tab in Collections Tray Options Folders Information Uninstall; do
+for tab in Collections Schedule Tray Options Folders Information Uninstall; do
   grep -qx "CAPTION \"$tab\"" src/res/pages.rc; check "page $tab is a CAPTION of src/res/pages.rc" $?
   has ">$tab</a>"; check "the page names the page $tab" $?
 done
@@ -60,6 +60,11 @@ format=$(sed -n '/^void DDV_MinMaxDigits/,/^}/p' src/framework/DataExchange.cpp 
 while read -r low high; do
   min=$(grep -hoE "\\b$low = -?[0-9]+;" src/config/*.h src/config/*.cpp | grep -oE -- '-?[0-9]+')
   max=$(grep -hoE "\\b$high = -?[0-9]+;" src/config/*.h src/config/*.cpp | grep -oE -- '-?[0-9]+')
+  # A range that a page takes from the table of the stored options.
+  member=$(grep -hoE 'RangeOf\(&ProgramOptions::[A-Za-z]+\)' src/config/*.cpp | head -1 | sed -E 's/.*:://; s/\)$//')
+  range=$(grep -hoE "&ProgramOptions::$member\\b.*\\{-?[0-9]+, -?[0-9]+\\}" src/collections/Settings.cpp | grep -oE '\{-?[0-9]+, -?[0-9]+\}')
+  [ -z "$min" ] && [ -n "$member" ] && min=$(sed -E 's/\{(-?[0-9]+),.*/\1/' <<<"$range")
+  [ -z "$max" ] && [ -n "$member" ] && max=$(sed -E 's/.* (-?[0-9]+)\}/\1/' <<<"$range")
   [ -n "$format" ] && [ -n "$min" ] && [ -n "$max" ]; check "range $low to $high and its message found" $?
   filled=${format/\%d/$min}; messages+=$'\n'\"${filled/\%d/$max}\"
 done < <(source_text src/config/*.cpp | grep -oE "DDV_MinMaxDigits$call" | sed -E 's/.*, *([A-Za-z_]+), *([A-Za-z_]+)\);/\1 \2/')
@@ -90,7 +95,7 @@ trace_quotes() {   # a call's argument list
   done
 }
 quotes=$(while IFS= read -r args; do trace_quotes "$args"; done < <(
-  { source_text src/session/Session.cpp src/session/Showing.cpp src/session/Playlist.cpp |
+  { source_text src/session/Session.cpp src/session/SessionCollections.cpp src/session/Showing.cpp src/session/Playlist.cpp |
       grep -oE "\\b(host\\.Trace|EndSession)$call"
     source_text src/session/Win32SessionHost.cpp | grep -oE "\\bTrace$call"
     source_text src/tray/TrayWnd.cpp | grep -oE "\\bTraceTray$call"; } | sed -E 's/^[^(]*\(//; s/\);$//'))

@@ -22,8 +22,8 @@ void CSessionCollections::FollowClock(const LocalTime& now, IHosting& host)
     if (picked && picked->rule == pick.rule && SameName(picked->collection, pick.collection)) return;
     picked = pick;
     inEffect = &Find(pick.collection);
-    host.Trace("schedule: " + pick.collection + " from " + FormatMinuteOfDay(now.minuteOfDay) +
-               (pick.rule ? " (rule " + FormatDecimal(static_cast<int32_t>(*pick.rule + 1)) + ")" : " (no rule holds)"));
+    const std::string why = pick.rule ? "rule " + FormatDecimal(static_cast<int32_t>(*pick.rule + 1)) : "no rule holds";
+    host.Trace("schedule: " + pick.collection + " from " + FormatMinuteOfDay(now.minuteOfDay) + " (" + why + ")");
 }
 
 CCollection& CSessionCollections::Find(const std::string& name)
