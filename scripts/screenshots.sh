@@ -83,6 +83,8 @@ printf 'ScheduleRule1=62,1260,420,Night\r\nScheduleRule2=65,0,0,Night\r\nSchedul
 "$WINE" reg.exe delete 'HKCU\Software\Brackwen' /f </dev/null >/dev/null 2>&1 || true
 "$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v OlderFileImported /t REG_DWORD /d 1 /f \
   </dev/null >/dev/null 2>&1
+"$WINE" reg.exe add 'HKCU\Software\Brackwen\Tombolix2\Config' /v FollowSchedule /t REG_DWORD /d 1 /f \
+  </dev/null >/dev/null 2>&1
 
 "$WINE" "$bin/Tombolix2.scr" /c </dev/null >/dev/null 2>&1 &
 program=$!
