@@ -15,7 +15,7 @@ expect() {   # description condition-result
 posix=$(tests/check-dist.sh build/win32/bin/Tombolix2.scr)
 [ $? -ne 0 ]; expect "the posix-thread build is refused" $?
 grep -q "FAILED: Tombolix2.scr: KERNEL32.DLL GetTickCount64 is on the allow-list" <<<"$posix"; expect "GetTickCount64 is named" $?
-grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most 327680" <<<"$posix"; expect "its size is named" $?
+grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most 360448" <<<"$posix"; expect "its size is named" $?
 
 grep -vxF "KERNEL32.DLL CloseHandle" tests/xp-imports.txt > "$work/allowed.txt"
 shortList=$(ALLOWED_IMPORTS="$work/allowed.txt" tests/check-dist.sh dist/Tombolix2.scr)

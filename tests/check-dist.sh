@@ -7,7 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 allowList=${ALLOWED_IMPORTS:-tests/xp-imports.txt}
-maxBytes=327680
+maxBytes=360448
 allowedDlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|COMCTL32|OLE32|OLEAUT32|VERSION|MSVCRT)\.DLL$'
 format='pei-i386' kind=32-bit objdump=i686-w64-mingw32-objdump
 if [ "${1:-}" = --x64 ]; then format='pei-x86-64' kind=64-bit objdump=x86_64-w64-mingw32-objdump; shift; fi

@@ -40,7 +40,8 @@ void CTrayIcon::LoadTip(UINT id)
     LoadStringA(AfxGetInstanceHandle(), id, action, sizeof action);
     // Without a tip of its own the icon keeps the one shown.
     const std::string tip = action[0] ? TrayTip(action, collection) : "";
-    lstrcpynA(data.szTip, tip.c_str(), sizeof data.szTip);
+    // TrayTip keeps within the field's 127 characters.
+    data.szTip[tip.copy(data.szTip, sizeof data.szTip - 1)] = '\0';
 }
 
 void CTrayIcon::SetCollection(const std::string& name)

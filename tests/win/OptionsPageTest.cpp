@@ -270,8 +270,8 @@ TEST_F(SettingsPagesTest, TheMonitorAndNoRepeatBoxesShowTheirWholeTextsOnThePage
             EXPECT_LE(extent.cy, boxRect.bottom - boxRect.top) << id;
         }
 
-        // Tab goes down the page: the uninterrupted box, the two rows, Help.
-        const int order[] = {IDC_PASSWORD_OVERRIDE, IDC_SAVER_PER_MONITOR, IDC_NO_IMMEDIATE_REPEAT, IDC_HELP_PAGE};
+        // Tab goes from the uninterrupted box down the two rows.
+        const int order[] = {IDC_PASSWORD_OVERRIDE, IDC_SAVER_PER_MONITOR, IDC_NO_IMMEDIATE_REPEAT};
         for (size_t i = 0; i + 1 < std::size(order); ++i)
             EXPECT_EQ(OptionsControl(order[i + 1]), GetNextDlgTabItem(page, OptionsControl(order[i]), FALSE)) << order[i];
     });
