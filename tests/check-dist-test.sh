@@ -7,6 +7,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+limit=$(sed -n 's/^maxBytes=//p' tests/check-dist.sh)
 passed=0 failed=0
 expect() {   # description condition-result
   if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
@@ -15,7 +16,7 @@ expect() {   # description condition-result
 posix=$(tests/check-dist.sh build/win32/bin/Tombolix2.scr)
 [ $? -ne 0 ]; expect "the posix-thread build is refused" $?
 grep -q "FAILED: Tombolix2.scr: KERNEL32.DLL GetTickCount64 is on the allow-list" <<<"$posix"; expect "GetTickCount64 is named" $?
-grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most 360448" <<<"$posix"; expect "its size is named" $?
+grep -qE "FAILED: Tombolix2.scr: [0-9]+ bytes, at most $limit" <<<"$posix"; expect "its size is named" $?
 
 grep -vxF "KERNEL32.DLL CloseHandle" tests/xp-imports.txt > "$work/allowed.txt"
 shortList=$(ALLOWED_IMPORTS="$work/allowed.txt" tests/check-dist.sh dist/Tombolix2.scr)
@@ -28,7 +29,7 @@ wrongKind=$(tests/check-dist.sh --x64 dist/Tombolix2.scr)
 grep -qxF "FAILED: Tombolix2.scr: 64-bit PE" <<<"$wrongKind"; expect "for its format" $?
 
 cp dist/Tombolix2.scr "$work/Tombolix2.scr"
-truncate -s 327681 "$work/Tombolix2.scr"
+truncate -s $((limit + 1)) "$work/Tombolix2.scr"
 padded=$(tests/check-dist.sh "$work/Tombolix2.scr")
 [ $? -ne 0 ]; expect "a program one byte over the limit is refused" $?
 [ "$(grep -c FAILED <<<"$padded")" = 1 ]; expect "for its size alone" $?
