@@ -22,7 +22,7 @@ using namespace std::chrono;
 using wintest::Child;
 
 const char* const sheetTitle = "Tombolix Screensaver";
-constexpr int optionsPageIndex = 2;
+constexpr int optionsPageIndex = 3;
 
 double MillisecondsSince(steady_clock::time_point begin)
 {

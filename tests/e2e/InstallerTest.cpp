@@ -97,7 +97,7 @@ void ExpectHelpOpens(const std::string& page)
     wintest::ShellOpenOverride association(".htm", viewer);
 
     wintest::Child settings(wintest::SystemFolder() + "\\Tombolix2.scr", "/c");
-    constexpr int uninstallPage = 5, helpButton = 1099;
+    constexpr int uninstallPage = 6, helpButton = 1099;
     HWND sheet = wintest::OpenSettingsPage(settings.Id(), uninstallPage, 30s);
     ASSERT_TRUE(sheet);
     HWND help = nullptr;

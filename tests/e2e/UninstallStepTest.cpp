@@ -10,9 +10,9 @@ namespace {
 using namespace std::chrono_literals;
 using wintest::Child;
 
-constexpr int uninstallPageIndex = 5;
+constexpr int uninstallPageIndex = 6;
 constexpr int uninstallButton = 1100;
-constexpr int trayPageIndex = 1;
+constexpr int trayPageIndex = 2;
 constexpr int useTrayBox = 1089;
 
 struct UninstallStep : ::testing::Test {

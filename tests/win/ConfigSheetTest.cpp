@@ -71,11 +71,12 @@ struct ConfigSheet : ::testing::Test {
     }
 };
 
-TEST_F(ConfigSheet, ShowsSixTabsInOrderWithoutApply)
+TEST_F(ConfigSheet, ShowsSevenTabsInOrderWithoutApply)
 {
     EXPECT_EQ(IDCANCEL, ShowAndCancel(nullptr));
     EXPECT_EQ("Tombolix Screensaver", seen.caption);
-    EXPECT_EQ((std::vector<std::string>{"Collections", "Tray", "Options", "Folders", "Information", "Uninstall"}),
+    EXPECT_EQ((std::vector<std::string>{"Collections", "Schedule", "Tray", "Options", "Folders", "Information",
+                                        "Uninstall"}),
               seen.tabs);
     EXPECT_FALSE(seen.applyVisible);
     EXPECT_TRUE(seen.okPresent);
@@ -90,7 +91,7 @@ TEST_F(ConfigSheet, OpensOnItsOwnWhenItsOwnerClosedMeanwhile)
     DestroyWindow(gone);
     EXPECT_EQ(IDCANCEL, ShowAndCancel(gone));
     EXPECT_EQ("Tombolix Screensaver", seen.caption);
-    EXPECT_EQ(6u, seen.tabs.size());
+    EXPECT_EQ(7u, seen.tabs.size());
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int trayPageIndex = 1;
-constexpr int informationPageIndex = 4;
+constexpr int trayPageIndex = 2;
+constexpr int informationPageIndex = 5;
 
 struct SheetPagesTest : CollectionsPageTest {
     HWND page = nullptr;
