@@ -4,6 +4,8 @@
 #include "collections/Collection.h"
 #include "collections/StoredNames.h"
 
+#include <map>
+
 
 namespace {
 constexpr int minutesPerDay = 24 * 60;
@@ -66,18 +68,16 @@ std::optional<ScheduleRule> ParseScheduleRule(const std::string& value)
 
 std::vector<ScheduleRule> ReadSchedule(IProfileFile& file)
 {
-    // One read of the section; the first spelling of a key counts, as for
-    // the profile functions.
-    const KeyValues keys = file.ReadSection(scheduleSection);
-    auto valueOf = [&](const std::string& key) -> std::string {
-        for (const auto& [name, value] : keys)
-            if (SameName(name, key)) return value;
-        return "";
-    };
+    // One read of the section, looked up by name at once however many keys
+    // a file holds; the first spelling of a key counts, as for the profile
+    // functions.
+    std::map<std::string, std::string> values;
+    for (auto& [key, value] : file.ReadSection(scheduleSection)) values.emplace(LowerCase(key), std::move(value));
     std::vector<ScheduleRule> rules;
     // In the order of their numbers, up to the first one missing.
     for (size_t index = 0;; ++index) {
-        const std::string value = valueOf(RuleKey(index));
+        auto found = values.find(LowerCase(RuleKey(index)));
+        const std::string value = found == values.end() ? "" : found->second;
         if (value.empty()) return rules;
         // One that cannot be read keeps its place and its text.
         std::optional<ScheduleRule> rule = ParseScheduleRule(value);
@@ -99,10 +99,13 @@ std::vector<KeyChange> ScheduleChanges(const std::vector<ScheduleRule>& stored,
 ScheduledCollection ChooseByClock(const std::vector<ScheduleRule>& rules, const std::vector<std::string>& collections,
                                   const std::string& current, const LocalTime& now)
 {
+    // The file's spelling of each name, found at once among thousands.
+    std::map<std::string, const std::string*> spelling;
+    for (const std::string& name : collections) spelling.emplace(LowerCase(name), &name);
     for (size_t i = 0; i < rules.size(); ++i) {
         if (!rules[i].HoldsAt(now)) continue;
-        for (const std::string& name : collections)
-            if (SameName(name, rules[i].collection)) return {name, i};
+        auto found = spelling.find(LowerCase(rules[i].collection));
+        if (found != spelling.end()) return {*found->second, i};
     }
     return {current, std::nullopt};
 }

@@ -1,11 +1,12 @@
 #include "config/SchedulePage.h"
 
-#include "collections/StoredNames.h"
+#include "base/TextPieces.h"
 #include "config/ScheduleRuleDlg.h"
 #include "config/ToolTips.h"
 #include "res/resource.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 // Where the days and the times start in a rule's line, in dialog units.
@@ -79,14 +80,11 @@ void CSchedulePage::OnOK()
 
 void CSchedulePage::ShowRules(int current)
 {
-    const std::vector<std::string> collections = m_edits.CollectionNames();
-    auto present = [&](const std::string& name) {
-        return std::any_of(collections.begin(), collections.end(),
-                           [&](const std::string& other) { return SameName(other, name); });
-    };
+    std::set<std::string> present;
+    for (const std::string& name : m_edits.CollectionNames()) present.insert(LowerCase(name));
     std::vector<std::string> lines;
     for (const ScheduleRule& rule : m_edits.schedule)
-        lines.push_back(DescribeRule(rule, present(rule.collection), m_week));
+        lines.push_back(DescribeRule(rule, present.count(LowerCase(rule.collection)) > 0, m_week));
     {
         CRedrawPause pause(m_ruleList);
         m_ruleList.ResetContent();

@@ -59,7 +59,7 @@ TEST(Schedule, RulesAreStoredOneKeyEachAndOnlyTheChangedOnesAreWritten)
 {
     FakeProfileFile file;
     file.SetText("[TombolixInternal]\r\nFolders=D:\\Savers*\r\nScheduleRule1=62,540,1020,Lively, and loud\r\n"
-                 "ScheduleRule2=bad\r\nScheduleRule3=65,0,0,Weekend\r\n");
+                 "ScheduleRule2=bad\r\nSCHEDULErule3=65,0,0,Weekend\r\nScheduleRule3=1,0,0,Later copy\r\n");
     const std::vector<ScheduleRule> stored = ReadSchedule(file);
     ASSERT_EQ(3u, stored.size());
     EXPECT_EQ((ScheduleRule{"Lively, and loud", weekdays, At(9), At(17)}), stored[0]);
